@@ -1,0 +1,109 @@
+#pragma once
+#include <QObject>
+#include <QString>
+
+#include "document/RowStore.h"
+
+// The fields of a subtitle row. Sorszam is calculated, never stored.
+enum class Field { Sorszam, Kezdes, Befejezes, Szoveg, Szoveg2, Sor3, Betu38 };
+
+struct SubtitleRow {
+    QString kezdes;
+    QString befejezes;
+    QString szoveg;
+    QString szoveg2;
+    bool sor3 = false;
+    bool betu38 = false;
+};
+
+// Looks a field up by name without regard to letter case; false when unknown.
+bool fieldByName(QStringView name, Field *field);
+// Longest value a field keeps; longer values are cut when stored.
+int fieldSize(Field field);
+
+// The subtitle table: rows of subtitle entries and one cursor. Routines are
+// written against it the way a dataset is used: edit, set fields, post, next.
+// Changes are announced through signals a grid model listens to; while
+// refresh is suspended they are gathered into one reset at resume.
+class SubtitleTable : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+
+    explicit SubtitleTable(QObject *parent = nullptr);
+
+    void create();
+    void close();
+    bool isActive() const { return state_ != State::Inactive; }
+    void empty();
+
+    void append();
+    void insert();
+    void edit();
+    void post();
+    void cancel();
+    void remove();
+
+    bool setField(Field field, const QString &value);
+    bool setField(QStringView name, const QString &value);
+    QString field(Field field) const;
+    QString field(QStringView name) const;
+    // The text shown for a field of the current row: Sorszam is the
+    // row's position, empty for an empty table.
+    QString displayText(Field field) const;
+
+    void first();
+    void next();
+    void prior();
+    void last();
+    bool eof() const { return eof_; }
+    bool bof() const { return bof_; }
+
+    // 1-based position of the current row (0 when the table is empty).
+    int recNo() const;
+    void setRecNo(int recNo);
+    int recordCount() const { return rows_.size(); }
+    State state() const { return state_; }
+
+    int changeCount() const { return changeCount_; }
+    void mergeChangeLog() { changeCount_ = 0; }
+
+    void suspendRefresh();
+    void resumeRefresh();
+    bool refreshSuspended() const { return suspendDepth_ > 0; }
+
+    // Posted rows by 0-based index, for views and writers.
+    const SubtitleRow &rowAt(int index) const { return rows_[index]; }
+
+signals:
+    void rowsAboutToBeInserted(int index);
+    void rowsInserted(int index);
+    void rowsAboutToBeRemoved(int index);
+    void rowsRemoved(int index);
+    void rowChanged(int index);
+    void aboutToReset();
+    void reset();
+    // The current row moved or one of its fields changed.
+    void dataChange();
+
+private:
+    void finishPending();
+    void beginInsertAt(int index);
+    void moveTo(int index);
+    SubtitleRow *buffer();
+    const SubtitleRow *currentRow() const;
+    void notifyData();
+    bool announcing() const { return suspendDepth_ == 0; }
+
+    RowStore<SubtitleRow> rows_;
+    State state_ = State::Inactive;
+    int cur_ = -1;           // index of the current posted row
+    SubtitleRow pending_;    // the row being edited or inserted
+    int pendingIndex_ = -1;  // where an inserted row will be placed
+    bool pendingTouched_ = false;
+    bool eof_ = true;
+    bool bof_ = true;
+    int changeCount_ = 0;
+    int suspendDepth_ = 0;
+    bool changedWhileSuspended_ = false;
+};

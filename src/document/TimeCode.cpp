@@ -1,0 +1,199 @@
+#include "document/TimeCode.h"
+
+#include "app/MessageBox.h"
+#include "document/Decimal.h"
+
+namespace {
+
+int digitAt(QStringView s, int pos)
+{
+    if (pos >= s.size())
+        return 0;
+    const QChar c = s[pos];
+    return (c >= u'0' && c <= u'9') ? c.unicode() - '0' : 0;
+}
+
+int twoDigits(QStringView s, int pos)
+{
+    return digitAt(s, pos) * 10 + digitAt(s, pos + 1);
+}
+
+QString twoDigitText(qint64 v)
+{
+    return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v);
+}
+
+void timeError(const QString &first, const QString &second)
+{
+    showMessageBox(QStringLiteral("Hiba!"), QStringLiteral("hiba"), first, false, false, true,
+                   second);
+}
+
+// A frame value that begins with "0" and is longer than one character.
+bool badFrame(QStringView v)
+{
+    return v.size() > 1 && v[0] == u'0';
+}
+
+}  // namespace
+
+bool hasTimeCodeShape(QStringView t)
+{
+    if (t.size() != 12 || t[2] != u':' || t[5] != u':' || t[8] != u',')
+        return false;
+    for (int i : {0, 1, 3, 4, 6, 7, 9, 10, 11})
+        if (t[i] < u'0' || t[i] > u'9')
+            return false;
+    return true;
+}
+
+qint64 timeCodeToMs(QStringView code)
+{
+    if (code == zeroTimeCode)
+        return 0;
+    return qint64(twoDigits(code, 0)) * 3600000 + twoDigits(code, 3) * 60000
+           + twoDigits(code, 6) * 1000
+           + digitAt(code, 9) * 100 + digitAt(code, 10) * 10 + digitAt(code, 11);
+}
+
+long double timeCodeToSeconds(QStringView code)
+{
+    if (code.isEmpty() || code == zeroTimeCode)
+        return 0;
+    const long double whole = twoDigits(code, 0) * 3600.0L + twoDigits(code, 3) * 60.0L
+                              + twoDigits(code, 6);
+    const int ms = digitAt(code, 9) * 100 + digitAt(code, 10) * 10 + digitAt(code, 11);
+    return whole + ms / 1000.0L;
+}
+
+// Hours, minutes, seconds and milliseconds all come from one decimal text of
+// the value (15 significant digits), so a value a hair below a whole second
+// in binary gives that whole second; the milliseconds are truncated.
+QString secondsToTimeCode(long double seconds)
+{
+    if (!(seconds > 0))
+        return zeroTimeCode;
+    const QString text = formatDecimal(seconds, 15);
+    const qsizetype comma = text.indexOf(u',');
+    const qint64 whole = (comma < 0 ? text : text.left(comma)).toLongLong();
+    const QString fraction = comma < 0 ? QString() : text.mid(comma + 1);
+    const QString ms = (fraction + QStringLiteral("000")).left(3);
+    const qint64 h = whole / 3600;
+    const qint64 m = whole % 3600 / 60;
+    const qint64 s = whole % 60;
+    return twoDigitText(h) + u':' + twoDigitText(m) + u':' + twoDigitText(s) + u',' + ms;
+}
+
+QString timeCodeToFrame(QStringView code, QStringView fpsText)
+{
+    if (code.isEmpty() || code == zeroTimeCode)
+        return QStringLiteral("0");
+    const long double frames = fpsValue(fpsText) * timeCodeToSeconds(code);
+    return QString::number(qint64(frames));
+}
+
+QString frameToTimeCode(long double frame, QStringView fpsText)
+{
+    const long double rate = fpsValue(fpsText);
+    if (rate <= 0)
+        return zeroTimeCode;
+    return secondsToTimeCode(frame / rate);
+}
+
+QString clampedMsToTimeCode(qint64 ms)
+{
+    if (ms < 0)
+        return zeroTimeCode;
+    if (ms > 86400000)
+        return QStringLiteral("24:00:00,000");
+    return secondsToTimeCode(ms / 1000.0L);
+}
+
+bool checkTypedTime(QStringView t, bool show)
+{
+    const QString tooBig = QStringLiteral("Túl nagy időt ütött be!");
+    if (!hasTimeCodeShape(t)) {
+        if (show)
+            timeError(QStringLiteral("Hiba az /egyik/ intervallumban!"),
+                      QStringLiteral("Helyes megadás pl: 01:10:34,567"));
+        return false;
+    }
+    if (twoDigits(t, 0) > 23) {
+        if (show)
+            timeError(tooBig, QStringLiteral("Az óra kisebb legyen mint 24!"));
+        return false;
+    }
+    if (twoDigits(t, 3) > 59) {
+        if (show)
+            timeError(tooBig, QStringLiteral("A perc időintervalluma: 0-59!"));
+        return false;
+    }
+    if (twoDigits(t, 6) > 59) {
+        if (show)
+            timeError(tooBig, QStringLiteral("A másodperc időintervalluma: 0-59!"));
+        return false;
+    }
+    return true;
+}
+
+bool checkTimePair(QStringView a, QStringView b)
+{
+    if (hasTimeCodeShape(a) && hasTimeCodeShape(b))
+        return true;
+    timeError(QStringLiteral("Hiba az egyik intervallumban!"),
+              QStringLiteral("Helyes megadás pl: 01:10:34,567"));
+    return false;
+}
+
+bool checkFramePair(QStringView start, QStringView end)
+{
+    const QString typeNumber = QStringLiteral("Üss be egy számot!");
+    const QString noZero = QStringLiteral("0-val nem kezdődhet az érték!");
+    if (start.isEmpty() && end.isEmpty()) {
+        timeError(QStringLiteral("Hiba mindkét intervallumban! Nem ütött be semmit!"), typeNumber);
+        return false;
+    }
+    if (start.isEmpty()) {
+        timeError(QStringLiteral("Hiba az első értékben! Nem ütött be semmit!"), typeNumber);
+        return false;
+    }
+    if (end.isEmpty()) {
+        timeError(QStringLiteral("Hiba a második értékben! Nem ütött be semmit!"), typeNumber);
+        return false;
+    }
+    if (badFrame(start) && badFrame(end)) {
+        timeError(QStringLiteral("Hiba mindkét értékben!"), noZero);
+        return false;
+    }
+    if (badFrame(start)) {
+        timeError(QStringLiteral("Hiba az első értékben!"), noZero);
+        return false;
+    }
+    if (badFrame(end)) {
+        timeError(QStringLiteral("Hiba a második értékben!"), noZero);
+        return false;
+    }
+    return true;
+}
+
+bool checkFrameValue(QStringView text)
+{
+    if (text.isEmpty()) {
+        timeError(QStringLiteral("Hiba az értékben! Nem ütött be semmit!"),
+                  QStringLiteral("Üss be egy számot!"));
+        return false;
+    }
+    if (badFrame(text)) {
+        timeError(QStringLiteral("Hiba az értékben!"),
+                  QStringLiteral("0-val nem kezdődhet az érték!"));
+        return false;
+    }
+    return true;
+}
+
+TimeBaseFields timeBaseFields(QStringView timeBase)
+{
+    if (timeBase == QLatin1String("Time"))
+        return {zeroTimeCode, 12};
+    return {QStringLiteral("0"), 6};
+}

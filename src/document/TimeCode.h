@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+#include <QStringView>
+
+// Time codes HH:MM:SS,mmm and frame numbers, and the checks of typed values.
+// Computations with seconds use extended precision (long double).
+
+inline const QString zeroTimeCode = QStringLiteral("00:00:00,000");
+
+// 12 characters, ":" at 3 and 6, "," at 9, digits elsewhere.
+bool hasTimeCodeShape(QStringView text);
+
+qint64 timeCodeToMs(QStringView code);
+long double timeCodeToSeconds(QStringView code);
+QString secondsToTimeCode(long double seconds);
+QString timeCodeToFrame(QStringView code, QStringView fpsText);
+QString frameToTimeCode(long double frame, QStringView fpsText);
+// A millisecond count as a time code, clamped to 00:00:00,000 and
+// 24:00:00,000 (used when times are moved by an amount).
+QString clampedMsToTimeCode(qint64 ms);
+
+// Checks of typed values. Each reports its failure through the message box.
+bool checkTypedTime(QStringView text, bool showMessages);
+bool checkTimePair(QStringView first, QStringView second);
+bool checkFramePair(QStringView start, QStringView end);
+bool checkFrameValue(QStringView text);
+
+// What a time base puts into the editor's time fields: the neutral amount
+// of the shift field and the longest value the time fields take.
+struct TimeBaseFields {
+    QString neutralAmount;
+    int maxLength;
+};
+TimeBaseFields timeBaseFields(QStringView timeBase);

@@ -1,0 +1,62 @@
+#include "editor/EditorModel.h"
+
+namespace {
+EditorHost noHost;
+}
+
+EditorModel::EditorModel(QObject *parent) : QObject(parent), host_(&noHost)
+{
+    setModified(false);
+}
+
+void EditorModel::setTimeBase(const QString &base)
+{
+    timeBase_ = base;
+    emit timeBaseChanged(base);
+}
+
+void EditorModel::setFps(const QString &fps)
+{
+    if (fps_ == fps)
+        return;
+    fps_ = fps;
+    emit fpsChanged(fps);
+}
+
+void EditorModel::setThreshold(int t)
+{
+    t = qBound(10, t, 99);
+    if (threshold_ == t)
+        return;
+    threshold_ = t;
+    emit thresholdChanged(t);
+}
+
+void EditorModel::setEnabled(const QString &control, bool on)
+{
+    auto it = enabled_.find(control);
+    if (it != enabled_.end() && *it == on)
+        return;
+    enabled_.insert(control, on);
+    emit controlChanged(control);
+}
+
+void EditorModel::setVisible(const QString &control, bool on)
+{
+    auto it = visible_.find(control);
+    if (it != visible_.end() && *it == on)
+        return;
+    visible_.insert(control, on);
+    emit controlChanged(control);
+}
+
+void EditorModel::setModified(bool on)
+{
+    setEnabled(QStringLiteral("Bmentes"), on);
+    setEnabled(QStringLiteral("Mentes1"), on);
+}
+
+void EditorModel::setHost(EditorHost *host)
+{
+    host_ = host ? host : &noHost;
+}

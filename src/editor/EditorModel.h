@@ -1,0 +1,92 @@
+#pragma once
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include "document/SubtitleTable.h"
+#include "tools/text/CorrectionLog.h"
+
+// Options of the editor's options menu, at their defaults on every start.
+struct EditorOptions {
+    bool mentAt = true;   // "Mentéskor átfedés ellenőrzése"
+    bool beolvas = false; // "Beolvasáskor a hibák ne jelenjenek meg"
+    bool max2 = false;    // "Ha (max.2) sortöréssel kezdődik a sor->sortörés törlése"
+    bool uresNe = false;  // "Üres sort ne mentsen ki"
+};
+
+// What core routines ask of the editor window beyond its state: the window
+// implements it, the batch tool and tests leave the defaults (nothing).
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+    virtual void showCurrentRow() {}
+    virtual void clearLineFields() {}          // start, end and text fields emptied
+    virtual void showProgress(bool visible) {} // the gauge Fszazalek
+    virtual void setProgress(int value) {}
+    virtual void showReportWindow() {}         // THibaki, modally
+    virtual void runFileNameDialog() {}        // TFileneve, modally
+    virtual void pauseFilm() {}
+    virtual void focusGrid() {}
+};
+
+// The editor's document: the subtitle table with everything the core
+// routines read and set on the editor. The window mirrors it in its
+// controls; the batch tool runs the same routines on it without a window.
+class EditorModel : public QObject {
+    Q_OBJECT
+public:
+    explicit EditorModel(QObject *parent = nullptr);
+
+    SubtitleTable cds;
+    EditorOptions options;
+    CorrectionLog log;
+
+    // Time base shown by beosztas: "Time" or "Frame".
+    QString timeBase() const { return timeBase_; }
+    void setTimeBase(const QString &base);
+    bool isTimeBase() const { return timeBase_ == QLatin1String("Time"); }
+    // Frame rate text of cbFps, such as "23,976".
+    QString fps() const { return fps_; }
+    void setFps(const QString &fps);
+
+    // Threshold SEbetu (10..99) and the two counts of flagged rows.
+    int threshold() const { return threshold_; }
+    void setThreshold(int t);
+    int overThresholdCount = 0;
+    int threeLineCount = 0;
+    void announceCounts() { emit countsChanged(); }
+
+    // The file-name field Efilenev.
+    QString fileNameField;
+    // Set by a read that repaired or reported something.
+    bool readErrorsFound = false;
+
+    // Enabled and visible states of the editor's controls and menu items by
+    // their names; unknown names are enabled and visible.
+    bool isEnabled(const QString &control) const { return enabled_.value(control, true); }
+    void setEnabled(const QString &control, bool on);
+    bool isVisible(const QString &control) const { return visible_.value(control, true); }
+    void setVisible(const QString &control, bool on);
+
+    // The modified marker: the enabled state of "Mentés" and "Felirat mentése".
+    bool modified() const { return isEnabled(QStringLiteral("Bmentes")); }
+    void setModified(bool on);
+
+    EditorHost *host() const { return host_; }
+    void setHost(EditorHost *host);
+
+signals:
+    void timeBaseChanged(const QString &base);
+    void fpsChanged(const QString &fps);
+    void thresholdChanged(int threshold);
+    void countsChanged();
+    void controlChanged(const QString &control);
+
+private:
+    QString timeBase_ = QStringLiteral("Frame");
+    QString fps_ = QStringLiteral("23,976");
+    int threshold_ = 37;
+    QHash<QString, bool> enabled_;
+    QHash<QString, bool> visible_;
+    EditorHost *host_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+
+// Opening (open dialog and readers)
+extern QString textTarget;        // "1" main subtitle, "2" second subtitle
+extern QString openPurpose;       // "Felirat", "Forditas1", "Forditas2", "Eredeti", "Forditott"
+extern QString openResult;        // "ki", "megnyit", "vissza"
+extern bool secondOpen;
+extern bool editorReady;
+extern QString lastDirectory;
+extern QString subtitlePath;
+extern QString subtitleFileName;
+extern QString pickedPath;
+extern QString pickedFileName;
+extern QString pickedDirectory;
+extern QString savedLastDirectory;
+extern QString savedSubtitlePath;
+extern QString savedSubtitleFileName;
+
+// Saving (file-name dialog and writers)
+extern QString fileNameMode;      // "Felirat", "Forditas", "dupla", "MentesMaskent"
+extern bool saveCancelled;
+extern QString saveExtension;
+extern QString secondSubtitlePath;
+extern QString secondSubtitleFileName;
+
+void resetFileGlobals();
