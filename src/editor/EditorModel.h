@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "document/SubtitleTable.h"
+#include "files/FileEncoding.h"
 #include "tools/text/CorrectionLog.h"
 
 // Options of the editor's options menu, at their defaults on every start.
@@ -60,6 +61,12 @@ public:
     QString fileNameField;
     // Set by a read that repaired or reported something.
     bool readErrorsFound = false;
+    // How the main and the second subtitle were decoded when read.
+    FileEncoding fileEncoding = FileEncoding::Cp1250;
+    FileEncoding secondFileEncoding = FileEncoding::Cp1250;
+    // Start typed in the CD-join window (Edit2 of TErtek2cd), read by a
+    // read with the CD offset on.
+    QString cdJoinStart;
 
     // Enabled and visible states of the editor's controls and menu items by
     // their names; unknown names are enabled and visible.

@@ -1,0 +1,8 @@
+#include "files/SubtitleReader.h"
+
+#include "editor/EditorModel.h"
+
+QString readSubtitleFile(EditorModel &model, bool withOffset)
+{
+    return QString();
+}

@@ -1,0 +1,7 @@
+#include "ui/Windows.h"
+
+Windows &windows()
+{
+    static Windows w;
+    return w;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+// The program's windows, created once at start-up in their fixed order and
+// alive for the whole run. Windows reach each other through this registry.
+class TFoForm;
+class TKiszoveg;
+class TInfo;
+class TUjFelirat;
+class TLeiras;
+class TFelirat;
+class TVerzioinfo;
+class TKereses;
+class TFileneve;
+class THibaki;
+class TAtfedes;
+
+struct Windows {
+    TFoForm *foForm = nullptr;
+    TKereses *kereses = nullptr;
+    TFileneve *fileneve = nullptr;
+    TKiszoveg *kiszoveg = nullptr;
+    TInfo *info = nullptr;
+    TUjFelirat *ujFelirat = nullptr;
+    TLeiras *leiras = nullptr;
+    TFelirat *felirat = nullptr;
+    THibaki *hibaki = nullptr;
+    TAtfedes *atfedes = nullptr;
+    TVerzioinfo *verzioinfo = nullptr;
+};
+
+Windows &windows();
