@@ -61,3 +61,9 @@ void registerValueOption(const QString &option);
 
 int runBatch(const QStringList &arguments);
 QString batchUsage();
+
+// Reads IN into the model as the editor would open it (textTarget "1").
+// Returns ExitDone, or ExitUnreadable after printing the editor's failure
+// message when the file could not be read as a subtitle. The detected type
+// is left in *type.
+int readInput(BatchContext &context, const QString &path, QString *type = nullptr);
