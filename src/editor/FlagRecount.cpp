@@ -1,0 +1,5 @@
+#include "editor/FlagRecount.h"
+
+#include "editor/EditorModel.h"
+
+void recountAllFlags(EditorModel &model) {}
