@@ -1,8 +1,277 @@
 #include "files/SubtitleWriter.h"
 
-#include "editor/EditorModel.h"
+#include <QFileInfo>
+#include <QSaveFile>
 
-void saveSubtitle(EditorModel &model, bool askName, bool announce) {}
-void saveSecondSubtitle(EditorModel &model) {}
-bool writeTimeFile(EditorModel &model, const QString &target) { return false; }
-bool writeFrameFile(EditorModel &model, const QString &target) { return false; }
+#include "app/MessageBox.h"
+#include "document/DocumentGlobals.h"
+#include "editor/EditorModel.h"
+#include "files/FileGlobals.h"
+#include "files/TextEncoding.h"
+#include "tools/timing/OverlapCheck.h"
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+bool isSecond(const QString &target)
+{
+    return target == QLatin1String("2");
+}
+
+// Replaces the file at path with bytes, or leaves it untouched.
+bool replaceFile(const QString &path, const QByteArray &bytes)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    // A write-protected file stays protected even though its folder would
+    // let a new file take its place.
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+
+// Encodes and writes the file, then reports the outcome as the editor does.
+bool finishWrite(EditorModel &model, const QString &target, const QString &content)
+{
+    const bool second = isSecond(target);
+    const EncodedText encoded =
+        encodeSubtitleText(content, second ? model.secondFileEncoding : model.fileEncoding);
+    const QString path = second ? secondSubtitlePath : subtitlePath;
+    if (!replaceFile(path, encoded.bytes)) {
+        showMessageBox(QStringLiteral("Írásvédett file!"), QStringLiteral("hiba"),
+                       QStringLiteral("Írásvédett a következő file: ")
+                           + (second ? secondSubtitleFileName : subtitleFileName),
+                       false, false, true, QStringLiteral("A kért mentés nem sikerült!"));
+        model.setModified(true);
+        return false;
+    }
+    if (encoded.fellBackToUtf8)
+        showMessageBox(QStringLiteral("Mentés"), QStringLiteral("info"),
+                       QStringLiteral("Néhány betű nem fér el az 1250-es kódlapban,"),
+                       false, false, true,
+                       QStringLiteral("ezért a file-t UTF-8 kódolással mentettem."));
+    return true;
+}
+
+class Progress {
+public:
+    Progress(EditorModel &model) : host_(model.host()), step_(model.cds.recordCount() / 100)
+    {
+        host_->setProgress(0);
+        host_->showProgress(true);
+    }
+    ~Progress() { host_->showProgress(false); }
+    void at(int row)
+    {
+        if (step_ > 0 && row % step_ == 0)
+            host_->setProgress(row / step_);
+    }
+
+private:
+    EditorHost *host_;
+    int step_;
+};
+
+// Shows the file-name dialog with the type field at the editor's time base.
+void askFileName(EditorModel &model)
+{
+    model.host()->runFileNameDialog();
+}
+
+}  // namespace
+
+QString lowerExtension(const QString &path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const qsizetype slash = qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    if (dot < 0 || dot < slash)
+        return QString();
+    return path.mid(dot).toLower();
+}
+
+bool writeTimeFile(EditorModel &model, const QString &target)
+{
+    SubtitleTable &cds = model.cds;
+    const bool second = isSecond(target);
+    const bool check = model.options.mentAt;
+    const bool skipEmpty = model.options.uresNe;
+    displayLock = true;
+    Progress progress(model);
+    if (check)
+        model.log.clear();
+    SaveOverlapCheck overlap(model);
+
+    QString out;
+    const int count = cds.recordCount();
+    out.reserve(qsizetype(count) * 64);
+    int number = 1;
+    for (int i = 0; i < count; ++i) {
+        progress.at(i + 1);
+        const SubtitleRow &row = cds.rowAt(i);
+        const QString &text = second ? row.szoveg2 : row.szoveg;
+        if ((skipEmpty && text.isEmpty()) || row.kezdes.isEmpty() || row.befejezes.isEmpty())
+            continue;
+        if (number > 1)
+            out += crlf;
+        out += QString::number(number);
+        out += crlf;
+        out += row.kezdes;
+        out += QLatin1String(" --> ");
+        out += row.befejezes;
+        out += crlf;
+        if (check)
+            overlap.line(i + 1, row.kezdes, row.befejezes);
+        if (text.isEmpty()) {
+            out += crlf;
+        } else {
+            qsizetype from = 0;
+            for (qsizetype bar; (bar = text.indexOf(u'|', from)) >= 0; from = bar + 1) {
+                out += QStringView(text).mid(from, bar - from);
+                out += crlf;
+            }
+            if (from < text.size()) {
+                out += QStringView(text).mid(from);
+                if (i + 1 < count)
+                    out += crlf;
+            }
+        }
+        ++number;
+    }
+
+    displayLock = false;
+    cds.first();
+    if (!finishWrite(model, target, out))
+        return false;
+    cds.mergeChangeLog();
+    if (check)
+        overlap.finish();
+    return true;
+}
+
+// Rows the time-based writer leaves out (no start or end, and empty texts
+// with "Üres sort ne mentsen ki") are left out here too.
+bool writeFrameFile(EditorModel &model, const QString &target)
+{
+    SubtitleTable &cds = model.cds;
+    const bool second = isSecond(target);
+    const bool skipEmpty = model.options.uresNe;
+    displayLock = true;
+    Progress progress(model);
+
+    QString out;
+    const int count = cds.recordCount();
+    out.reserve(qsizetype(count) * 48);
+    for (int i = 0; i < count; ++i) {
+        progress.at(i + 1);
+        const SubtitleRow &row = cds.rowAt(i);
+        const QString &text = second ? row.szoveg2 : row.szoveg;
+        if ((skipEmpty && text.isEmpty()) || row.kezdes.isEmpty() || row.befejezes.isEmpty())
+            continue;
+        out += u'{';
+        out += row.kezdes;
+        out += QLatin1String("}{");
+        out += row.befejezes;
+        out += u'}';
+        out += text;
+        if (i + 1 < count)
+            out += crlf;
+    }
+
+    displayLock = false;
+    cds.first();
+    if (!finishWrite(model, target, out))
+        return false;
+    cds.mergeChangeLog();
+    return true;
+}
+
+bool saveSubtitle(EditorModel &model, bool askName, bool announce)
+{
+    EditorHost *host = model.host();
+    const bool wasModified = model.modified();
+    saveCancelled = false;
+    fileNameMode = QStringLiteral("Felirat");
+    textTarget = QStringLiteral("1");
+    host->clearLineFields();
+    if (askName)
+        askFileName(model);
+
+    bool written = false;
+    if (!saveCancelled) {
+        model.setModified(false);
+        const bool frame = !model.isTimeBase();
+        const QString wanted = frame ? QStringLiteral(".sub") : QStringLiteral(".srt");
+        bool write = true;
+        if (lowerExtension(subtitlePath) != wanted) {
+            saveCancelled = true;
+            showMessageBox(QStringLiteral("Eltérés!"), QStringLiteral("info"),
+                           QStringLiteral("A file neve nem egyezik meg a típussal!"), false, false,
+                           true, QStringLiteral("Következmény: filenév bekérés"));
+            fileNameMode = QStringLiteral("Felirat");
+            askFileName(model);
+            write = !saveCancelled;
+        }
+        if (write) {
+            model.cds.suspendRefresh();
+            written = frame ? writeFrameFile(model, QStringLiteral("1"))
+                            : writeTimeFile(model, QStringLiteral("1"));
+            if (model.cds.refreshSuspended())
+                model.cds.resumeRefresh();
+        }
+        model.fileNameField = subtitleFileName;
+        if (written && !saveCancelled) {
+            model.setEnabled(QStringLiteral("Mentes1"), false);
+            model.setEnabled(QStringLiteral("Bertek"), false);
+            if (announce)
+                showMessageBox(QStringLiteral("Mentés"), QStringLiteral("info"),
+                               QStringLiteral("A file-t elmentettem!"), false, false, true);
+        }
+    }
+    if (saveCancelled) {
+        if (wasModified && !model.modified())
+            model.setModified(true);
+        host->showCurrentRow();
+    }
+    return written;
+}
+
+bool saveSecondSubtitle(EditorModel &model)
+{
+    EditorHost *host = model.host();
+    saveCancelled = false;
+    fileNameMode = QStringLiteral("Felirat");
+    textTarget = QStringLiteral("2");
+    host->clearLineFields();
+    askFileName(model);
+    if (saveCancelled) {
+        model.setModified(true);
+        return false;
+    }
+    model.setModified(false);
+    const int current = model.cds.recNo();
+    model.cds.suspendRefresh();
+    const bool written = model.isTimeBase() ? writeTimeFile(model, QStringLiteral("2"))
+                                            : writeFrameFile(model, QStringLiteral("2"));
+    if (model.cds.refreshSuspended())
+        model.cds.resumeRefresh();
+    if (current > 0)
+        model.cds.setRecNo(current);
+    if (written) {
+        model.setEnabled(QStringLiteral("Mentes1"), false);
+        model.setEnabled(QStringLiteral("Bertek"), false);
+        showMessageBox(QStringLiteral("Mentés"), QStringLiteral("info"),
+                       QStringLiteral("A file-t elmentettem!"), false, false, true);
+    }
+    return written;
+}

@@ -1,14 +1,298 @@
 #include "tools/timing/OverlapCheck.h"
 
+#include "app/MessageBox.h"
+#include "document/DocumentGlobals.h"
+#include "document/TimeCode.h"
 #include "editor/EditorModel.h"
+
+namespace {
+
+const QString moreInfo = QStringLiteral("További információt a \"Lista\" gomb alatt találsz!");
+
+QString span(const QString &start, const QString &end)
+{
+    return start + QStringLiteral("-->") + end;
+}
+
+QString rowLine(int recNo, const QString &spanText)
+{
+    return QStringLiteral("Sor száma: ") + QString::number(recNo) + QStringLiteral("      Érték: ")
+           + spanText;
+}
+
+void logPair(CorrectionLog &log, int p, const QString &previousSpan, int n, const QString &spanText)
+{
+    log.add(QString());
+    log.add(rowLine(p, previousSpan));
+    log.add(rowLine(n, spanText));
+}
+
+void logSmallerStart(CorrectionLog &log, int p, const QString &previousSpan, int n,
+                     const QString &spanText)
+{
+    logPair(log, p, previousSpan, n, spanText);
+    log.add(QStringLiteral("A ") + QString::number(n)
+            + QStringLiteral(". sor kezdő értéke kisebb, mint az ") + QString::number(p)
+            + QStringLiteral(". sor befejező értéke!"));
+}
+
+void showResult(const QString &first, const QString &second = QString())
+{
+    showMessageBox(QStringLiteral("Eredmény"), QStringLiteral("info"), first, false, false, true,
+                   second);
+}
+
+bool hasTimes(const SubtitleTable &cds)
+{
+    return !cds.field(Field::Kezdes).isEmpty() && !cds.field(Field::Befejezes).isEmpty();
+}
+
+void setCurrent(SubtitleTable &cds, Field field, const QString &value)
+{
+    cds.edit();
+    cds.setField(field, value);
+    cds.post();
+}
+
+// Counts the current line's duration into its band; with the stretch on, a
+// line shorter than half a second (not the last) is first made half a
+// second long, pushing the next start past its new end when needed.
+void durationStatistics(EditorModel &model, const OverlapOptions &options, OverlapResult &r)
+{
+    SubtitleTable &cds = model.cds;
+    const QString start = cds.field(Field::Kezdes);
+    const QString end = cds.field(Field::Befejezes);
+    const qint64 s = timeCodeToMs(start);
+    qint64 d = timeCodeToMs(end) - s;
+    const int n = cds.recNo();
+    if (options.stretch && d > 0 && d < 500 && n < cds.recordCount()) {
+        const qint64 newEnd = s + 500;
+        const QString newEndText = clampedMsToTimeCode(newEnd);
+        cds.next();
+        const QString nextStart = cds.field(Field::Kezdes);
+        if (!nextStart.isEmpty() && newEnd >= timeCodeToMs(nextStart))
+            setCurrent(cds, Field::Kezdes, clampedMsToTimeCode(newEnd + 1));
+        cds.setRecNo(n);
+        setCurrent(cds, Field::Befejezes, newEndText);
+        CorrectionLog &log = model.log;
+        log.add(QString());
+        log.add(QStringLiteral("Sor száma: ") + QString::number(n));
+        log.add(QStringLiteral("Miről:  Érték: ") + span(start, end));
+        log.add(QStringLiteral("Mire:   Érték: ") + span(start, newEndText));
+        log.add(QStringLiteral("0,5 mp-re állítás"));
+        ++r.halfSecondRepairs;
+        d = 500;
+    }
+    if (d <= 0)
+        ++r.bands[0];
+    else if (d < 250)
+        ++r.bands[1];
+    else if (d < 500)
+        ++r.bands[2];
+}
+
+}  // namespace
 
 OverlapResult runOverlapCheck(EditorModel &model, const OverlapOptions &options)
 {
-    return OverlapResult();
+    SubtitleTable &cds = model.cds;
+    CorrectionLog &log = model.log;
+    EditorHost *host = model.host();
+    OverlapResult r;
+    const bool repair = options.repair;
+
+    host->showProgress(true);
+    host->setProgress(0);
+    displayLock = true;
+    log.clear();
+    log.caption = QStringLiteral("Az átfedés vizsgálatának eredménye");
+    log.headingsVisible = false;
+    cds.suspendRefresh();
+
+    const int count = cds.recordCount();
+    const int step = count / 100;
+    bool havePrevious = false;
+    qint64 previousEnd = 0;
+    int previousRecNo = 0;
+    QString previousSpan;
+    for (int n = 1; n <= count; ++n) {
+        cds.setRecNo(n);
+        if (step > 0)
+            host->setProgress(n / step);
+        if (!hasTimes(cds))
+            continue;
+        // s and e as read: the statistics may stretch this line afterwards
+        const QString startText = cds.field(Field::Kezdes);
+        const qint64 s = timeCodeToMs(startText);
+        const qint64 e = timeCodeToMs(cds.field(Field::Befejezes));
+        if (options.statistics)
+            durationStatistics(model, options, r);
+        if (havePrevious) {
+            const int p = previousRecNo;
+            if (s == previousEnd) {
+                if (repair) {
+                    setCurrent(cds, Field::Kezdes, clampedMsToTimeCode(s + 1));
+                    ++r.overlaps;
+                    ++r.repairedStarts;
+                    logPair(log, p, previousSpan, n,
+                            span(cds.field(Field::Kezdes), cds.field(Field::Befejezes)));
+                    log.add(QStringLiteral("Javítás"));
+                } else {
+                    ++r.overlaps;
+                    if (!options.errorsOnly) {
+                        logPair(log, p, previousSpan, n,
+                                span(startText, cds.field(Field::Befejezes)));
+                        log.add(QStringLiteral("Átfedés"));
+                    }
+                }
+            } else if (s > previousEnd && e < s) {
+                ++r.overlaps;
+                log.add(QString());
+                log.add(rowLine(n, span(startText, cds.field(Field::Befejezes))));
+                log.add(QStringLiteral("A ") + QString::number(n)
+                        + QStringLiteral(". sor kezdő értéke nagyobb, mint a befejező értéke!"));
+            } else if (s < previousEnd && s < e) {
+                if (repair) {
+                    setCurrent(cds, Field::Kezdes, clampedMsToTimeCode(previousEnd + 1));
+                    ++r.overlaps;
+                    ++r.repairedStarts;
+                    logPair(log, p, previousSpan, n,
+                            span(cds.field(Field::Kezdes), cds.field(Field::Befejezes)));
+                    log.add(QStringLiteral("Javítás"));
+                } else {
+                    ++r.smallerStart;
+                    logSmallerStart(log, p, previousSpan, n,
+                                    span(startText, cds.field(Field::Befejezes)));
+                }
+            }
+        }
+        havePrevious = true;
+        previousRecNo = n;
+        previousSpan = span(cds.field(Field::Kezdes), cds.field(Field::Befejezes));
+        previousEnd = timeCodeToMs(cds.field(Field::Befejezes));
+    }
+
+    cds.first();
+    displayLock = false;
+    cds.resumeRefresh();
+    host->showProgress(false);
+    r.statisticsEnabled = options.statistics;
+
+    if (r.overlaps > 0 || r.smallerStart > 0) {
+        if (r.repairedStarts > 0 || r.halfSecondRepairs > 0)
+            model.setModified(true);
+        r.listEnabled = true;
+        if (!repair && options.errorsOnly) {
+            showResult(QStringLiteral("Ennyi hibát találtam összesen: ")
+                           + QString::number(r.smallerStart) + u'/'
+                           + QString::number(r.smallerStart),
+                       moreInfo);
+        } else if (!repair) {
+            showResult(QStringLiteral("Ennyi átfedést/hibát találtam összesen: ")
+                           + QString::number(r.overlaps) + u'/' + QString::number(r.smallerStart),
+                       moreInfo);
+        } else if (r.halfSecondRepairs == 0) {
+            showResult(QStringLiteral("Ennyi átfedést javítottam ki: ") + QString::number(r.overlaps)
+                           + u'/' + QString::number(r.smallerStart),
+                       moreInfo);
+        } else {
+            showPlainMessage(QStringLiteral("Ennyi átfedést javítottam ki: ")
+                             + QString::number(r.overlaps) + u'\n'
+                             + QStringLiteral("Ebből ennyi 0,5mp-es változtatás: ")
+                             + QString::number(r.halfSecondRepairs) + u'\n' + moreInfo);
+        }
+    } else if (r.halfSecondRepairs > 0 && options.stretch) {
+        model.setModified(true);
+        r.listEnabled = true;
+        showResult(QStringLiteral("Ennyi 0,5 mp alatti időt javítottam: ")
+                   + QString::number(r.halfSecondRepairs));
+    } else {
+        r.listEnabled = false;
+        showResult(QStringLiteral("Nem találtam átfedést/hibát!"));
+    }
+    return r;
 }
-void showDurationStatistics(const OverlapResult &result) {}
-void listHalfSecondLines(EditorModel &model) {}
+
+void showDurationStatistics(const OverlapResult &r)
+{
+    showPlainMessage(QStringLiteral("0 mp alatt: ") + QString::number(r.bands[0]) + u'\n'
+                     + QStringLiteral("0 - 0.249 mp: ") + QString::number(r.bands[1]) + u'\n'
+                     + QStringLiteral("0.250 - 0.499 mp: ") + QString::number(r.bands[2]));
+}
+
+void showOverlapLog(EditorModel &model)
+{
+    model.log.caption = QStringLiteral("Az átfedés vizsgálatának eredménye");
+    model.log.headingsVisible = false;
+    model.host()->showReportWindow();
+}
+
+namespace {
+
+// Milliseconds of a start or end: a time code in the Time base, a frame
+// number taken through the frame rate in the Frame base.
+qint64 valueMs(const EditorModel &model, const QString &value)
+{
+    if (model.isTimeBase())
+        return timeCodeToMs(value);
+    return timeCodeToMs(frameToTimeCode(value.toLongLong(), model.fps()));
+}
+
+}  // namespace
+
+void listHalfSecondLines(EditorModel &model)
+{
+    SubtitleTable &cds = model.cds;
+    CorrectionLog &log = model.log;
+    cds.suspendRefresh();
+    displayLock = true;
+    const int remembered = cds.recNo();
+    log.clear();
+    int found = 0;
+    const int count = cds.recordCount();
+    for (int n = 1; n <= count; ++n) {
+        cds.setRecNo(n);
+        if (!hasTimes(cds))
+            continue;
+        const QString start = cds.field(Field::Kezdes);
+        const QString end = cds.field(Field::Befejezes);
+        if (valueMs(model, end) - valueMs(model, start) != 500)
+            continue;
+        ++found;
+        log.add(QString());
+        log.add(QStringLiteral("Sor száma: ") + QString::number(n));
+        log.add(span(start, end));
+        log.add(QStringLiteral("0,5 mp-es sor"));
+    }
+    displayLock = false;
+    if (remembered > 0)
+        cds.setRecNo(remembered);
+    cds.resumeRefresh();
+    if (found > 0)
+        showResult(QStringLiteral("Ennyit találtam: ") + QString::number(found), moreInfo);
+    else
+        showResult(QStringLiteral("Nem találtam ilyen sort!"));
+    model.host()->focusGrid();
+}
 
 SaveOverlapCheck::SaveOverlapCheck(EditorModel &model) : model_(model) {}
-void SaveOverlapCheck::line(int recNo, const QString &start, const QString &end) {}
-void SaveOverlapCheck::finish() {}
+
+void SaveOverlapCheck::line(int recNo, const QString &start, const QString &end)
+{
+    const QString spanText = span(start, end);
+    if (!first_ && timeCodeToMs(start) < previousEnd_) {
+        ++errors_;
+        logSmallerStart(model_.log, previousRecNo_, previousText_, recNo, spanText);
+    }
+    first_ = false;
+    previousEnd_ = timeCodeToMs(end);
+    previousRecNo_ = recNo;
+    previousText_ = spanText;
+}
+
+void SaveOverlapCheck::finish()
+{
+    if (errors_ > 0)
+        showResult(QStringLiteral("Ennyi átfedési hibát találtam: ") + QString::number(errors_),
+                   moreInfo);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class EditorModel;
 
@@ -16,19 +17,25 @@ struct OverlapResult {
     int overlaps = 0;
     int smallerStart = 0;
     int halfSecondRepairs = 0;
+    int repairedStarts = 0;    // starts moved after the previous end
     int bands[3] = {0, 0, 0};  // <= 0 ms, 1..249 ms, 250..499 ms
     bool listEnabled = false;  // the window's "Lista" is enabled (and focused)
+    bool statisticsEnabled = false;  // the window's "Statisztika" is enabled
 };
 
 // "Indítás": checks (and repairs) the whole table, writes the log and shows
-// the summary.
+// the summary. Rows without a start or an end take no part.
 OverlapResult runOverlapCheck(EditorModel &model, const OverlapOptions &options);
 // "Statisztika": the duration bands of the last run as a plain message.
 void showDurationStatistics(const OverlapResult &result);
+// "Lista" of the overlap window: the log under its own caption, without the
+// report window's headings.
+void showOverlapLog(EditorModel &model);
 // "0.5 mp": lists the rows that last exactly half a second.
 void listHalfSecondLines(EditorModel &model);
 
-// The check the time-based writer runs over the lines it writes.
+// The check the time-based writer runs over the lines it writes, in writing
+// order. The caller clears the log before the first line.
 class SaveOverlapCheck {
 public:
     explicit SaveOverlapCheck(EditorModel &model);
@@ -40,7 +47,8 @@ public:
 private:
     EditorModel &model_;
     bool first_ = true;
-    long double previousEnd_ = 0;
+    qint64 previousEnd_ = 0;
+    int previousRecNo_ = 0;
     QString previousText_;
     int errors_ = 0;
 };
