@@ -30,6 +30,11 @@ struct SecondsCase {
     const char *code;
 };
 
+void PrintTo(const SecondsCase &c, std::ostream *os)
+{
+    *os << c.code;
+}
+
 class SecondsToTimeCode : public ::testing::TestWithParam<SecondsCase> {};
 
 TEST_P(SecondsToTimeCode, Converts)
@@ -68,6 +73,11 @@ struct FrameCase {
     const char *fps;
     const char *frame;
 };
+
+void PrintTo(const FrameCase &c, std::ostream *os)
+{
+    *os << (*c.code ? c.code : "empty") << " at " << c.fps;
+}
 
 class TimeCodeToFrame : public ::testing::TestWithParam<FrameCase> {};
 
@@ -143,6 +153,11 @@ struct TypedCase {
     const char *second;
 };
 
+void PrintTo(const TypedCase &c, std::ostream *os)
+{
+    *os << '"' << c.text << '"';
+}
+
 class CheckTypedTime : public GlobalsFixture, public ::testing::WithParamInterface<TypedCase> {};
 
 TEST_P(CheckTypedTime, ReportsTheFirstFailure)
@@ -199,6 +214,11 @@ struct FramePairCase {
     const char *first;  // nullptr: passes
     const char *second;
 };
+
+void PrintTo(const FramePairCase &c, std::ostream *os)
+{
+    *os << '"' << c.start << "\" \"" << c.end << '"';
+}
 
 class CheckFramePair : public GlobalsFixture,
                        public ::testing::WithParamInterface<FramePairCase> {};

@@ -1,0 +1,30 @@
+#pragma once
+#include <QByteArray>
+#include <QProcess>
+#include <QStringList>
+
+// Runs the real kelvo-batch and keeps what it printed.
+struct BatchRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QStringList lines() const
+    {
+        QStringList l = QString::fromUtf8(out).split(u'\n');
+        if (!l.isEmpty() && l.last().isEmpty())
+            l.removeLast();
+        return l;
+    }
+};
+
+inline BatchRun runBatchTool(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral(KELVO_BATCH_EXE), arguments);
+    p.waitForFinished(120000);
+    BatchRun r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
