@@ -30,9 +30,11 @@ bool replaceFile(const QString &path, const QByteArray &bytes)
     if (info.exists() && (!info.isFile() || !info.isWritable()))
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that fails while committing would be
+    // taken for success and replace the old file with a cut one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         file.commit();
         return false;
