@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
-
 bool isSecond(const QString &target)
 {
     return target == QLatin1String("2");
@@ -43,14 +41,29 @@ bool replaceFile(const QString &path, const QByteArray &bytes)
 }
 
 
-// Encodes and writes the file, then reports the outcome as the editor does.
-bool finishWrite(EditorModel &model, const QString &target, const QString &content)
+// Builds the file's bytes with build(file, firstPass); when code page 1250
+// was asked for and a character does not fit, builds them again as UTF-8
+// with a byte-order mark.
+template <typename Build>
+QByteArray encodeFile(FileEncoding encoding, qsizetype expectedChars, bool *fellBack, Build build)
+{
+    EncodedFile file(encoding, expectedChars);
+    build(file, true);
+    *fellBack = !file.fits();
+    if (file.fits())
+        return file.take();
+    EncodedFile utf8(FileEncoding::Utf8Bom, expectedChars);
+    build(utf8, false);
+    return utf8.take();
+}
+
+// Writes the bytes and reports the outcome as the editor does.
+bool finishWrite(EditorModel &model, const QString &target, const QByteArray &bytes,
+                 bool fellBack)
 {
     const bool second = isSecond(target);
-    const EncodedText encoded =
-        encodeSubtitleText(content, second ? model.secondFileEncoding : model.fileEncoding);
     const QString path = second ? secondSubtitlePath : subtitlePath;
-    if (!replaceFile(path, encoded.bytes)) {
+    if (!replaceFile(path, bytes)) {
         showMessageBox(QStringLiteral("Írásvédett file!"), QStringLiteral("hiba"),
                        QStringLiteral("Írásvédett a következő file: ")
                            + (second ? secondSubtitleFileName : subtitleFileName),
@@ -58,12 +71,29 @@ bool finishWrite(EditorModel &model, const QString &target, const QString &conte
         model.setModified(true);
         return false;
     }
-    if (encoded.fellBackToUtf8)
+    if (fellBack)
         showMessageBox(QStringLiteral("Mentés"), QStringLiteral("info"),
                        QStringLiteral("Néhány betű nem fér el az 1250-es kódlapban,"),
                        false, false, true,
                        QStringLiteral("ezért a file-t UTF-8 kódolással mentettem."));
     return true;
+}
+
+FileEncoding encodingOf(const EditorModel &model, const QString &target)
+{
+    return isSecond(target) ? model.secondFileEncoding : model.fileEncoding;
+}
+
+// Characters of the rows' fields, to size the file's buffer once.
+qsizetype expectedChars(const SubtitleTable &cds, bool second, qsizetype perRow)
+{
+    qsizetype n = 0;
+    for (int i = 0; i < cds.recordCount(); ++i) {
+        const SubtitleRow &row = cds.rowAt(i);
+        n += row.kezdes.size() + row.befejezes.size() + (second ? row.szoveg2 : row.szoveg).size()
+             + perRow;
+    }
+    return n;
 }
 
 class Progress {
@@ -113,47 +143,53 @@ bool writeTimeFile(EditorModel &model, const QString &target)
     if (check)
         model.log.clear();
     SaveOverlapCheck overlap(model);
-
-    QString out;
+    const QLatin1StringView lineEnd("\r\n");
     const int count = cds.recordCount();
-    out.reserve(qsizetype(count) * 64);
-    int number = 1;
-    for (int i = 0; i < count; ++i) {
-        progress.at(i + 1);
-        const SubtitleRow &row = cds.rowAt(i);
-        const QString &text = second ? row.szoveg2 : row.szoveg;
-        if ((skipEmpty && text.isEmpty()) || row.kezdes.isEmpty() || row.befejezes.isEmpty())
-            continue;
-        if (number > 1)
-            out += crlf;
-        out += QString::number(number);
-        out += crlf;
-        out += row.kezdes;
-        out += QLatin1String(" --> ");
-        out += row.befejezes;
-        out += crlf;
-        if (check)
-            overlap.line(i + 1, row.kezdes, row.befejezes);
-        if (text.isEmpty()) {
-            out += crlf;
-        } else {
-            qsizetype from = 0;
-            for (qsizetype bar; (bar = text.indexOf(u'|', from)) >= 0; from = bar + 1) {
-                out += QStringView(text).mid(from, bar - from);
-                out += crlf;
+
+    auto build = [&](EncodedFile &out, bool firstPass) {
+        int number = 1;
+        for (int i = 0; i < count; ++i) {
+            if (firstPass)
+                progress.at(i + 1);
+            const SubtitleRow &row = cds.rowAt(i);
+            const QString &text = second ? row.szoveg2 : row.szoveg;
+            if ((skipEmpty && text.isEmpty()) || row.kezdes.isEmpty() || row.befejezes.isEmpty())
+                continue;
+            if (number > 1)
+                out.append(lineEnd);
+            out.append(QLatin1StringView(QByteArray::number(number)));
+            out.append(lineEnd);
+            out.append(row.kezdes);
+            out.append(QLatin1StringView(" --> "));
+            out.append(row.befejezes);
+            out.append(lineEnd);
+            if (check && firstPass)
+                overlap.line(i + 1, row.kezdes, row.befejezes);
+            if (text.isEmpty()) {
+                out.append(lineEnd);
+            } else {
+                const QStringView rest(text);
+                qsizetype from = 0;
+                for (qsizetype bar; (bar = rest.indexOf(u'|', from)) >= 0; from = bar + 1) {
+                    out.append(rest.mid(from, bar - from));
+                    out.append(lineEnd);
+                }
+                if (from < rest.size()) {
+                    out.append(rest.mid(from));
+                    if (i + 1 < count)
+                        out.append(lineEnd);
+                }
             }
-            if (from < text.size()) {
-                out += QStringView(text).mid(from);
-                if (i + 1 < count)
-                    out += crlf;
-            }
+            ++number;
         }
-        ++number;
-    }
+    };
+    bool fellBack = false;
+    const QByteArray bytes =
+        encodeFile(encodingOf(model, target), expectedChars(cds, second, 48), &fellBack, build);
 
     displayLock = false;
     cds.first();
-    if (!finishWrite(model, target, out))
+    if (!finishWrite(model, target, bytes, fellBack))
         return false;
     cds.mergeChangeLog();
     if (check)
@@ -170,29 +206,33 @@ bool writeFrameFile(EditorModel &model, const QString &target)
     const bool skipEmpty = model.options.uresNe;
     displayLock = true;
     Progress progress(model);
-
-    QString out;
     const int count = cds.recordCount();
-    out.reserve(qsizetype(count) * 48);
-    for (int i = 0; i < count; ++i) {
-        progress.at(i + 1);
-        const SubtitleRow &row = cds.rowAt(i);
-        const QString &text = second ? row.szoveg2 : row.szoveg;
-        if ((skipEmpty && text.isEmpty()) || row.kezdes.isEmpty() || row.befejezes.isEmpty())
-            continue;
-        out += u'{';
-        out += row.kezdes;
-        out += QLatin1String("}{");
-        out += row.befejezes;
-        out += u'}';
-        out += text;
-        if (i + 1 < count)
-            out += crlf;
-    }
+
+    auto build = [&](EncodedFile &out, bool firstPass) {
+        for (int i = 0; i < count; ++i) {
+            if (firstPass)
+                progress.at(i + 1);
+            const SubtitleRow &row = cds.rowAt(i);
+            const QString &text = second ? row.szoveg2 : row.szoveg;
+            if ((skipEmpty && text.isEmpty()) || row.kezdes.isEmpty() || row.befejezes.isEmpty())
+                continue;
+            out.append(QLatin1StringView("{"));
+            out.append(row.kezdes);
+            out.append(QLatin1StringView("}{"));
+            out.append(row.befejezes);
+            out.append(QLatin1StringView("}"));
+            out.append(text);
+            if (i + 1 < count)
+                out.append(QLatin1StringView("\r\n"));
+        }
+    };
+    bool fellBack = false;
+    const QByteArray bytes =
+        encodeFile(encodingOf(model, target), expectedChars(cds, second, 6), &fellBack, build);
 
     displayLock = false;
     cds.first();
-    if (!finishWrite(model, target, out))
+    if (!finishWrite(model, target, bytes, fellBack))
         return false;
     cds.mergeChangeLog();
     return true;

@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -34,39 +35,77 @@ const Cp1250Table &cp1250()
     return table;
 }
 
+// Encodes into out (room for text.size() bytes); nullptr when a character
+// has no place in the code page.
+char *encodeCp1250Into(QStringView text, char *out)
+{
+    const auto &byteFor = cp1250().byteFor;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const unsigned char b = byteFor[u];
+        if (b == 0 && u != 0)
+            return nullptr;
+        *out++ = char(b);
+    }
+    return out;
+}
+
+const char utf8Bom[] = "\xEF\xBB\xBF";
+
 }  // namespace
 
 bool encodeCp1250(const QString &text, QByteArray *out)
 {
-    const Cp1250Table &t = cp1250();
     QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *p = bytes.data();
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        const unsigned char b = t.byteFor[u];
-        if (b == 0 && u != 0)
-            return false;
-        *p++ = char(b);
-    }
+    if (!encodeCp1250Into(text, bytes.data()))
+        return false;
     *out = std::move(bytes);
     return true;
 }
 
-EncodedText encodeSubtitleText(const QString &text, FileEncoding readAs)
+EncodedFile::EncodedFile(FileEncoding encoding, qsizetype expectedChars)
+    : cp1250_(encoding != FileEncoding::Utf8 && encoding != FileEncoding::Utf8Bom)
 {
-    static const QByteArray bom("\xEF\xBB\xBF");
-    EncodedText result;
-    if (readAs == FileEncoding::Utf8) {
-        result.bytes = text.toUtf8();
-        return result;
+    out_.resize(cp1250_ ? expectedChars : expectedChars + expectedChars / 2 + 3);
+    if (encoding == FileEncoding::Utf8Bom)
+        append(QLatin1StringView(utf8Bom));
+}
+
+char *EncodedFile::room(qsizetype bytes)
+{
+    if (length_ + bytes > out_.size())
+        out_.resize(qMax(out_.size() * 2, length_ + bytes));
+    return out_.data() + length_;
+}
+
+void EncodedFile::append(QStringView text)
+{
+    if (!fits_)
+        return;
+    if (cp1250_) {
+        char *end = encodeCp1250Into(text, room(text.size()));
+        if (!end) {
+            fits_ = false;
+            return;
+        }
+        length_ = end - out_.data();
+    } else {
+        char *end = utf8_.appendToBuffer(room(utf8_.requiredSpace(text.size())), text);
+        length_ = end - out_.data();
     }
-    if (readAs == FileEncoding::Utf8Bom) {
-        result.bytes = bom + text.toUtf8();
-        return result;
-    }
-    if (encodeCp1250(text, &result.bytes))
-        return result;
-    result.bytes = bom + text.toUtf8();
-    result.fellBackToUtf8 = true;
-    return result;
+}
+
+void EncodedFile::append(QLatin1StringView ascii)
+{
+    if (!fits_)
+        return;
+    std::memcpy(room(ascii.size()), ascii.data(), size_t(ascii.size()));
+    length_ += ascii.size();
+}
+
+QByteArray EncodedFile::take()
+{
+    out_.truncate(length_);
+    length_ = 0;
+    return std::move(out_);
 }

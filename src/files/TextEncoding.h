@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringEncoder>
 
 #include "files/FileEncoding.h"
 
@@ -12,13 +13,25 @@
 // has no place in it.
 bool encodeCp1250(const QString &text, QByteArray *out);
 
-struct EncodedText {
-    QByteArray bytes;
-    // Code page 1250 was asked for but the text did not fit, so it was
-    // written as UTF-8 with a byte-order mark instead.
-    bool fellBackToUtf8 = false;
-};
+// A file being written, encoded piece by piece straight into its bytes. A
+// file read as UTF-8 is written as UTF-8 (with a byte-order mark exactly
+// when it had one); everything else in code page 1250. When a character has
+// no place in code page 1250, fits() turns false and the rest is dropped:
+// the caller then writes the file again as UTF-8 with a byte-order mark.
+class EncodedFile {
+public:
+    EncodedFile(FileEncoding encoding, qsizetype expectedChars);
+    void append(QStringView text);
+    void append(QLatin1StringView ascii);
+    bool fits() const { return fits_; }
+    QByteArray take();
 
-// A file read as UTF-8 is written as UTF-8 (with a byte-order mark exactly
-// when it had one); everything else in code page 1250 where it fits.
-EncodedText encodeSubtitleText(const QString &text, FileEncoding readAs);
+private:
+    char *room(qsizetype bytes);
+
+    bool cp1250_;
+    bool fits_ = true;
+    QStringEncoder utf8_{QStringEncoder::Utf8};
+    QByteArray out_;
+    qsizetype length_ = 0;
+};

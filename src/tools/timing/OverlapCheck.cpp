@@ -279,15 +279,17 @@ SaveOverlapCheck::SaveOverlapCheck(EditorModel &model) : model_(model) {}
 
 void SaveOverlapCheck::line(int recNo, const QString &start, const QString &end)
 {
-    const QString spanText = span(start, end);
     if (!first_ && timeCodeToMs(start) < previousEnd_) {
         ++errors_;
-        logSmallerStart(model_.log, previousRecNo_, previousText_, recNo, spanText);
+        logSmallerStart(model_.log, previousRecNo_, span(previousStart_, previousEndText_), recNo,
+                        span(start, end));
     }
     first_ = false;
     previousEnd_ = timeCodeToMs(end);
     previousRecNo_ = recNo;
-    previousText_ = spanText;
+    // kept as shared copies; the texts are joined only for an entry
+    previousStart_ = start;
+    previousEndText_ = end;
 }
 
 void SaveOverlapCheck::finish()

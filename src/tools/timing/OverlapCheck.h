@@ -49,6 +49,7 @@ private:
     bool first_ = true;
     qint64 previousEnd_ = 0;
     int previousRecNo_ = 0;
-    QString previousText_;
+    QString previousStart_;
+    QString previousEndText_;
     int errors_ = 0;
 };
