@@ -1,0 +1,100 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "files/SubtitleWriterFixture.h"
+#include "support/BatchRun.h"
+
+namespace {
+
+const QString data = QStringLiteral(KELVO_TEST_DATA "/save/");
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// These run the real tool, which needs the subtitle readers.
+bool toolReads()
+{
+    static const bool reads =
+        runBatchTool({QStringLiteral("read"), data + "worked_example.srt"}).exitCode == 0;
+    return reads;
+}
+
+#define REQUIRE_READER()                                                         \
+    if (!toolReads())                                                            \
+    GTEST_SKIP() << "kelvo-batch cannot read subtitles in this build yet"
+
+class SaveCommand : public ::testing::Test {
+protected:
+    BatchRun save(const QString &in, const QString &out, const QStringList &options = {})
+    {
+        return runBatchTool(options + QStringList{QStringLiteral("save"), data + in, out});
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(SaveCommand, WritesBothKindsBackByteForByte)
+{
+    REQUIRE_READER();
+    for (const QString name : {QStringLiteral("worked_example.srt"), QStringLiteral("worked_example.sub")}) {
+        const QString out = dir.filePath(name);
+        const BatchRun r = save(name, out);
+        EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+        EXPECT_EQ(bytesOf(out), bytesOf(data + name)) << qPrintable(name);
+        EXPECT_FALSE(r.out.contains("box\t")) << r.out.constData();
+    }
+}
+
+TEST_F(SaveCommand, NameOfTheWrongKindWritesNothing)
+{
+    REQUIRE_READER();
+    for (const auto &[in, out] : {std::pair{"worked_example.sub", "out.srt"},
+                                  std::pair{"worked_example.srt", "out.sub"}}) {
+        const BatchRun r = save(QString::fromLatin1(in), dir.filePath(QString::fromLatin1(out)));
+        EXPECT_EQ(r.exitCode, 4) << in;
+        EXPECT_TRUE(r.lines().contains("box\tEltérés!\tinfo\tA file neve nem egyezik meg a "
+                                       "típussal!\tKövetkezmény: filenév bekérés"))
+            << r.out.constData();
+        EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    }
+}
+
+TEST_F(SaveCommand, UnwritableOutputExitsWithThree)
+{
+    REQUIRE_READER();
+    QDir(dir.path()).mkdir(QStringLiteral("taken.srt"));
+    const BatchRun r = save(QStringLiteral("worked_example.srt"), dir.filePath("taken.srt"));
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(r.lines().contains("box\tÍrásvédett file!\thiba\tÍrásvédett a következő file: "
+                                   "taken.srt\tA kért mentés nem sikerült!"))
+        << r.out.constData();
+}
+
+TEST_F(SaveCommand, RunsTheSaveTimeOverlapCheck)
+{
+    REQUIRE_READER();
+    const QString out = dir.filePath("o.srt");
+    BatchRun r = save(QStringLiteral("overlaps.srt"), out);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(bytesOf(out), bytesOf(data + "overlaps.srt"));
+    QStringList log;
+    for (const QString &l : r.lines())
+        if (l.startsWith(QLatin1String("log\t")))
+            log.append(l);
+    EXPECT_EQ(log, (QStringList{"log\t",
+                                "log\tSor száma: 2      Érték: 00:00:02,000-->00:00:03,000",
+                                "log\tSor száma: 3      Érték: 00:00:02,500-->00:00:04,000",
+                                "log\tA 3. sor kezdő értéke kisebb, mint az 2. sor befejező értéke!"}));
+    EXPECT_TRUE(r.lines().contains("box\tEredmény\tinfo\tEnnyi átfedési hibát találtam: 1\t"
+                                   "További információt a \"Lista\" gomb alatt találsz!"));
+
+    r = save(QStringLiteral("overlaps.srt"), out, {QStringLiteral("--no-overlap-check")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_FALSE(r.out.contains("Ennyi átfedési hibát")) << r.out.constData();
+}
+
+}  // namespace
