@@ -71,11 +71,14 @@ bool finishWrite(EditorModel &model, const QString &target, const QByteArray &by
         model.setModified(true);
         return false;
     }
-    if (fellBack)
+    if (fellBack) {
+        // the file on disk is UTF-8 now; later saves keep it so
+        (second ? model.secondFileEncoding : model.fileEncoding) = FileEncoding::Utf8Bom;
         showMessageBox(QStringLiteral("Mentés"), QStringLiteral("info"),
                        QStringLiteral("Néhány betű nem fér el az 1250-es kódlapban,"),
                        false, false, true,
                        QStringLiteral("ezért a file-t UTF-8 kódolással mentettem."));
+    }
     return true;
 }
 

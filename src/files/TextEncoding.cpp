@@ -109,3 +109,19 @@ QByteArray EncodedFile::take()
     length_ = 0;
     return std::move(out_);
 }
+
+EncodedText encodeSubtitleText(const QString &text, FileEncoding readAs)
+{
+    EncodedText result;
+    EncodedFile file(readAs, text.size());
+    file.append(text);
+    if (file.fits()) {
+        result.bytes = file.take();
+        return result;
+    }
+    EncodedFile utf8(FileEncoding::Utf8Bom, text.size());
+    utf8.append(text);
+    result.bytes = utf8.take();
+    result.fellBackToUtf8 = true;
+    return result;
+}

@@ -144,6 +144,20 @@ INSTANTIATE_TEST_SUITE_P(
                      "\xC5\x91 \xD0\x96\xD0\xB0\xD0\xB1\xD0\xB0 \xE2\x99\xAA", true, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// Once written as UTF-8 the file stays UTF-8, without asking again.
+TEST_F(SubtitleWriterTest, FallbackIsKeptForLaterSaves)
+{
+    fillTable(model, {{R1, "Ж"}});
+    target(QStringLiteral("e.srt"));
+    ASSERT_TRUE(writeTimeFile(model, QStringLiteral("1")));
+    EXPECT_EQ(model.fileEncoding, FileEncoding::Utf8Bom);
+    messages.clear();
+    fillTable(model, {{R1, "ő"}});
+    ASSERT_TRUE(writeTimeFile(model, QStringLiteral("1")));
+    EXPECT_EQ(fileBytes(path("e.srt")), QByteArray("\xEF\xBB\xBF" "1\r\n" T1 "\xC5\x91"));
+    EXPECT_TRUE(messages.lines().isEmpty());
+}
+
 TEST_F(SubtitleWriterTest, FrameWriterFallsBackToUtf8Too)
 {
     fillTable(model, {{"1", "2", "Ж"}}, QStringLiteral("Frame"));
