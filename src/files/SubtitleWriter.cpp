@@ -40,7 +40,6 @@ bool replaceFile(const QString &path, const QByteArray &bytes)
     return file.commit();
 }
 
-
 // Builds the file's bytes with build(file, firstPass); when code page 1250
 // was asked for and a character does not fit, builds them again as UTF-8
 // with a byte-order mark.
@@ -101,7 +100,7 @@ qsizetype expectedChars(const SubtitleTable &cds, bool second, qsizetype perRow)
 
 class Progress {
 public:
-    Progress(EditorModel &model) : host_(model.host()), step_(model.cds.recordCount() / 100)
+    explicit Progress(EditorModel &model) : host_(model.host()), step_(model.cds.recordCount() / 100)
     {
         host_->setProgress(0);
         host_->showProgress(true);
