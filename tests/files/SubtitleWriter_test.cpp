@@ -366,6 +366,25 @@ TEST_F(SubtitleWriterTest, SaveOnExitIsSilent)
     EXPECT_FALSE(model.modified());
 }
 
+// While the exit save runs, a mismatch still asks for a name and a failure
+// still turns the marker on, but neither says a word.
+TEST_F(SubtitleWriterTest, QuietSaveSkipsEveryMessage)
+{
+    quietBoxes = true;
+    fillTable(model, {{"1", "2", "x"}}, QStringLiteral("Frame"));
+    target(QStringLiteral("a.srt"));
+    host.script = {path("b.sub")};
+    EXPECT_TRUE(saveSubtitle(model, false, true));
+    EXPECT_EQ(host.dialogs, 1);
+    EXPECT_EQ(fileBytes(path("b.sub")), QByteArray("{1}{2}x"));
+
+    QDir(dir.path()).mkdir(QStringLiteral("c.sub"));
+    target(QStringLiteral("c.sub"));
+    EXPECT_FALSE(saveSubtitle(model, false, true));
+    EXPECT_TRUE(model.modified());
+    EXPECT_TRUE(messages.lines().isEmpty());
+}
+
 TEST_F(SubtitleWriterTest, SecondSubtitleIsSavedFromSzoveg2)
 {
     fillTable(model, {{R1, "a", "első"}, {R2, "b", "Ж"}});
