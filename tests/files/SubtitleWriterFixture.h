@@ -18,20 +18,20 @@ inline void PrintTo(const QString &s, std::ostream *os)
     *os << '"' << s.toStdString() << '"';
 }
 
-struct RowSpec {
+struct RowData {
     const char *start;
     const char *end;
     const char *text;
     const char *text2 = "";
 };
 
-inline void fillTable(EditorModel &model, const std::vector<RowSpec> &rows,
+inline void fillTable(EditorModel &model, const std::vector<RowData> &rows,
                       const QString &timeBase = QStringLiteral("Time"))
 {
     model.setTimeBase(timeBase);
     SubtitleTable &cds = model.cds;
     cds.create();
-    for (const RowSpec &r : rows) {
+    for (const RowData &r : rows) {
         cds.append();
         cds.setField(Field::Kezdes, QString::fromUtf8(r.start));
         cds.setField(Field::Befejezes, QString::fromUtf8(r.end));

@@ -38,7 +38,7 @@ TEST_F(SubtitleWriterTest, WorkedExampleInBothKinds)
 
 struct LayoutCase {
     const char *name;
-    std::vector<RowSpec> rows;
+    std::vector<RowData> rows;
     bool skipEmpty;
     QByteArray timeBytes;
     QByteArray frameBytes;  // the same rows through the frame-based writer
@@ -209,7 +209,7 @@ TEST_F(SubtitleWriterTest, BrokenWriteLeavesTheOldFileIntact)
 {
     const QByteArray old = "1\r\n" T1 "old";
     putFile(path("a.srt"), old);
-    std::vector<RowSpec> rows(200, RowSpec{R1, "a fairly long line of subtitle text"});
+    std::vector<RowData> rows(200, RowData{R1, "a fairly long line of subtitle text"});
     fillTable(model, rows);
     target(QStringLiteral("a.srt"));
     model.fileNameField = QStringLiteral("a.srt");
@@ -288,7 +288,7 @@ struct MismatchCase {
     const char *timeBase;
     const char *given;  // the name the subtitle has
     const char *asked;  // the name the dialog gives
-    std::vector<RowSpec> rows;
+    std::vector<RowData> rows;
     QByteArray bytes;
 };
 

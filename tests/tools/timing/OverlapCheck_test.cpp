@@ -212,8 +212,8 @@ TEST_F(OverlapCheckTest, DurationBands)
 
 TEST_F(OverlapCheckTest, EmptyAndOneLineTables)
 {
-    for (const std::vector<RowSpec> &rows :
-         {std::vector<RowSpec>{}, std::vector<RowSpec>{{"00:00:01,000", "00:00:02,000", "a"}}}) {
+    for (const std::vector<RowData> &rows :
+         {std::vector<RowData>{}, std::vector<RowData>{{"00:00:01,000", "00:00:02,000", "a"}}}) {
         messages.clear();
         fillTable(model, rows);
         const OverlapResult r = run(true, true);
