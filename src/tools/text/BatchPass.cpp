@@ -111,38 +111,47 @@ int runBatchPass(EditorModel &model, const BatchTool &tool)
         if (cds.recNo() != row)
             cds.setRecNo(row);  // a rule may have looked at other rows
         QString text = cds.field(Field::Szoveg);
-        RowContext ctx{model, log, row, changes, false};
-        bool fired = false;
+        RowContext ctx{model, log, row, changes};
+        ctx.firedRules.assign(tool.rules.size(), false);
+        bool again = false;
         bool deleted = false;
-        for (const BatchRule &rule : tool.rules) {
+        for (std::size_t i = 0; i < tool.rules.size(); ++i) {
+            const BatchRule &rule = tool.rules[i];
             const QString before = text;
             ctx.changes = changes;
             ctx.deleteRow = false;
-            if (!rule.apply(text, ctx))
+            ctx.count = 1;
+            if (!rule.apply(text, ctx)) {
+                text = before;
                 continue;
-            fired = true;
-            ++changes;
+            }
+            ctx.firedRules[i] = true;
+            again = again || rule.reexamines;
+            changes += ctx.count;
+            if (cds.recNo() != ctx.row)
+                cds.setRecNo(ctx.row);
             if (ctx.deleteRow) {
                 if (!rule.form.ruleWritesEntry)
-                    log.entryHeader(QStringLiteral("tor"), row, before);
+                    log.entryHeader(QStringLiteral("tor"), ctx.row, before);
                 removeCurrentRow(model);
                 deleted = true;
                 break;
             }
             if (!rule.form.ruleWritesEntry)
-                writeEntry(log, rule.form, row, before, text);
+                writeEntry(log, rule.form, ctx.row, before, text);
             writeRowText(model, text, true, false, true);
         }
+        row = ctx.row;
         if (deleted) {
             // the next row has taken this place: examine it without moving
             examinations = 0;
             continue;
         }
-        if (tool.reexamine && fired && ++examinations < maxExaminations)
+        if (tool.reexamine && again && ++examinations < maxExaminations)
             continue;
         examinations = 0;
         ++row;
-        cds.next();
+        cds.setRecNo(row);
     }
     if (changes > 0)
         model.setModified(true);

@@ -16,7 +16,9 @@ struct RowContext {
     EditorModel &model;
     CorrectionLog &log;
     // 1-based position of the row in the table now (earlier deletions of
-    // this pass have already shifted it).
+    // this pass have already shifted it). A rule that inserts or removes
+    // rows through model.cds leaves here the position of the row it works
+    // on; the pass puts the cursor back there before storing.
     int row = 0;
     // Changes counted so far in this pass.
     int changes = 0;
@@ -24,6 +26,11 @@ struct RowContext {
     // logs a "tor" entry (unless the rule logs itself), lowers the flag
     // counts by the row's flags and examines the row that takes its place.
     bool deleteRow = false;
+    // How many changes this firing counts (one per inserted space, say).
+    int count = 1;
+    // Which rules of the tool (by index) fired so far in this examination.
+    std::vector<bool> firedRules;
+    bool fired(std::size_t rule) const { return rule < firedRules.size() && firedRules[rule]; }
 };
 
 // How the pass writes a rule's entry.
@@ -43,10 +50,13 @@ struct EntryForm {
 };
 
 struct BatchRule {
-    // Changes the working text and returns true when the rule fired; a rule
-    // that does not fire must leave the text alone.
+    // Changes the working text and returns true when the rule fired; when
+    // it returns false the pass keeps the text as it was before the call.
     std::function<bool(QString &text, RowContext &ctx)> apply;
     EntryForm form = EntryForm::standard();
+    // Whether this rule firing makes a re-examining tool look at the row
+    // again.
+    bool reexamines = true;
 };
 
 struct BatchTool {
@@ -61,7 +71,7 @@ struct BatchTool {
 // Runs the pass over every row of model.cds and returns the change count.
 int runBatchPass(EditorModel &model, const BatchTool &tool);
 
-// Shorthand for a one-rule tool with the standard entry.
+// Shorthand for a rule.
 BatchRule makeRule(std::function<bool(QString &text, RowContext &ctx)> apply,
                    EntryForm form = EntryForm::standard());
 

@@ -262,6 +262,37 @@ TEST_F(BatchPassTest, ToolsChooseTheirEntryForm)
     EXPECT_EQ(messages.lines(), QStringList{doneWithChanges.arg(3)});
 }
 
+TEST_F(BatchPassTest, RulesSeeEarlierFiringsAndMayCountSeveralChanges)
+{
+    addRows({QStringLiteral("a,b,c"), QStringLiteral("x")});
+    // one firing that inserts two spaces counts two changes and does not
+    // make the row be examined again; the second rule stands back when the
+    // first one fired in the same examination
+    BatchRule spaces = makeRule([](QString &text, RowContext &ctx) {
+        const int n = int(text.count(u','));
+        if (n == 0 || text.contains(QStringLiteral(", ")))
+            return false;
+        text.replace(u',', QStringLiteral(", "));
+        ctx.count = n;
+        return true;
+    });
+    spaces.reexamines = false;
+    BatchRule mark = makeRule([](QString &text, RowContext &ctx) {
+        if (ctx.fired(0) || text.endsWith(u'!'))
+            return false;
+        text += u'!';
+        return true;
+    });
+    BatchTool tool;
+    tool.rules = {spaces, mark};
+    tool.reexamine = true;
+    EXPECT_EQ(runBatchPass(model, tool), 3);
+    EXPECT_EQ(texts(), (QStringList{QStringLiteral("a, b, c"), QStringLiteral("x!")}));
+    EXPECT_EQ(model.log.lines()[3], QStringLiteral("Mire:   a, b, c"));
+    EXPECT_EQ(model.log.lines()[4], QString());
+    EXPECT_EQ(model.log.lines()[5], QStringLiteral("Melyik sorban volt: 2"));
+}
+
 TEST_F(BatchPassTest, StoringAppliesTheLeadingBreakOption)
 {
     model.options.max2 = true;
