@@ -1,10 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include "app/MessageBox.h"
 #include "document/DocumentGlobals.h"
 #include "editor/CellShade.h"
 #include "editor/EditorModel.h"
 #include "editor/FlagRecount.h"
 #include "editor/RowText.h"
+#include "tools/text/BatchPass.h"
 
 namespace {
 
@@ -58,5 +60,43 @@ void BM_CellShade(benchmark::State &state)
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_CellShade)->RangeMultiplier(10)->Range(10000, 100000)->Complexity(benchmark::oN);
+
+}  // namespace
+
+namespace {
+
+// A text tool that rewrites a third of the rows and deletes another third:
+// deletions inside the pass must keep it linear.
+void BM_BatchPassRewriteAndDelete(benchmark::State &state)
+{
+    quietBoxes = true;
+    BatchTool tool;
+    tool.rules.push_back(makeRule([](QString &text, RowContext &ctx) {
+        if (ctx.row % 3 != 0)
+            return false;
+        ctx.deleteRow = true;
+        return true;
+    }));
+    tool.rules.push_back(makeRule([](QString &text, RowContext &ctx) {
+        if (ctx.row % 3 != 1 || text.endsWith(u'!'))
+            return false;
+        text += u'!';
+        return true;
+    }));
+    for (auto _ : state) {
+        state.PauseTiming();
+        EditorModel model;
+        fill(model, int(state.range(0)));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(runBatchPass(model, tool));
+    }
+    state.SetComplexityN(state.range(0));
+    quietBoxes = false;
+}
+BENCHMARK(BM_BatchPassRewriteAndDelete)
+    ->RangeMultiplier(10)
+    ->Range(10000, 100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 }  // namespace
