@@ -111,7 +111,7 @@ int runBatchPass(EditorModel &model, const BatchTool &tool)
         if (cds.recNo() != row)
             cds.setRecNo(row);  // a rule may have looked at other rows
         QString text = cds.field(Field::Szoveg);
-        RowContext ctx{model, log, row, changes};
+        RowContext ctx{model, log, row, changes, false, 1, {}};
         ctx.firedRules.assign(tool.rules.size(), false);
         bool again = false;
         bool deleted = false;
