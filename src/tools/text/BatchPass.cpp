@@ -141,7 +141,7 @@ int runBatchPass(EditorModel &model, const BatchTool &tool)
                 writeEntry(log, rule.form, ctx.row, before, text);
             writeRowText(model, text, true, false, true);
         }
-        row = ctx.row;
+        row = qMax(1, ctx.row);
         if (deleted) {
             // the next row has taken this place: examine it without moving
             examinations = 0;

@@ -153,6 +153,7 @@ TEST_F(BatchPassTest, ASecondToolReplacesTheFirstOnesEntries)
     EXPECT_EQ(model.log.caption, QStringLiteral("A módosítás végeredménye"));
     EXPECT_FALSE(model.log.headingsVisible);
     EXPECT_EQ(host.reportShown, 1);
+    EXPECT_EQ(model.log.size(), 4);  // shown as it stands
     EXPECT_EQ(host.focusGrid_, 3);
 }
 
