@@ -35,7 +35,7 @@ TVerzioinfo::TVerzioinfo(QWidget *parent)
 {
     setObjectName(QStringLiteral("Verzioinfo"));
     setWindowTitle(QStringLiteral("Verzióinformáció"));
-    resize(460, 340);
+    resize(480, 420);
 
     auto *memo = new QPlainTextEdit(this);
     memo->setObjectName(QStringLiteral("Memo1"));
