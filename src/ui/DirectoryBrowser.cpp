@@ -42,6 +42,7 @@ DirectoryBrowser::DirectoryBrowser(QWidget *window)
       filters_(new QComboBox(window))
 {
     directories_->setUniformItemSizes(true);
+    directories_->setIconSize(QSize(16, 16));
     files_->setUniformItemSizes(true);
     directories_->installEventFilter(this);
 
