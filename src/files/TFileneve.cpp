@@ -173,7 +173,8 @@ void TFileneve::activate()
     } else if (fileNameMode == QLatin1String("dupla")) {
         browser_->setFilter(filterFor(cdJoinTimeBase_));
     } else if (fileNameMode == QLatin1String("MentesMaskent")) {
-        e1->setText(subtitleFileName.left(qMax<qsizetype>(0, subtitleFileName.size() - 4)));
+        // The whole extension goes, also a four-letter one such as ".ssts".
+        e1->setText(withoutExtension(subtitleFileName));
         if (!conversionExtension_.isEmpty()) {
             saveExtension = conversionExtension_;
             browser_->setFilter(conversionName_ + QStringLiteral(" (*") + conversionExtension_

@@ -167,6 +167,8 @@ void TKereses::reexposed()
 {
     clearPick();
     browser_->refresh();
+    // No file may look picked while the name field is empty.
+    filelistbox->setCurrentRow(-1);
 }
 
 void TKereses::clearPick()

@@ -221,9 +221,13 @@ void DirectoryBrowser::fillFiles()
         QDir(directory_).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
     if (names == itemTexts(files_))
         return;
+    // A file still listed stays selected.
+    const QString current = files_->currentItem() ? files_->currentItem()->text() : QString();
     filling_ = true;
     files_->clear();
     files_->addItems(names);
+    if (const qsizetype row = names.indexOf(current); !current.isEmpty() && row >= 0)
+        files_->setCurrentRow(int(row));
     filling_ = false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractItemView>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>

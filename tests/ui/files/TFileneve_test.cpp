@@ -101,10 +101,10 @@ TEST_F(TFileneveTest, NameFieldSwallowsDotsAndEnterMovesToOk)
 TEST_F(TFileneveTest, ClickOnAFilePutsItsNameWithoutExtension)
 {
     fileNameMode = QStringLiteral("MentesMaskent");
-    subtitleFileName = QStringLiteral("film.srt");
+    subtitleFileName = QStringLiteral("film.hu.ssts");
     dialog.setConversionFormat(QStringLiteral("Stream SubText Script"), QStringLiteral(".ssts"));
     ModalScript script([&](QDialog *) {
-        EXPECT_EQ(e1()->text(), QStringLiteral("film"));
+        EXPECT_EQ(e1()->text(), QStringLiteral("film.hu"));
         EXPECT_EQ(control<QComboBox>("fcb")->currentText(),
                   QStringLiteral("Stream SubText Script (*.ssts)"));
         ASSERT_TRUE(clickEntry(files(), QStringLiteral("show.ssts")));

@@ -98,6 +98,7 @@ TEST_F(TKeresesTest, PickFillsTheNameUntilTheDialogComesBackIntoView)
     reactivate();
     EXPECT_EQ(e1()->text(), QString());
     EXPECT_FALSE(megnyitas()->isEnabled());
+    EXPECT_EQ(files()->currentItem(), nullptr);
     dialog.megnyitasClick();
     QTest::keyClick(files(), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
