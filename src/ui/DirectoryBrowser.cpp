@@ -53,18 +53,20 @@ DirectoryBrowser::DirectoryBrowser(QWidget *window)
         }
     });
     connect(directories_, &QListWidget::itemClicked, this, [this] { emit directoryClicked(); });
-    connect(directories_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
-        if (!filling_ && item && directories_->hasFocus())
+    // Selection follows the keys; a view only taking the focus sets its
+    // current entry without selecting it, and that picks nothing.
+    connect(directories_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!filling_ && !directories_->selectedItems().isEmpty())
             emit directoryClicked();
     });
     connect(directories_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { enterDirectory(item); });
     connect(files_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { emit fileClicked(pathOf(item->text())); });
-    connect(files_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
-        // Moving through the list with the keys picks as a click does.
-        if (!filling_ && item && files_->hasFocus())
-            emit fileClicked(pathOf(item->text()));
+    connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> selected = files_->selectedItems();
+        if (!filling_ && !selected.isEmpty())
+            emit fileClicked(pathOf(selected.first()->text()));
     });
     connect(files_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { emit fileActivated(pathOf(item->text())); });

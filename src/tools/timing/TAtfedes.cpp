@@ -127,7 +127,10 @@ void TAtfedes::BinditasClick()
     options.errorsOnly = CBhiba->isChecked();
     options.statistics = CBstat->isChecked();
     options.stretch = CB5->isChecked() && CBstat->isChecked();
+    FszazalekAF->setValue(0);
+    FszazalekAF->show();
     lastResult_ = runOverlapCheck(*m, options);
+    FszazalekAF->hide();
     Blista->setEnabled(lastResult_.listEnabled);
     if (lastResult_.listEnabled)
         Blista->setFocus();

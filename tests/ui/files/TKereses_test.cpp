@@ -95,10 +95,17 @@ TEST_F(TKeresesTest, PickFillsTheNameUntilTheDialogComesBackIntoView)
     EXPECT_EQ(pickedDirectory, dir.path());
     EXPECT_EQ(pickedFileName, QStringLiteral("b.sub"));
 
+    // Moving with the keys picks too; taking the focus alone does not.
+    QTest::keyClick(files(), Qt::Key_Up);
+    EXPECT_EQ(e1()->text(), QStringLiteral("a.srt"));
     reactivate();
+    files()->clearFocus();
+    files()->setFocus(Qt::TabFocusReason);
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(files(), &focusIn);
     EXPECT_EQ(e1()->text(), QString());
     EXPECT_FALSE(megnyitas()->isEnabled());
-    EXPECT_EQ(files()->currentItem(), nullptr);
+    EXPECT_TRUE(files()->selectedItems().isEmpty());
     dialog.megnyitasClick();
     QTest::keyClick(files(), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
