@@ -13,6 +13,10 @@
 #include "app/TUjFelirat.h"
 #include "app/TVerzioinfo.h"
 #include "editor/TFelirat.h"
+#include "files/TFileneve.h"
+#include "files/THibaki.h"
+#include "files/TKereses.h"
+#include "tools/timing/TAtfedes.h"
 #include "ui/Windows.h"
 
 int runApplication(QApplication &app)
@@ -31,9 +35,11 @@ int runApplication(QApplication &app)
     auto foForm = std::make_unique<TFoForm>(screenSize, app.arguments());
     w.foForm = foForm.get();
     // Integration: TMentesMaskent, TCd2cd1, TReszletes, TForditas
-    // Integration: TKereses (open dialog)
+    auto kereses = std::make_unique<TKereses>();
+    w.kereses = kereses.get();
     // Integration: TFordElott
-    // Integration: TFileneve (file-name dialog)
+    auto fileneve = std::make_unique<TFileneve>();
+    w.fileneve = fileneve.get();
     auto kiszoveg = std::make_unique<TKiszoveg>();
     w.kiszoveg = kiszoveg.get();
     installMessagePresenter(kiszoveg.get());
@@ -47,9 +53,11 @@ int runApplication(QApplication &app)
     auto felirat = std::make_unique<TFelirat>();
     w.felirat = felirat.get();
     // Integration: TReszletesK, TFpsValtas, TErtek2cd
-    // Integration: THibaki (report window)
+    auto hibaki = std::make_unique<THibaki>();
+    w.hibaki = hibaki.get();
     // Integration: TKeresesCsere
-    // Integration: TAtfedes (overlap check)
+    auto atfedes = std::make_unique<TAtfedes>();
+    w.atfedes = atfedes.get();
     auto verzioinfo = std::make_unique<TVerzioinfo>();
     w.verzioinfo = verzioinfo.get();
     // Integration: TTorlesTobb
