@@ -32,7 +32,9 @@ MessagePresenter *installMessagePresenter(MessagePresenter *presenter)
 void showMessageBox(const QString &title, const QString &kind, const QString &first,
                     bool noVisible, bool yesVisible, bool okVisible, const QString &second)
 {
-    if (boxAnswer == QLatin1String("mentes3") || quietBoxes)
+    // The silence covers the save on exit; an error in that save is still
+    // shown, or the program would end as if the subtitle had been saved.
+    if ((boxAnswer == QLatin1String("mentes3") || quietBoxes) && kind != QLatin1String("hiba"))
         return;
     MessageRequest request{title, kind, first, second, noVisible, yesVisible, okVisible};
     applyBoxAnswer(currentPresenter->present(request));

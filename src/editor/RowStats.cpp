@@ -51,30 +51,28 @@ QString lineCountLabel(QStringView text)
     return label + u'=' + QString::number(total) + QStringLiteral(" betű");
 }
 
+namespace {
+
+// Sets or clears one flag of the current row and moves its count with it.
+// The count only moves when the table took the write, so a call outside
+// edit state cannot make the counts drift from the flags.
+void syncFlag(SubtitleTable &cds, Field field, bool want, int &count)
+{
+    const bool has = !cds.field(field).isEmpty();
+    if (want == has)
+        return;
+    if (cds.setField(field, want ? QStringLiteral("t") : QString()))
+        count += want ? 1 : -1;
+}
+
+}  // namespace
+
 void setRowFlagsQuiet(EditorModel &model)
 {
     SubtitleTable &cds = model.cds;
     const LineLengths m = measureLines(cds.field(Field::Szoveg));
-    const bool betu38 = !cds.field(Field::Betu38).isEmpty();
-    const bool sor3 = !cds.field(Field::Sor3).isEmpty();
-    if (m.anyLongerThan(model.threshold())) {
-        if (!betu38) {
-            cds.setField(Field::Betu38, QStringLiteral("t"));
-            ++model.overThresholdCount;
-        }
-    } else if (betu38) {
-        cds.setField(Field::Betu38, QString());
-        --model.overThresholdCount;
-    }
-    if (m.hasThirdLine()) {
-        if (!sor3) {
-            cds.setField(Field::Sor3, QStringLiteral("t"));
-            ++model.threeLineCount;
-        }
-    } else if (sor3) {
-        cds.setField(Field::Sor3, QString());
-        --model.threeLineCount;
-    }
+    syncFlag(cds, Field::Betu38, m.anyLongerThan(model.threshold()), model.overThresholdCount);
+    syncFlag(cds, Field::Sor3, m.hasThirdLine(), model.threeLineCount);
 }
 
 void setRowFlags(EditorModel &model)

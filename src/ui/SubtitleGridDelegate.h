@@ -1,10 +1,12 @@
 #pragma once
 #include <QStyledItemDelegate>
 
+#include "editor/CellShade.h"
+
 class EditorModel;
 
-// Paints the grid's cells with the row colouring; index.row() is the row
-// index in the model's table.
+// Paints the grid's cells with the row colouring (cellShade) and draws them
+// in the standard way otherwise; index.row() is the 0-based row of cds.
 class SubtitleGridDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -14,6 +16,9 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
+
+    // The shade of a table row by its 0-based index; Normal outside the table.
+    CellShade shadeFor(int row) const;
 
 private:
     EditorModel &model_;

@@ -1,0 +1,289 @@
+#include "files/TKereses.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/MessageBox.h"
+#include "document/DocumentGlobals.h"
+#include "editor/TFelirat.h"
+#include "files/FileGlobals.h"
+#include "files/OpenSubtitle.h"
+#include "ui/DirectoryBrowser.h"
+#include "ui/Modal.h"
+#include "ui/Windows.h"
+
+namespace {
+
+void centre(QWidget *w)
+{
+    if (QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen())
+        w->move(s->availableGeometry().center() - w->rect().center());
+}
+
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+TKereses::TKereses(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("Kereses"));
+    setWindowTitle(QStringLiteral("Felirat megnyitása"));
+    setFixedSize(580, 539);
+
+    browser_ = new DirectoryBrowser(this);
+    filelistbox = browser_->fileList();
+    DirectoryListBox1 = browser_->directoryList();
+    DriveComboBox1 = browser_->driveBox();
+    FilterComboBox1 = browser_->filterBox();
+    filelistbox->setObjectName(QStringLiteral("filelistbox"));
+    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
+    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
+    FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
+    filelistbox->setGeometry(8, 8, 276, 408);
+    FilterComboBox1->setGeometry(8, 424, 276, 26);
+    DirectoryListBox1->setGeometry(296, 8, 276, 408);
+    DriveComboBox1->setGeometry(296, 424, 276, 26);
+
+    e1 = new QLineEdit(this);
+    e1->setObjectName(QStringLiteral("e1"));
+    e1->setReadOnly(true);
+    e1->setGeometry(8, 460, 564, 26);
+
+    Button1 = new QPushButton(QStringLiteral("<<< Vissza"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(8, 498, 130, 32);
+    megnyitas = new QPushButton(QStringLiteral("Megnyitás"), this);
+    megnyitas->setObjectName(QStringLiteral("megnyitas"));
+    megnyitas->setGeometry(442, 498, 130, 32);
+    megnyitas->setEnabled(false);
+    // Enter is routed by the event filter, never to a default button.
+    for (QPushButton *b : {Button1, megnyitas})
+        b->setAutoDefault(false);
+
+    setTabOrder(filelistbox, FilterComboBox1);
+    setTabOrder(FilterComboBox1, DirectoryListBox1);
+    setTabOrder(DirectoryListBox1, DriveComboBox1);
+    setTabOrder(DriveComboBox1, megnyitas);
+    setTabOrder(megnyitas, Button1);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{DriveComboBox1, DirectoryListBox1,
+                                                       filelistbox, FilterComboBox1, megnyitas,
+                                                       Button1, e1})
+        w->installEventFilter(this);
+
+    connect(browser_, &DirectoryBrowser::fileClicked, this, &TKereses::pick);
+    connect(browser_, &DirectoryBrowser::fileActivated, this, [this](const QString &path) {
+        pick(path);
+        openPicked();
+    });
+    connect(browser_, &DirectoryBrowser::directoryClicked, this, &TKereses::clearPick);
+    connect(browser_, &DirectoryBrowser::directoryChanged, this, &TKereses::clearPick);
+    connect(megnyitas, &QPushButton::clicked, this, &TKereses::megnyitasClick);
+    connect(Button1, &QPushButton::clicked, this, &TKereses::Button1Click);
+}
+
+EditorModel *TKereses::editorModel() const
+{
+    if (model_)
+        return model_;
+    return windows().felirat ? &windows().felirat->model() : nullptr;
+}
+
+void TKereses::openForEditor(bool second, bool modal)
+{
+    textTarget = second ? QStringLiteral("2") : QStringLiteral("1");
+    openPurpose = QStringLiteral("Felirat");
+    secondOpen = second;
+    if (modal) {
+        showModal(this);
+        return;
+    }
+    editorReady = false;
+    show();
+    raise();
+    activateWindow();
+}
+
+void TKereses::openForTranslation(const QString &purpose)
+{
+    openPurpose = purpose;
+    secondOpen = false;
+    showModal(this);
+}
+
+void TKereses::setTranslationPaths(const QString &source, const QString &translated)
+{
+    source_ = source;
+    translated_ = translated;
+}
+
+void TKereses::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        activate();
+}
+
+void TKereses::activate()
+{
+    centre(this);
+    clearPick();
+    openResult = QStringLiteral("ki");
+    replacedFileGlobals_ = false;
+    QString filter = QStringLiteral("Feliratok (*.srt,*.sub)|*.srt;*.sub");
+    if (secondOpen) {
+        const EditorModel *m = editorModel();
+        const bool frame = m && m->timeBase() == QLatin1String("Frame");
+        filter = frame ? QStringLiteral("Feliratok (*.sub)|*.sub")
+                       : QStringLiteral("Feliratok (*.srt)|*.srt");
+    }
+    browser_->setFilter(filter);
+    browser_->setDirectory(lastDirectory);
+    filelistbox->setFocus();
+}
+
+// Coming back into view (another window covered it or had the focus) drops
+// the pick: it is valid only while the dialog stays in front. Repaints for
+// any other reason keep it, so the dialog stays usable.
+bool TKereses::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && isVisible())
+        reexposed();
+    return QDialog::event(event);
+}
+
+void TKereses::reexposed()
+{
+    clearPick();
+    browser_->refresh();
+    // No file may look picked while the name field is empty.
+    filelistbox->setCurrentRow(-1);
+}
+
+void TKereses::clearPick()
+{
+    e1->clear();
+    megnyitas->setEnabled(false);
+}
+
+void TKereses::pick(const QString &path)
+{
+    pickedDirectory = browser_->directory();
+    pickedPath = path;
+    const qsizetype cut = pickedDirectory.endsWith(u'/') ? pickedDirectory.size()
+                                                         : pickedDirectory.size() + 1;
+    pickedFileName = pickedPath.mid(cut);
+    e1->setText(pickedFileName);
+    megnyitas->setEnabled(!e1->text().isEmpty());
+}
+
+void TKereses::megnyitasClick()
+{
+    openPicked();
+}
+
+void TKereses::Button1Click()
+{
+    openResult = QStringLiteral("vissza");
+    reject();
+}
+
+void TKereses::openPicked()
+{
+    // A pick dropped by a re-exposure leaves every file global alone: the
+    // editor's current file must not change to a file that was not opened.
+    if (e1->text().isEmpty())
+        return;
+    savedLastDirectory = lastDirectory;
+    lastDirectory = pickedDirectory;
+    savedSubtitleFileName = subtitleFileName;
+    subtitleFileName = pickedFileName;
+    savedSubtitlePath = subtitlePath;
+    subtitlePath = pickedPath;
+    replacedFileGlobals_ = true;
+
+    if (openPurpose == QLatin1String("Felirat")) {
+        if (EditorModel *m = editorModel())
+            prepareEditor(*m, !secondOpen, e1->text());
+        displayLock = false;
+        openResult = QStringLiteral("megnyit");
+        accept();
+    } else if (openPurpose == QLatin1String("Forditas1")
+               || openPurpose == QLatin1String("Eredeti")) {
+        acceptTranslation(translated_, source_,
+                          QStringLiteral("Ezt a feliratot már betöltötte a \"Fordított felirat\"-hoz!"));
+    } else if (openPurpose == QLatin1String("Forditas2")) {
+        acceptTranslation(source_, translated_,
+                          QStringLiteral("Ezt a feliratot már betöltötte az \"Eredeti felirat\"-hoz!"));
+    } else if (openPurpose == QLatin1String("Forditott")) {
+        acceptTranslation(source_, translated_,
+                          QStringLiteral("Ezt a feliratot már betöltötte a \"Eredeti felirat\"-hoz!"));
+    }
+}
+
+void TKereses::acceptTranslation(const QString &otherSide, QString &ownSide,
+                                 const QString &duplicateLine)
+{
+    if (otherSide == subtitlePath) {
+        showMessageBox(QStringLiteral("Duplikáció"), QStringLiteral("info"), duplicateLine, false,
+                       false, true);
+        return;
+    }
+    ownSide = subtitlePath;
+    const QString purpose = openPurpose;
+    const QString path = subtitlePath;
+    accept();
+    if (translationHandler_)
+        translationHandler_(purpose, path);
+}
+
+void TKereses::done(int result)
+{
+    QDialog::done(result);
+    if (openResult == QLatin1String("megnyit")) {
+        if (EditorModel *m = editorModel())
+            readIntoEditor(*m);
+    }
+    // A second subtitle never becomes the current file.
+    if (secondOpen && replacedFileGlobals_) {
+        lastDirectory = savedLastDirectory;
+        subtitleFileName = savedSubtitleFileName;
+        subtitlePath = savedSubtitlePath;
+    }
+    replacedFileGlobals_ = false;
+    secondOpen = false;
+}
+
+bool TKereses::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_Escape) {
+        reject();
+        return true;
+    }
+    if (!isEnter(key))
+        return QDialog::eventFilter(watched, event);
+    if (watched == Button1) {
+        Button1->click();
+        return true;
+    }
+    if (megnyitas->isEnabled() && watched != e1) {
+        openPicked();
+        return true;
+    }
+    // Without a pick, Enter in the directory list opens the directory.
+    return watched != DirectoryListBox1;
+}
