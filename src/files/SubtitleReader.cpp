@@ -1,8 +1,196 @@
 #include "files/SubtitleReader.h"
 
-#include "editor/EditorModel.h"
+#include <QFile>
+#include <QFileInfo>
 
-QString readSubtitleFile(EditorModel &model, bool withOffset)
+#include "app/MessageBox.h"
+#include "app/ModeGlobals.h"
+#include "document/DocumentGlobals.h"
+#include "editor/EditorModel.h"
+#include "files/DottedReader.h"
+#include "files/FileGlobals.h"
+#include "files/FrameReader.h"
+#include "files/LineClasses.h"
+#include "files/ReadSession.h"
+#include "files/SrtReader.h"
+#include "files/TextDecoding.h"
+
+namespace {
+
+// Far beyond any subtitle; keeps a wrong pick from exhausting memory.
+constexpr qint64 largestReadableFile = qint64(512) * 1024 * 1024;
+
+void fileError(const QString &first, const QString &second)
 {
-    return QString();
+    showMessageBox(QStringLiteral("Hiba"), QStringLiteral("hiba"), first, false, false, true,
+                   second);
+}
+
+void addUnicodeNotice(ReadSession &s)
+{
+    const QString bang(49, u'!');
+    s.report({bang, QStringLiteral("Ez a felirat Unicode-os file-ból lett betöltve!!!"),
+              QStringLiteral("Kérem mentse el a file-t!"), bang});
+}
+
+void readTimeBased(ReadSession &s)
+{
+    SrtReader reader(s);
+    while (!s.atEnd() && !reader.mustStop())
+        reader.readSrtLine(s.nextLine());
+    reader.finish();
+}
+
+void readFrameBased(ReadSession &s, QStringView firstLine)
+{
+    FrameReader reader(s);
+    if (s.withOffset && !s.second)
+        reader.prepareOffset(firstLine);
+    reader.readFrameLine(firstLine);
+    while (!s.fatal && !s.atEnd()) {
+        const QStringView line = s.nextLine();
+        if (!line.isEmpty())
+            reader.readFrameLine(line);
+    }
+}
+
+// Rows after the last one that received a second text lose a stale one.
+void clearSecondTail(EditorModel &model)
+{
+    SubtitleTable &cds = model.cds;
+    const int rows = cds.recordCount();
+    if (secondRowCount >= rows)
+        return;
+    const int step = rows / 100;
+    for (int index = secondRowCount; index < rows; ++index) {
+        if (cds.rowAt(index).szoveg2.isEmpty())
+            continue;
+        cds.setRecNo(index + 1);
+        cds.edit();
+        cds.setField(Field::Szoveg2, QString());
+        cds.post();
+        if (step >= 1 && (rows - index) % step == 0)
+            model.host()->setProgress(100 - (rows - index) / step);
+    }
+    cds.setRecNo(qMax(1, secondRowCount));
+}
+
+void applyLoadedTimeBase(EditorModel &model, const QString &type)
+{
+    const QString base = type == QLatin1String("1") ? QStringLiteral("Frame") : QStringLiteral("Time");
+    model.setTimeBase(base);
+    loadedTimeBase = base;
+}
+
+}  // namespace
+
+bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName().isEmpty() ? path : info.fileName();
+    if (path.isEmpty() || !info.exists()) {
+        fileError(QStringLiteral("Nem található a file: ") + name,
+                  QStringLiteral("Ellenőrizze a file nevét és helyét!"));
+        return false;
+    }
+    if (info.isDir()) {
+        fileError(QStringLiteral("Ez egy mappa, nem file: ") + name,
+                  QStringLiteral("Válasszon egy felirat file-t!"));
+        return false;
+    }
+    if (!info.isFile()) {
+        fileError(QStringLiteral("Ez nem felirat file: ") + name,
+                  QStringLiteral("Válasszon egy felirat file-t!"));
+        return false;
+    }
+    if (info.size() > largestReadableFile) {
+        fileError(QStringLiteral("Túl nagy a file: ") + name,
+                  QStringLiteral("Ez nem lehet felirat file!"));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fileError(QStringLiteral("Nem sikerült megnyitni a file-t: ") + name,
+                  QStringLiteral("Nincs hozzá olvasási joga, vagy más program használja!"));
+        return false;
+    }
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        bytes->clear();
+        fileError(QStringLiteral("Hiba a file olvasása közben: ") + name,
+                  QStringLiteral("A file nem olvasható végig!"));
+        return false;
+    }
+    return true;
+}
+
+QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable)
+{
+    displayLock = true;
+    const bool second = textTarget == QLatin1String("2");
+    secondRowCount = 0;
+    model.log.clear();
+    if (!second) {
+        // The table starts empty, so nothing in it is flagged yet.
+        model.overThresholdCount = 0;
+        model.threeLineCount = 0;
+    }
+    if (unopenable)
+        *unopenable = false;
+    model.host()->pauseFilm();
+    model.host()->showProgress(true);
+
+    DecodedText decoded;
+    {
+        QByteArray bytes;
+        if (!loadSubtitleBytes(subtitlePath, &bytes)) {
+            model.readErrorsFound = false;
+            if (unopenable)
+                *unopenable = true;
+            return QString();
+        }
+        decoded = decodeSubtitleBytes(bytes);
+    }
+    (second ? model.secondFileEncoding : model.fileEncoding) = decoded.encoding;
+    const std::vector<QStringView> lines = splitLines(decoded.text);
+
+    ReadSession s(model, lines, second, withOffset);
+    QString type;
+    QStringView classifying;
+    while (type.isEmpty() && !s.atEnd()) {
+        classifying = s.nextLine();
+        type = detectFileType(classifying);
+    }
+    if (type == QLatin1String("2") && decoded.isUtf16())
+        type = QStringLiteral("3");
+    // A second subtitle fills the rows of the table as it stands.
+    if (!type.isEmpty() && !second)
+        applyLoadedTimeBase(model, type);
+
+    if (type == QLatin1String("2")) {
+        readTimeBased(s);
+    } else if (type == QLatin1String("3")) {
+        addUnicodeNotice(s);
+        readTimeBased(s);
+    } else if (type == QLatin1String("4")) {
+        if (!second)
+            readDottedLine(s, classifying);
+    } else if (type == QLatin1String("1")) {
+        readFrameBased(s, classifying);
+    }
+    if (second && !type.isEmpty())
+        clearSecondTail(model);
+
+    s.fatal = false;
+    if (!type.isEmpty())
+        model.setEnabled(QStringLiteral("MentM1"), true);
+    model.readErrorsFound = false;
+    if (s.reported) {
+        model.log.caption = QStringLiteral("Hibák észelelése");
+        model.log.headingsVisible = true;
+        model.readErrorsFound = true;
+        if (!model.options.beolvas)
+            model.host()->showReportWindow();
+    }
+    return type;
 }
