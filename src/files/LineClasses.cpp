@@ -30,8 +30,18 @@ QStringView part(QStringView s, qsizetype from, qsizetype count)
 
 QString rebuildTime(QStringView line, qsizetype at)
 {
+    if (at + 12 <= line.size()) {
+        // the usual case: one allocation, filled in place
+        QString t(12, Qt::Uninitialized);
+        QChar *out = t.data();
+        const QChar *in = line.data() + at;
+        for (int i = 0; i < 12; ++i)
+            out[i] = in[i];
+        out[2] = out[5] = u':';
+        out[8] = u',';
+        return t;
+    }
     QString t;
-    t.reserve(12);
     t += part(line, at, 2);
     t += u':';
     t += part(line, at + 3, 2);

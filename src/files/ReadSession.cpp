@@ -3,17 +3,18 @@
 #include "app/MessageBox.h"
 #include "editor/EditorModel.h"
 
-ReadSession::ReadSession(EditorModel &m, const std::vector<QStringView> &lines, bool secondText,
+ReadSession::ReadSession(EditorModel &m, const QString &text, bool secondText,
                          bool offset)
-    : model(m), cds(m.cds), second(secondText), withOffset(offset), lines_(lines)
+    : model(m), cds(m.cds), second(secondText), withOffset(offset), lines_(text)
 {
-    step_ = lines.size() / 100;
+    step_ = lines_.count() / 100;
     untilProgress_ = step_;
 }
 
 QStringView ReadSession::nextLine()
 {
-    const QStringView line = lines_[pos_++];
+    const QStringView line = lines_.next();
+    ++pos_;
     // Only a change of the gauge's value is passed on, so showing progress
     // costs a hundred calls whatever the file's size.
     if (step_ >= 1 && --untilProgress_ == 0) {

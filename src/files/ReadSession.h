@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "files/TextDecoding.h"
+
 class EditorModel;
 class SubtitleTable;
 
@@ -11,7 +13,7 @@ class SubtitleTable;
 // the read position, the progress gauge, the reported and fatal marks.
 class ReadSession {
 public:
-    ReadSession(EditorModel &model, const std::vector<QStringView> &lines, bool second,
+    ReadSession(EditorModel &model, const QString &text, bool second,
                 bool withOffset);
 
     EditorModel &model;
@@ -21,7 +23,8 @@ public:
     bool reported = false;
     bool fatal = false;
 
-    bool atEnd() const { return pos_ >= lines_.size(); }
+    bool atEnd() const { return lines_.atEnd(); }
+    size_t lineCount() const { return lines_.count(); }
     // The next line; advances the gauge every hundredth of the file.
     QStringView nextLine();
 
@@ -31,7 +34,7 @@ public:
     void stopWithMessage();
 
 private:
-    const std::vector<QStringView> &lines_;
+    LineCursor lines_;
     size_t pos_ = 0;
     size_t step_ = 0;
     size_t untilProgress_ = 0;

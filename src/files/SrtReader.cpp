@@ -44,14 +44,15 @@ QString checkTimeCode(ReadSession &session, const QString &time)
 
 void PendingText::set(QStringView line)
 {
-    text_ = line.toString();
+    text_.resize(0);
+    text_ += line;
     saturated_ = false;
     nextCheck_ = firstSaturationCheck;
 }
 
 void PendingText::clear()
 {
-    text_.clear();
+    text_.resize(0);
     saturated_ = false;
     nextCheck_ = firstSaturationCheck;
 }
@@ -72,7 +73,8 @@ void PendingText::append(QStringView sep, QStringView line)
 
 void PendingText::clean()
 {
-    text_ = cleanText(text_);
+    if (cleanedLength(text_) != text_.size())
+        text_ = cleanText(text_);
 }
 
 SrtReader::SrtReader(ReadSession &session) : s_(session), lastTimeEnd_(zeroTimeCode)
@@ -328,7 +330,7 @@ void SrtReader::storePending(bool startEdit)
     // Nothing is open to store into: storing would overwrite a posted row.
     if (!startEdit && cds.state() == SubtitleTable::State::Browse)
         return;
-    writeRowText(s_.model, pending_.text(), startEdit, false, false);
+    writeRowText(s_.model, pending_.take(), startEdit, false, false);
 }
 
 void SrtReader::storeSecond(bool moveOn)
@@ -337,7 +339,7 @@ void SrtReader::storeSecond(bool moveOn)
     if (cds.recordCount() == 0 || pastLastRow_)
         return;
     cds.edit();
-    cds.setField(Field::Szoveg2, pending_.text());
+    cds.setField(Field::Szoveg2, pending_.take());
     cds.post();
     ++secondRowCount;
     if (moveOn) {

@@ -19,6 +19,8 @@ public:
     void append(QStringView separator, QStringView line);
     void clean();
     const QString &text() const { return text_; }
+    // An exact copy for storing; the working buffer keeps its capacity.
+    QString take() const { return QString(text_.constData(), text_.size()); }
 
 private:
     QString text_;

@@ -82,6 +82,24 @@ void applyLoadedTimeBase(EditorModel &model, const QString &type)
     loadedTimeBase = base;
 }
 
+// About as many rows as the file holds entries (its time lines, or its
+// lines beginning with "{"), so that the table does not regrow while a big
+// file is appended.
+int expectedRows(const QString &text, const QString &type)
+{
+    if (type == QLatin1String("4"))
+        return 0;
+    const bool frames = type == QLatin1String("1");
+    int count = 0;
+    LineCursor cursor(text);
+    while (!cursor.atEnd()) {
+        const QStringView line = cursor.next();
+        if (frames ? line.startsWith(u'{') : isTimeLine(line, true))
+            ++count;
+    }
+    return count;
+}
+
 }  // namespace
 
 bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
@@ -152,9 +170,7 @@ QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable)
         decoded = decodeSubtitleBytes(bytes);
     }
     (second ? model.secondFileEncoding : model.fileEncoding) = decoded.encoding;
-    const std::vector<QStringView> lines = splitLines(decoded.text);
-
-    ReadSession s(model, lines, second, withOffset);
+    ReadSession s(model, decoded.text, second, withOffset);
     QString type;
     QStringView classifying;
     while (type.isEmpty() && !s.atEnd()) {
@@ -166,6 +182,9 @@ QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable)
     // A second subtitle fills the rows of the table as it stands.
     if (!type.isEmpty() && !second)
         applyLoadedTimeBase(model, type);
+
+    if (!second && !type.isEmpty())
+        model.cds.reserve(model.cds.recordCount() + expectedRows(decoded.text, type));
 
     if (type == QLatin1String("2")) {
         readTimeBased(s);

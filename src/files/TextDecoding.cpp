@@ -149,24 +149,43 @@ DecodedText decodeSubtitleBytes(const QByteArray &bytes)
     return d;
 }
 
+LineCursor::LineCursor(const QString &text) : begin_(text.constData()), end_(text.size())
+{
+    const char16_t *p = reinterpret_cast<const char16_t *>(begin_);
+    for (qsizetype i = 0; i < end_; ++i) {
+        const char16_t c = p[i];
+        if (c == u'\n')
+            ++count_;
+        else if (c == u'\r' && (i + 1 >= end_ || p[i + 1] != u'\n'))
+            ++count_;
+    }
+    if (end_ > 0 && p[end_ - 1] != u'\n' && p[end_ - 1] != u'\r')
+        ++count_;
+}
+
+QStringView LineCursor::next()
+{
+    const char16_t *p = reinterpret_cast<const char16_t *>(begin_);
+    const qsizetype start = pos_;
+    qsizetype i = start;
+    while (i < end_ && p[i] != u'\n' && p[i] != u'\r')
+        ++i;
+    const QStringView line(begin_ + start, i - start);
+    if (i < end_) {
+        if (p[i] == u'\r' && i + 1 < end_ && p[i + 1] == u'\n')
+            ++i;
+        ++i;
+    }
+    pos_ = i;
+    return line;
+}
+
 std::vector<QStringView> splitLines(const QString &text)
 {
+    LineCursor cursor(text);
     std::vector<QStringView> lines;
-    const QChar *p = text.constData();
-    const qsizetype n = text.size();
-    // A rough guess saves most of the vector's regrowth.
-    lines.reserve(size_t(n / 24 + 1));
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = p[i].unicode();
-        if (c == u'\n' || c == u'\r') {
-            lines.emplace_back(p + start, i - start);
-            if (c == u'\r' && i + 1 < n && p[i + 1].unicode() == u'\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.emplace_back(p + start, n - start);
+    lines.reserve(cursor.count());
+    while (!cursor.atEnd())
+        lines.push_back(cursor.next());
     return lines;
 }

@@ -23,6 +23,22 @@ DecodedText decodeSubtitleBytes(const QByteArray &bytes);
 // Code page 1250 for all 256 bytes, as the codec maps them.
 QString decodeCp1250(const char *data, qsizetype size);
 
-// Splits at CR LF, LF and a lone CR, as a text reader does: a final line
-// break does not begin another line. The views point into text.
+// Walks the lines of a text, split at CR LF, LF and a lone CR as a text
+// reader does: a final line break does not begin another line. The views
+// point into the text, which must outlive them.
+class LineCursor {
+public:
+    explicit LineCursor(const QString &text);
+    size_t count() const { return count_; }
+    bool atEnd() const { return pos_ >= end_; }
+    QStringView next();
+
+private:
+    const QChar *begin_;
+    qsizetype pos_ = 0;
+    qsizetype end_;
+    size_t count_ = 0;
+};
+
+// All lines at once (tests and the floor of the reading benchmark).
 std::vector<QStringView> splitLines(const QString &text);
