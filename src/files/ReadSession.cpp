@@ -3,7 +3,7 @@
 #include "app/MessageBox.h"
 #include "editor/EditorModel.h"
 
-ReadSession::ReadSession(EditorModel &m, const QString &text, bool secondText,
+ReadSession::ReadSession(EditorModel &m, const DecodedText &text, bool secondText,
                          bool offset)
     : model(m), cds(m.cds), second(secondText), withOffset(offset), lines_(text)
 {

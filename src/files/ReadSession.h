@@ -13,7 +13,7 @@ class SubtitleTable;
 // the read position, the progress gauge, the reported and fatal marks.
 class ReadSession {
 public:
-    ReadSession(EditorModel &model, const QString &text, bool second,
+    ReadSession(EditorModel &model, const DecodedText &text, bool second,
                 bool withOffset);
 
     EditorModel &model;

@@ -1,6 +1,7 @@
 #include "files/SubtitleReader.h"
 
 #include <QFile>
+#include <cstring>
 #include <QFileInfo>
 
 #include "app/MessageBox.h"
@@ -85,12 +86,30 @@ void applyLoadedTimeBase(EditorModel &model, const QString &type)
 // About as many rows as the file holds entries (its time lines, or its
 // lines beginning with "{"), so that the table does not regrow while a big
 // file is appended.
-int expectedRows(const QString &text, const QString &type)
+int expectedRows(const DecodedText &text, const QString &type)
 {
     if (type == QLatin1String("4"))
         return 0;
     const bool frames = type == QLatin1String("1");
     int count = 0;
+    if (text.lazy) {
+        // The marks of a time line are ASCII: the bytes are looked at as
+        // they stand, without decoding the file a second time.
+        const char *p = text.bytes.constData() + text.bytesFrom;
+        const qsizetype n = text.bytes.size() - text.bytesFrom;
+        auto is = [&](qsizetype at, char c) { return at < n && p[at] == c; };
+        auto msSep = [&](qsizetype at) { return is(at, ',') || is(at, '.') || is(at, ':'); };
+        for (qsizetype start = 0; start < n;) {
+            if (frames ? is(start, '{')
+                       : is(start + 2, ':') && is(start + 5, ':') && msSep(start + 8)
+                             && is(start + 13, '-') && is(start + 14, '-') && is(start + 15, '>')
+                             && is(start + 19, ':') && is(start + 22, ':') && msSep(start + 25))
+                ++count;
+            const void *lf = std::memchr(p + start, '\n', size_t(n - start));
+            start = lf ? static_cast<const char *>(lf) - p + 1 : n;
+        }
+        return count;
+    }
     LineCursor cursor(text);
     while (!cursor.atEnd()) {
         const QStringView line = cursor.next();
@@ -167,10 +186,10 @@ QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable)
                 *unopenable = true;
             return QString();
         }
-        decoded = decodeSubtitleBytes(bytes);
+        decoded = prepareSubtitleText(std::move(bytes));
     }
     (second ? model.secondFileEncoding : model.fileEncoding) = decoded.encoding;
-    ReadSession s(model, decoded.text, second, withOffset);
+    ReadSession s(model, decoded, second, withOffset);
     QString type;
     QStringView classifying;
     while (type.isEmpty() && !s.atEnd()) {
@@ -184,7 +203,7 @@ QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable)
         applyLoadedTimeBase(model, type);
 
     if (!second && !type.isEmpty())
-        model.cds.reserve(model.cds.recordCount() + expectedRows(decoded.text, type));
+        model.cds.reserve(model.cds.recordCount() + expectedRows(decoded, type));
 
     if (type == QLatin1String("2")) {
         readTimeBased(s);

@@ -118,66 +118,135 @@ QString decodeCp1250(const char *data, qsizetype size)
     return text;
 }
 
-DecodedText decodeSubtitleBytes(const QByteArray &bytes)
+DecodedText prepareSubtitleText(QByteArray bytes)
 {
     DecodedText d;
     const char *p = bytes.constData();
     const qsizetype n = bytes.size();
     auto at = [&](qsizetype i) { return static_cast<unsigned char>(p[i]); };
+    if (n >= 2 && ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF))) {
+        const bool little = at(0) == 0xFF;
+        d.encoding = little ? FileEncoding::Utf16Le : FileEncoding::Utf16Be;
+        d.text = decodeWith(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                            QByteArrayView(p + 2, n - 2), nullptr);
+        return d;
+    }
+    d.lazy = true;
     if (n >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF) {
         d.encoding = FileEncoding::Utf8Bom;
-        d.text = decodeWith(QStringConverter::Utf8, QByteArrayView(p + 3, n - 3), nullptr);
-        return d;
-    }
-    if (n >= 2 && at(0) == 0xFF && at(1) == 0xFE) {
-        d.encoding = FileEncoding::Utf16Le;
-        d.text = decodeWith(QStringConverter::Utf16LE, QByteArrayView(p + 2, n - 2), nullptr);
-        return d;
-    }
-    if (n >= 2 && at(0) == 0xFE && at(1) == 0xFF) {
-        d.encoding = FileEncoding::Utf16Be;
-        d.text = decodeWith(QStringConverter::Utf16BE, QByteArrayView(p + 2, n - 2), nullptr);
-        return d;
-    }
-    if (isUtf8WithMultiByte(p, n)) {
+        d.bytesFrom = 3;
+    } else if (isUtf8WithMultiByte(p, n)) {
         d.encoding = FileEncoding::Utf8;
-        d.text = QString::fromUtf8(p, n);
-        return d;
+    } else {
+        d.encoding = FileEncoding::Cp1250;
     }
-    d.encoding = FileEncoding::Cp1250;
-    d.text = decodeCp1250(p, n);
+    d.bytes = std::move(bytes);
     return d;
 }
 
-LineCursor::LineCursor(const QString &text) : begin_(text.constData()), end_(text.size())
+DecodedText decodeSubtitleBytes(const QByteArray &bytes)
 {
-    const char16_t *p = reinterpret_cast<const char16_t *>(begin_);
-    for (qsizetype i = 0; i < end_; ++i) {
-        const char16_t c = p[i];
-        if (c == u'\n')
-            ++count_;
-        else if (c == u'\r' && (i + 1 >= end_ || p[i + 1] != u'\n'))
-            ++count_;
+    DecodedText d = prepareSubtitleText(bytes);
+    if (d.lazy) {
+        const char *p = d.bytes.constData() + d.bytesFrom;
+        const qsizetype n = d.bytes.size() - d.bytesFrom;
+        d.text = d.encoding == FileEncoding::Cp1250
+                     ? decodeCp1250(p, n)
+                     : decodeWith(QStringConverter::Utf8, QByteArrayView(p, n), nullptr);
+        d.lazy = false;
+        d.bytes.clear();
+        d.bytesFrom = 0;
     }
-    if (end_ > 0 && p[end_ - 1] != u'\n' && p[end_ - 1] != u'\r')
-        ++count_;
+    return d;
+}
+
+namespace {
+
+template <typename Unit>
+size_t countLines(const Unit *p, qsizetype n)
+{
+    size_t count = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == Unit('\n'))
+            ++count;
+        else if (p[i] == Unit('\r') && (i + 1 >= n || p[i + 1] != Unit('\n')))
+            ++count;
+    }
+    if (n > 0 && p[n - 1] != Unit('\n') && p[n - 1] != Unit('\r'))
+        ++count;
+    return count;
+}
+
+// Finds the end of the line beginning at pos and where the next one begins.
+template <typename Unit>
+qsizetype lineEnd(const Unit *p, qsizetype pos, qsizetype n, qsizetype *nextStart)
+{
+    qsizetype i = pos;
+    while (i < n && p[i] != Unit('\n') && p[i] != Unit('\r'))
+        ++i;
+    qsizetype next = i;
+    if (i < n) {
+        if (p[i] == Unit('\r') && i + 1 < n && p[i + 1] == Unit('\n'))
+            ++next;
+        ++next;
+    }
+    *nextStart = next;
+    return i;
+}
+
+}  // namespace
+
+LineCursor::LineCursor(const QString &text) : chars_(text.constData()), end_(text.size())
+{
+    count_ = countLines(reinterpret_cast<const char16_t *>(chars_), end_);
+}
+
+LineCursor::LineCursor(const DecodedText &text) : encoding_(text.encoding)
+{
+    if (!text.lazy) {
+        chars_ = text.text.constData();
+        end_ = text.text.size();
+        count_ = countLines(reinterpret_cast<const char16_t *>(chars_), end_);
+        return;
+    }
+    bytes_ = text.bytes.constData() + text.bytesFrom;
+    end_ = text.bytes.size() - text.bytesFrom;
+    count_ = countLines(bytes_, end_);
 }
 
 QStringView LineCursor::next()
 {
-    const char16_t *p = reinterpret_cast<const char16_t *>(begin_);
-    const qsizetype start = pos_;
-    qsizetype i = start;
-    while (i < end_ && p[i] != u'\n' && p[i] != u'\r')
-        ++i;
-    const QStringView line(begin_ + start, i - start);
-    if (i < end_) {
-        if (p[i] == u'\r' && i + 1 < end_ && p[i + 1] == u'\n')
-            ++i;
-        ++i;
+    qsizetype nextStart = pos_;
+    if (chars_) {
+        const char16_t *p = reinterpret_cast<const char16_t *>(chars_);
+        const qsizetype end = lineEnd(p, pos_, end_, &nextStart);
+        const QStringView line(chars_ + pos_, end - pos_);
+        pos_ = nextStart;
+        return line;
     }
-    pos_ = i;
+    const qsizetype end = lineEnd(bytes_, pos_, end_, &nextStart);
+    const QStringView line = decodeLine(bytes_ + pos_, end - pos_);
+    pos_ = nextStart;
     return line;
+}
+
+QStringView LineCursor::decodeLine(const char *data, qsizetype size)
+{
+    QString &buffer = ring_[ringNext_];
+    ringNext_ = (ringNext_ + 1) % int(std::size(ring_));
+    // never more UTF-16 units than bytes, in either encoding
+    if (buffer.size() < size)
+        buffer.resize(size);
+    QChar *out = buffer.data();
+    if (encoding_ == FileEncoding::Cp1250) {
+        const auto &table = cp1250Table();
+        for (qsizetype i = 0; i < size; ++i)
+            out[i] = QChar(table[static_cast<unsigned char>(data[i])]);
+        return QStringView(out, size);
+    }
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QChar *written = decoder.appendToBuffer(out, QByteArrayView(data, size));
+    return QStringView(out, written - out);
 }
 
 std::vector<QStringView> splitLines(const QString &text)
