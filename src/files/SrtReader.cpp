@@ -32,7 +32,11 @@ QString checkTimeCode(ReadSession &session, const QString &time)
     // Below sixty the round trip through seconds gives the time back.
     if (minutes < 60 && seconds < 60)
         return time;
-    const QString fixed = secondsToTimeCode(timeCodeToSeconds(time));
+    QString fixed = secondsToTimeCode(timeCodeToSeconds(time));
+    // 99 minutes and seconds on 99 hours pass a hundred hours, which no
+    // time code holds.
+    if (fixed.size() > 12)
+        fixed = QStringLiteral("99:59:59,999");
     if (fixed == time)
         return time;
     session.report({QStringLiteral("Hiba oka: időeltérés"),

@@ -33,6 +33,8 @@ protected:
     QString read(const QByteArray &bytes, bool withOffset = false)
     {
         subtitlePath = writeFile(dir, QStringLiteral("t.srt"), bytes);
+        if (textTarget == QLatin1String("1"))
+            model.cds.empty();
         return readSubtitleFile(model, withOffset);
     }
     QStringList texts(bool second = false) const
@@ -179,6 +181,18 @@ TEST_F(ReadRules, LongEntryStoresWhatFullTextWould)
     read(file);
     ASSERT_EQ(model.cds.recordCount(), 1);
     EXPECT_EQ(model.cds.rowAt(0).szoveg, pending.left(220));
+}
+
+TEST_F(ReadRules, OutOfRangeTimesCarriedOverWithinTimeCode)
+{
+    read(entry(1, "00:59:60,500", "99:99:99,999", "x"));
+    ASSERT_EQ(model.cds.recordCount(), 1);
+    EXPECT_EQ(model.cds.rowAt(0).kezdes, QStringLiteral("01:00:00,500"));
+    EXPECT_EQ(model.cds.rowAt(0).befejezes, QStringLiteral("99:59:59,999"));
+    EXPECT_EQ(model.log.lines().count(QStringLiteral("Hiba oka: időeltérés")), 2);
+    read(entry(1, "00:0a:00,000", "00:00:01,000", "x"));
+    EXPECT_EQ(model.cds.rowAt(0).kezdes, QStringLiteral("00:00:00,000")) << "malformed, unreported";
+    EXPECT_TRUE(model.log.isEmpty());
 }
 
 TEST_F(ReadRules, CdOffsetMovesEveryRowToTypedStart)
