@@ -218,6 +218,9 @@ QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable)
     }
     if (second && !type.isEmpty())
         clearSecondTail(model);
+    // The flags were counted quietly; the editor shows the counts once.
+    if (!second && (type == QLatin1String("2") || type == QLatin1String("3")))
+        model.announceCounts();
 
     s.fatal = false;
     if (!type.isEmpty())
