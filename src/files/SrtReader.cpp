@@ -113,8 +113,11 @@ void SrtReader::readSrtLine(QStringView line)
     previousState_ = before;
     if (!reachedText_ && state_ == '2') {
         reachedText_ = true;
-        if (s_.withOffset && !s_.second)
+        if (s_.withOffset && !s_.second) {
             activateOffset();
+            if (before == '1')
+                lastTimeEnd_ = s_.cds.field(Field::Befejezes);
+        }
     }
 }
 
@@ -325,7 +328,6 @@ void SrtReader::activateOffset()
     offsetActive_ = true;
     cds.setField(Field::Kezdes, moveByOffset(cds.field(Field::Kezdes)));
     cds.setField(Field::Befejezes, moveByOffset(cds.field(Field::Befejezes)));
-    lastTimeEnd_ = cds.field(Field::Befejezes);
 }
 
 void SrtReader::storePending(bool startEdit)

@@ -199,9 +199,10 @@ TEST_F(ReadRules, CdOffsetMovesEveryRowToTypedStart)
 {
     model.cdJoinStart = QStringLiteral("01:00:00,000");
     read(entry(1, "00:00:05,000", "00:00:06,500", "Egy") + "00:00:07,000 --> 00:00:08,000\r\nKetto\r\n\r\n"
-             + entry(3, "00:00:09,000", "00:00:10,000", "Harom"),
+             + entry(3, "00:00:09,000", "00:00:10,000", "Harom") + "4\r\nIdo nelkul\r\n\r\n",
          true);
-    ASSERT_EQ(model.cds.recordCount(), 3);
+    ASSERT_EQ(model.cds.recordCount(), 4);
+    EXPECT_EQ(model.cds.rowAt(3).kezdes, QStringLiteral("01:00:05,000")) << "repair uses the moved end";
     EXPECT_EQ(model.cds.rowAt(0).kezdes, QStringLiteral("01:00:00,000"));
     EXPECT_EQ(model.cds.rowAt(0).befejezes, QStringLiteral("01:00:01,500"));
     EXPECT_EQ(model.cds.rowAt(1).kezdes, QStringLiteral("01:00:02,000")) << "the repaired row too";
