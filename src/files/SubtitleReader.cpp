@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <cstring>
+#include <new>
 #include <QFileInfo>
 
 #include "app/MessageBox.h"
@@ -161,7 +162,9 @@ bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
     return true;
 }
 
-QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable)
+namespace {
+
+QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
 {
     displayLock = true;
     const bool second = textTarget == QLatin1String("2");
@@ -234,4 +237,23 @@ QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable)
             model.host()->showReportWindow();
     }
     return type;
+}
+
+}  // namespace
+
+QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable)
+{
+    try {
+        return readFile(model, withOffset, unopenable);
+    } catch (const std::bad_alloc &) {
+        // Nothing is thrown past the editor's handlers: the rows read so far
+        // stay and the read counts as failed.
+        model.cds.cancel();
+        if (unopenable)
+            *unopenable = true;
+        fileError(QStringLiteral("Nincs elég memória a file beolvasásához: ")
+                      + QFileInfo(subtitlePath).fileName(),
+                  QStringLiteral("Zárjon be más programokat, és próbálja újra!"));
+        return QString();
+    }
 }

@@ -265,6 +265,19 @@ TEST_F(SecondSubtitle, ExtraEntriesIgnoredMissingOnesEmptied)
     EXPECT_EQ(texts(), (QStringList{"Árvíztűrő tükörfúrógép|Második sor", "Ő és ű", "Vége"}));
 }
 
+// An entry of the second file whose blank line and number are missing ends
+// at the next time line; the text after it goes to the next row.
+TEST_F(SecondSubtitle, TimeLineWithoutBreakStartsNextRow)
+{
+    readMain();
+    subtitlePath = writeFile(dir, QStringLiteral("s.srt"),
+                             "1\n00:00:01,000 --> 00:00:02,000\nA\n00:00:03,000 --> 00:00:04,000\nB\n\n"
+                             "00:00:05,000 --> 00:00:06,000\nC\n");
+    model.cds.first();
+    readSubtitleFile(model, false);
+    EXPECT_EQ(texts(true), (QStringList{"A", "B", "C"}));
+}
+
 TEST_F(SecondSubtitle, FrameLinesBeyondTableOverwriteLastRow)
 {
     subtitlePath = writeFile(dir, QStringLiteral("m.sub"), "{1}{2}a\n{3}{4}b\n");
