@@ -1,8 +1,22 @@
-#include "batch/Batch.h"
+#include <QFileInfo>
 
+#include "batch/Batch.h"
 #include "editor/EditorModel.h"
+#include "files/FileGlobals.h"
+#include "files/OpenSubtitle.h"
 
 int readInput(BatchContext &context, const QString &path, QString *type)
 {
-    return ExitUnreadable;
+    EditorModel &model = context.model;
+    const QFileInfo info(path);
+    subtitlePath = path;
+    subtitleFileName = info.fileName();
+    lastDirectory = info.path() + u'/';
+    textTarget = QStringLiteral("1");
+    model.cds.create();
+    prepareEditor(model, true, subtitleFileName);
+    const QString detected = readIntoEditor(model);
+    if (type)
+        *type = detected;
+    return isReadSuccess(detected) ? ExitDone : ExitUnreadable;
 }

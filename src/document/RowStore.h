@@ -34,6 +34,13 @@ public:
         ++gapEnd_;
     }
 
+    // Makes room for n rows in all, so a bulk append moves nothing.
+    void reserve(int n)
+    {
+        if (n > int(buf_.size()))
+            growBy(n - int(buf_.size()));
+    }
+
     void clear()
     {
         buf_.clear();
@@ -61,10 +68,11 @@ private:
         }
     }
 
-    void grow()
+    void grow() { growBy(std::max(64, int(buf_.size()))); }
+
+    void growBy(int extra)
     {
         const int oldSize = int(buf_.size());
-        const int extra = std::max(64, oldSize);
         std::vector<T> next(oldSize + extra);
         std::move(buf_.begin(), buf_.begin() + gapStart_, next.begin());
         std::move(buf_.begin() + gapEnd_, buf_.end(), next.begin() + gapStart_ + extra);

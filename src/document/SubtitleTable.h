@@ -63,6 +63,8 @@ public:
     int recNo() const;
     void setRecNo(int recNo);
     int recordCount() const { return rows_.size(); }
+    // Room for that many rows in all before a bulk append (a reader).
+    void reserve(int rows) { rows_.reserve(rows); }
     State state() const { return state_; }
 
     int changeCount() const { return changeCount_; }

@@ -75,6 +75,11 @@ public:
     bool isVisible(const QString &control) const { return visible_.value(control, true); }
     void setVisible(const QString &control, bool on);
 
+    // Checked state of radio buttons and check boxes by name; unknown names
+    // are unchecked.
+    bool isChecked(const QString &control) const { return checked_.value(control, false); }
+    void setChecked(const QString &control, bool on);
+
     // The modified marker: the enabled state of "Mentés" and "Felirat mentése".
     bool modified() const { return isEnabled(QStringLiteral("Bmentes")); }
     void setModified(bool on);
@@ -95,5 +100,6 @@ private:
     int threshold_ = 37;
     QHash<QString, bool> enabled_;
     QHash<QString, bool> visible_;
+    QHash<QString, bool> checked_;
     EditorHost *host_;
 };

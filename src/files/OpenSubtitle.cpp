@@ -1,16 +1,122 @@
 #include "files/OpenSubtitle.h"
 
+#include "app/MessageBox.h"
+#include "app/ModeGlobals.h"
+#include "document/DocumentGlobals.h"
 #include "editor/EditorModel.h"
+#include "editor/EnableSets.h"
 #include "files/FileGlobals.h"
+#include "files/SubtitleReader.h"
 
-// Placeholder until the editor's read is in place.
+namespace {
+
+void setGridScrollBar(EditorModel &model)
+{
+    const int rows = model.cds.recordCount();
+    const bool shown = (layoutSetting == QLatin1String("1024x768") && rows > 15)
+                       || (layoutSetting == QLatin1String("800x600") && rows > 10);
+    model.setVisible(QStringLiteral("racsVScroll"), shown);
+}
+
+void showSecondColumn(EditorModel &model, bool on)
+{
+    model.setVisible(QStringLiteral("Szoveg2Column"), on);
+    model.setVisible(QStringLiteral("Mov"), on);
+    model.setVisible(QStringLiteral("movm"), on);
+    // whole-row selection is off while two texts stand side by side
+    model.setChecked(QStringLiteral("racsRowSelect"), !on);
+}
+
+}  // namespace
+
 void prepareEditor(EditorModel &model, bool copyName, const QString &dialogName)
 {
     editorReady = true;
     if (copyName)
         model.fileNameField = dialogName;
+    for (const char *name : {"racs", "Keresés", "Részletes keresés", "Keresés és csere",
+                             "Ekereses", "Bkeresok", "Bmodok", "Breszletes", "BKreszletes"})
+        model.setEnabled(QString::fromUtf8(name), true);
+    model.setEnabled(QStringLiteral("RB1"), true);
+    model.setChecked(QStringLiteral("RB1"), true);
+    for (const char *name : {"st1", "st2", "st3"})
+        model.setVisible(QString::fromLatin1(name), false);
 }
 
-void readIntoEditor(EditorModel &model)
+bool isReadSuccess(const QString &type)
 {
+    return type == QLatin1String("1") || type == QLatin1String("2") || type == QLatin1String("3");
+}
+
+QString readIntoEditor(EditorModel &model)
+{
+    if (!editorReady)
+        return QString();
+    SubtitleTable &cds = model.cds;
+    const bool second = textTarget == QLatin1String("2");
+    model.setEnabled(QStringLiteral("megnyitas"), false);
+    displayLock = true;
+    if (!cds.isActive())
+        cds.create();
+    cds.suspendRefresh();
+    if (second) {
+        showSecondColumn(model, true);
+        cds.first();
+    } else {
+        showSecondColumn(model, false);
+        cds.empty();
+    }
+
+    bool unopenable = false;
+    const QString type = readSubtitleFile(model, false, &unopenable);
+
+    cds.first();
+    cds.mergeChangeLog();
+    cds.resumeRefresh();
+
+    if (isReadSuccess(type)) {
+        model.host()->showCurrentRow();
+        applyAfterReadSet(model);
+        model.setModified(model.readErrorsFound);
+        if (second)
+            model.setEnabled(QStringLiteral("MentesMF"), true);
+        appMode = QStringLiteral("felvitt");
+        openMode = QStringLiteral("megnyitas");
+        model.host()->focusGrid();
+    } else {
+        model.host()->clearLineFields();
+        applyReadFailedSet(model);
+        if (second)
+            model.setEnabled(QStringLiteral("MentesMF"), false);
+        // A file that could not be opened has had its own message.
+        if (!unopenable)
+            showMessageBox(QStringLiteral("Hiba"), QStringLiteral("hiba"),
+                           QStringLiteral("Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!"),
+                           false, false, true,
+                           QStringLiteral("Vagy a file értelmezhetetlen típust tartalmaz!"));
+    }
+
+    model.setEnabled(QStringLiteral("megnyitas"), true);
+    model.host()->showProgress(false);
+    displayLock = false;
+    setGridScrollBar(model);
+    return type;
+}
+
+bool openCommandLineFile(EditorModel &model)
+{
+    const QString path = commandLineFile;
+    const QString lower = path.toLower();
+    if (path.isEmpty() || !(lower.endsWith(QLatin1String(".srt")) || lower.endsWith(QLatin1String(".sub"))))
+        return false;
+    const qsizetype cut = qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    subtitlePath = path;
+    subtitleFileName = path.mid(cut + 1);
+    lastDirectory = path.left(cut + 1);
+    model.cds.create();
+    textTarget = QStringLiteral("1");
+    prepareEditor(model, true, subtitleFileName);
+    readIntoEditor(model);
+    commandLineFile.clear();
+    return true;
 }

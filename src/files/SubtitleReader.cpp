@@ -1,8 +1,259 @@
 #include "files/SubtitleReader.h"
 
-#include "editor/EditorModel.h"
+#include <QFile>
+#include <cstring>
+#include <new>
+#include <QFileInfo>
 
-QString readSubtitleFile(EditorModel &model, bool withOffset)
+#include "app/MessageBox.h"
+#include "app/ModeGlobals.h"
+#include "document/DocumentGlobals.h"
+#include "editor/EditorModel.h"
+#include "files/DottedReader.h"
+#include "files/FileGlobals.h"
+#include "files/FrameReader.h"
+#include "files/LineClasses.h"
+#include "files/ReadSession.h"
+#include "files/SrtReader.h"
+#include "files/TextDecoding.h"
+
+namespace {
+
+// Far beyond any subtitle; keeps a wrong pick from exhausting memory.
+constexpr qint64 largestReadableFile = qint64(512) * 1024 * 1024;
+
+void fileError(const QString &first, const QString &second)
 {
-    return QString();
+    showMessageBox(QStringLiteral("Hiba"), QStringLiteral("hiba"), first, false, false, true,
+                   second);
+}
+
+void addUnicodeNotice(ReadSession &s)
+{
+    const QString bang(49, u'!');
+    s.report({bang, QStringLiteral("Ez a felirat Unicode-os file-ból lett betöltve!!!"),
+              QStringLiteral("Kérem mentse el a file-t!"), bang});
+}
+
+void readTimeBased(ReadSession &s)
+{
+    SrtReader reader(s);
+    while (!s.atEnd() && !reader.mustStop())
+        reader.readSrtLine(s.nextLine());
+    reader.finish();
+}
+
+void readFrameBased(ReadSession &s, QStringView firstLine)
+{
+    FrameReader reader(s);
+    if (s.withOffset && !s.second)
+        reader.prepareOffset(firstLine);
+    reader.readFrameLine(firstLine);
+    while (!s.fatal && !s.atEnd()) {
+        const QStringView line = s.nextLine();
+        if (!line.isEmpty())
+            reader.readFrameLine(line);
+    }
+}
+
+// Rows after the last one that received a second text lose a stale one.
+void clearSecondTail(EditorModel &model)
+{
+    SubtitleTable &cds = model.cds;
+    const int rows = cds.recordCount();
+    if (secondRowCount >= rows)
+        return;
+    const int step = rows / 100;
+    for (int index = secondRowCount; index < rows; ++index) {
+        if (cds.rowAt(index).szoveg2.isEmpty())
+            continue;
+        cds.setRecNo(index + 1);
+        cds.edit();
+        cds.setField(Field::Szoveg2, QString());
+        cds.post();
+        if (step >= 1 && (rows - index) % step == 0)
+            model.host()->setProgress(100 - (rows - index) / step);
+    }
+    cds.setRecNo(qMax(1, secondRowCount));
+}
+
+void applyLoadedTimeBase(EditorModel &model, const QString &type)
+{
+    const QString base = type == QLatin1String("1") ? QStringLiteral("Frame") : QStringLiteral("Time");
+    model.setTimeBase(base);
+    loadedTimeBase = base;
+}
+
+// About as many rows as the file holds entries (its time lines, or its
+// lines beginning with "{"), so that the table does not regrow while a big
+// file is appended.
+int expectedRows(const DecodedText &text, const QString &type)
+{
+    if (type == QLatin1String("4"))
+        return 0;
+    const bool frames = type == QLatin1String("1");
+    int count = 0;
+    if (text.lazy) {
+        // The marks of a time line are ASCII: the bytes are looked at as
+        // they stand, without decoding the file a second time.
+        const char *p = text.bytes.constData() + text.bytesFrom;
+        const qsizetype n = text.bytes.size() - text.bytesFrom;
+        auto is = [&](qsizetype at, char c) { return at < n && p[at] == c; };
+        auto msSep = [&](qsizetype at) { return is(at, ',') || is(at, '.') || is(at, ':'); };
+        for (qsizetype start = 0; start < n;) {
+            if (frames ? is(start, '{')
+                       : is(start + 2, ':') && is(start + 5, ':') && msSep(start + 8)
+                             && is(start + 13, '-') && is(start + 14, '-') && is(start + 15, '>')
+                             && is(start + 19, ':') && is(start + 22, ':') && msSep(start + 25))
+                ++count;
+            const void *lf = std::memchr(p + start, '\n', size_t(n - start));
+            start = lf ? static_cast<const char *>(lf) - p + 1 : n;
+        }
+        return count;
+    }
+    LineCursor cursor(text);
+    while (!cursor.atEnd()) {
+        const QStringView line = cursor.next();
+        if (frames ? line.startsWith(u'{') : isTimeLine(line, true))
+            ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName().isEmpty() ? path : info.fileName();
+    if (path.isEmpty() || !info.exists()) {
+        fileError(QStringLiteral("Nem található a file: ") + name,
+                  QStringLiteral("Ellenőrizze a file nevét és helyét!"));
+        return false;
+    }
+    if (info.isDir()) {
+        fileError(QStringLiteral("Ez egy mappa, nem file: ") + name,
+                  QStringLiteral("Válasszon egy felirat file-t!"));
+        return false;
+    }
+    if (!info.isFile()) {
+        fileError(QStringLiteral("Ez nem felirat file: ") + name,
+                  QStringLiteral("Válasszon egy felirat file-t!"));
+        return false;
+    }
+    if (info.size() > largestReadableFile) {
+        fileError(QStringLiteral("Túl nagy a file: ") + name,
+                  QStringLiteral("Ez nem lehet felirat file!"));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fileError(QStringLiteral("Nem sikerült megnyitni a file-t: ") + name,
+                  QStringLiteral("Nincs hozzá olvasási joga, vagy más program használja!"));
+        return false;
+    }
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        bytes->clear();
+        fileError(QStringLiteral("Hiba a file olvasása közben: ") + name,
+                  QStringLiteral("A file nem olvasható végig!"));
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
+{
+    displayLock = true;
+    const bool second = textTarget == QLatin1String("2");
+    secondRowCount = 0;
+    model.log.clear();
+    if (!second) {
+        // The table starts empty, so nothing in it is flagged yet.
+        model.overThresholdCount = 0;
+        model.threeLineCount = 0;
+    }
+    if (unopenable)
+        *unopenable = false;
+    model.host()->pauseFilm();
+    model.host()->showProgress(true);
+
+    DecodedText decoded;
+    {
+        QByteArray bytes;
+        if (!loadSubtitleBytes(subtitlePath, &bytes)) {
+            model.readErrorsFound = false;
+            if (unopenable)
+                *unopenable = true;
+            return QString();
+        }
+        decoded = prepareSubtitleText(std::move(bytes));
+    }
+    (second ? model.secondFileEncoding : model.fileEncoding) = decoded.encoding;
+    ReadSession s(model, decoded, second, withOffset);
+    QString type;
+    QStringView classifying;
+    while (type.isEmpty() && !s.atEnd()) {
+        classifying = s.nextLine();
+        type = detectFileType(classifying);
+    }
+    if (type == QLatin1String("2") && decoded.isUtf16())
+        type = QStringLiteral("3");
+    // A second subtitle fills the rows of the table as it stands.
+    if (!type.isEmpty() && !second)
+        applyLoadedTimeBase(model, type);
+
+    if (!second && !type.isEmpty())
+        model.cds.reserve(model.cds.recordCount() + expectedRows(decoded, type));
+
+    if (type == QLatin1String("2")) {
+        readTimeBased(s);
+    } else if (type == QLatin1String("3")) {
+        addUnicodeNotice(s);
+        readTimeBased(s);
+    } else if (type == QLatin1String("4")) {
+        if (!second)
+            readDottedLine(s, classifying);
+    } else if (type == QLatin1String("1")) {
+        readFrameBased(s, classifying);
+    }
+    if (second && !type.isEmpty())
+        clearSecondTail(model);
+    // The flags were counted quietly; the editor shows the counts once.
+    if (!second && (type == QLatin1String("2") || type == QLatin1String("3")))
+        model.announceCounts();
+
+    s.fatal = false;
+    if (!type.isEmpty())
+        model.setEnabled(QStringLiteral("MentM1"), true);
+    model.readErrorsFound = false;
+    if (s.reported) {
+        model.log.caption = QStringLiteral("Hibák észelelése");
+        model.log.headingsVisible = true;
+        model.readErrorsFound = true;
+        if (!model.options.beolvas)
+            model.host()->showReportWindow();
+    }
+    return type;
+}
+
+}  // namespace
+
+QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable)
+{
+    try {
+        return readFile(model, withOffset, unopenable);
+    } catch (const std::bad_alloc &) {
+        // Nothing is thrown past the editor's handlers: the rows read so far
+        // stay and the read counts as failed.
+        model.cds.cancel();
+        if (unopenable)
+            *unopenable = true;
+        fileError(QStringLiteral("Nincs elég memória a file beolvasásához: ")
+                      + QFileInfo(subtitlePath).fileName(),
+                  QStringLiteral("Zárjon be más programokat, és próbálja újra!"));
+        return QString();
+    }
 }

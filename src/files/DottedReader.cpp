@@ -1,0 +1,31 @@
+#include "files/DottedReader.h"
+
+#include "editor/EditorModel.h"
+#include "editor/RowText.h"
+#include "files/LineClasses.h"
+
+void readDottedLine(ReadSession &s, QStringView firstTimeLine)
+{
+    SubtitleTable &cds = s.model.cds;
+    QStringView timeLine = firstTimeLine;
+    auto next = [&s]() { return s.atEnd() ? QStringView() : s.nextLine(); };
+    do {
+        const QStringView text = next();
+        if (!hasDottedShape(timeLine)) {
+            s.stopWithMessage();
+            break;
+        }
+        cds.append();
+        cds.setField(Field::Kezdes, timeLine.mid(0, 8).toString() + u',' + timeLine.mid(9, 2).toString() + u'0');
+        cds.setField(Field::Befejezes, timeLine.mid(12, 8).toString() + u',' + timeLine.mid(21, 2).toString() + u'0');
+        if (!text.isEmpty()) {
+            QString stored = text.toString();
+            stored.replace(QStringLiteral("[br]"), QStringLiteral("|"));
+            writeRowText(s.model, stored, false, false, false);
+        } else {
+            cds.setField(Field::Befejezes, QString());
+        }
+        next();
+        timeLine = next();
+    } while (!s.atEnd());
+}

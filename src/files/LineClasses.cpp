@@ -1,0 +1,165 @@
+#include "files/LineClasses.h"
+
+namespace {
+
+bool charIs(QStringView s, qsizetype index, char16_t c)
+{
+    return index < s.size() && s[index].unicode() == c;
+}
+
+bool isDigit(QChar c)
+{
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+
+bool isMsSeparator(QStringView s, qsizetype index, bool acceptDot)
+{
+    if (index >= s.size())
+        return false;
+    const char16_t c = s[index].unicode();
+    return c == u',' || c == u':' || (acceptDot && c == u'.');
+}
+
+// Characters [from, from + count) of s, as many as exist.
+QStringView part(QStringView s, qsizetype from, qsizetype count)
+{
+    if (from >= s.size())
+        return {};
+    return s.mid(from, qMin(count, s.size() - from));
+}
+
+QString rebuildTime(QStringView line, qsizetype at)
+{
+    if (at + 12 <= line.size()) {
+        // the usual case: one allocation, filled in place
+        QString t(12, Qt::Uninitialized);
+        QChar *out = t.data();
+        const QChar *in = line.data() + at;
+        for (int i = 0; i < 12; ++i)
+            out[i] = in[i];
+        out[2] = out[5] = u':';
+        out[8] = u',';
+        return t;
+    }
+    QString t;
+    t += part(line, at, 2);
+    t += u':';
+    t += part(line, at + 3, 2);
+    t += u':';
+    t += part(line, at + 6, 2);
+    t += u',';
+    t += part(line, at + 9, 3);
+    return t;
+}
+
+// Whether the space run [from, to) of text goes away entirely.
+bool runDropped(QStringView text, qsizetype from, qsizetype to)
+{
+    const bool afterBar = from > 0 && text[from - 1].unicode() == u'|';
+    const bool beforeMark =
+        to < text.size() && (text[to].unicode() == u',' || text[to].unicode() == u'|');
+    return afterBar || beforeMark;
+}
+
+}  // namespace
+
+bool isEmptyLine(QStringView line)
+{
+    return line.isEmpty() || (line.size() == 1 && line[0].unicode() == u' ');
+}
+
+bool isNumberLine(QStringView line)
+{
+    if (line.isEmpty())
+        return false;
+    for (QChar c : line)
+        if (!isDigit(c))
+            return false;
+    return true;
+}
+
+bool isTimeLine(QStringView line, bool acceptDot)
+{
+    return charIs(line, 2, u':') && charIs(line, 5, u':') && isMsSeparator(line, 8, acceptDot)
+           && charIs(line, 13, u'-') && charIs(line, 14, u'-') && charIs(line, 15, u'>')
+           && charIs(line, 19, u':') && charIs(line, 22, u':')
+           && isMsSeparator(line, 25, acceptDot);
+}
+
+bool hasDottedShape(QStringView line)
+{
+    return charIs(line, 2, u':') && charIs(line, 5, u':') && charIs(line, 8, u'.')
+           && charIs(line, 11, u',') && charIs(line, 14, u':') && charIs(line, 17, u':')
+           && charIs(line, 20, u'.');
+}
+
+QString detectFileType(QStringView line)
+{
+    if (line.isEmpty())
+        return QString();
+    if (line[0].unicode() == u'{')
+        return QStringLiteral("1");
+    if (line.contains(QChar(0)))
+        return QString();
+    if (hasDottedShape(line))
+        return QStringLiteral("4");
+    if (isNumberLine(line))
+        return QStringLiteral("2");
+    return QString();
+}
+
+QString timeLineStart(QStringView line)
+{
+    return rebuildTime(line, 0);
+}
+
+QString timeLineEnd(QStringView line)
+{
+    return rebuildTime(line, 17);
+}
+
+qsizetype cleanedLength(QStringView text)
+{
+    qsizetype length = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n;) {
+        if (text[i].unicode() != u' ') {
+            ++length;
+            ++i;
+            continue;
+        }
+        qsizetype j = i;
+        while (j < n && text[j].unicode() == u' ')
+            ++j;
+        if (!runDropped(text, i, j))
+            ++length;
+        i = j;
+    }
+    return length;
+}
+
+// The repeated one-space deletions only ever remove spaces, and whether a
+// run of spaces survives depends only on its two neighbours, so one pass
+// over the runs gives the same text.
+QString cleanText(const QString &text)
+{
+    if (cleanedLength(text) == text.size())
+        return text;
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n;) {
+        if (text[i].unicode() != u' ') {
+            out += text[i];
+            ++i;
+            continue;
+        }
+        qsizetype j = i;
+        while (j < n && text[j].unicode() == u' ')
+            ++j;
+        if (!runDropped(text, i, j))
+            out += u' ';
+        i = j;
+    }
+    return out;
+}

@@ -1,0 +1,387 @@
+#include "files/SrtReader.h"
+
+#include "document/DocumentGlobals.h"
+#include "document/TimeCode.h"
+#include "editor/EditorModel.h"
+#include "editor/RowText.h"
+#include "files/LineClasses.h"
+
+namespace {
+
+// A text longer than this, cleaned, stores the same 220 characters whatever
+// follows: two leading breaks may be removed and a trailing space may go.
+constexpr qsizetype saturatedLength = 224;
+constexpr qsizetype firstSaturationCheck = 4096;
+
+int rowOrOne(int n)
+{
+    return n == 0 ? 1 : n;
+}
+
+const QString separator = QStringLiteral("|");
+const QString twoSeparators = QStringLiteral("||");
+
+}  // namespace
+
+QString checkTimeCode(ReadSession &session, const QString &time)
+{
+    if (!hasTimeCodeShape(time))
+        return zeroTimeCode;
+    const int minutes = time[3].digitValue() * 10 + time[4].digitValue();
+    const int seconds = time[6].digitValue() * 10 + time[7].digitValue();
+    // Below sixty the round trip through seconds gives the time back.
+    if (minutes < 60 && seconds < 60)
+        return time;
+    QString fixed = secondsToTimeCode(timeCodeToSeconds(time));
+    // 99 minutes and seconds on 99 hours pass a hundred hours, which no
+    // time code holds.
+    if (fixed.size() > 12)
+        fixed = QStringLiteral("99:59:59,999");
+    if (fixed == time)
+        return time;
+    session.report({QStringLiteral("Hiba oka: időeltérés"),
+                    faultRowLine(rowOrOne(session.cds.recordCount())),
+                    QStringLiteral("Beolvasott idő: ") + time,
+                    QStringLiteral("Javított idő:      ") + fixed});
+    return fixed;
+}
+
+void PendingText::set(QStringView line)
+{
+    text_.resize(0);
+    text_ += line;
+    saturated_ = false;
+    nextCheck_ = firstSaturationCheck;
+}
+
+void PendingText::clear()
+{
+    text_.resize(0);
+    saturated_ = false;
+    nextCheck_ = firstSaturationCheck;
+}
+
+void PendingText::append(QStringView sep, QStringView line)
+{
+    if (saturated_)
+        return;
+    text_ += sep;
+    text_ += line;
+    if (text_.size() >= nextCheck_) {
+        if (cleanedLength(text_) >= saturatedLength)
+            saturated_ = true;
+        else
+            nextCheck_ = text_.size() * 2;
+    }
+}
+
+void PendingText::clean()
+{
+    if (cleanedLength(text_) != text_.size())
+        text_ = cleanText(text_);
+}
+
+SrtReader::SrtReader(ReadSession &session) : s_(session), lastTimeEnd_(zeroTimeCode)
+{
+    pending_.clear();
+}
+
+bool SrtReader::mustStop() const
+{
+    if (!s_.second)
+        return false;
+    if (pastLastRow_)
+        return true;
+    return state_ == '4' && s_.cds.recNo() == s_.cds.recordCount();
+}
+
+void SrtReader::readSrtLine(QStringView line)
+{
+    const char before = state_;
+    if (isEmptyLine(line)) {
+        if (state_ == '2')
+            blankAfterTimes_ = true;
+        if (state_ == '3')
+            pending_.clean();
+        ++blankCount_;
+        state_ = '4';
+    } else if (s_.second) {
+        readSecondLine(line);
+    } else {
+        readMainLine(line);
+    }
+    previousState_ = before;
+    if (!reachedText_ && state_ == '2') {
+        reachedText_ = true;
+        if (s_.withOffset && !s_.second) {
+            activateOffset();
+            if (before == '1')
+                lastTimeEnd_ = s_.cds.field(Field::Befejezes);
+        }
+    }
+}
+
+void SrtReader::readMainLine(QStringView line)
+{
+    SubtitleTable &cds = s_.cds;
+    switch (state_) {
+    case '1':
+        if (isTimeLine(line, true)) {
+            appendTimeRow(line);
+            lastTimeEnd_ = cds.field(Field::Befejezes);
+            blankAfterTimes_ = false;
+            blankCount_ = 0;
+            state_ = '2';
+        } else {
+            s_.report({QStringLiteral("Hiba oka: számformátumhiba"),
+                       faultRowLine(cds.recordCount()),
+                       QStringLiteral("Ezelőtt a sor előtt rossz volt a számformátum/Pl.:0:00:01,135/: ")
+                           + line.toString(),
+                       QStringLiteral("Javítás utáni sor így néz ki: ") + lastTimeEnd_
+                           + QStringLiteral(" --> ") + lastTimeEnd_});
+            rememberPreviousEnd();
+            cds.append();
+            cds.setField(Field::Kezdes, lastTimeEnd_);
+            cds.setField(Field::Befejezes, lastTimeEnd_);
+            pending_.set(line);
+            pendingMark_ = true;
+            state_ = '3';
+        }
+        break;
+    case '2':
+        if (line[0].unicode() == u' ') {
+            const QStringView repaired = line.mid(1);
+            s_.report({QStringLiteral("Hiba oka: sor elején space van->törölve a space"),
+                       faultRowLine(cds.recordCount() + 1), QStringLiteral("A hibás sor:"),
+                       QStringLiteral(" ") + repaired.toString(), QStringLiteral("Új sor:"),
+                       repaired.toString()});
+            pending_.set(repaired);
+        } else {
+            pending_.set(line);
+        }
+        pendingMark_ = true;
+        state_ = '3';
+        break;
+    case '3':
+        if (isTimeLine(line, false)) {
+            pending_.clean();
+            pendingMark_ = false;
+            storePending(false);
+            pending_.clear();
+            blankAfterTimes_ = false;
+            blankCount_ = 0;
+            appendTimeRow(line);
+            checkRow();
+            state_ = '2';
+        } else {
+            pending_.append(separator, line);
+            pendingMark_ = true;
+        }
+        break;
+    case '4':
+        if (isTimeLine(line, false)) {
+            if (previousState_ != '1')
+                storePending(false);
+            else
+                cds.append();
+            pending_.clear();
+            pendingMark_ = false;
+            blankAfterTimes_ = false;
+            blankCount_ = 0;
+            checkRow();
+            const int n = cds.recordCount();
+            appendTimeRow(line);
+            s_.report({QStringLiteral("Hiba oka: sorszámprobléma"), faultRowLine(n + 1),
+                       QStringLiteral("Ezelőtt a sor előtt nem volt sorszám: ") + line.toString()});
+            state_ = '2';
+        } else if (isNumberLine(line)) {
+            if (pendingMark_) {
+                storePending(true);
+                checkRow();
+                // Stored: a later number must not store the empty text over it.
+                pendingMark_ = false;
+            }
+            pending_.clear();
+            state_ = '1';
+        } else {
+            // A stray text after an entry's number and blank line joins the
+            // posted row's text instead of replacing it.
+            const bool reopensPosted = cds.state() == SubtitleTable::State::Browse
+                                       && cds.recNo() > 0 && !pendingMark_
+                                       && pending_.text().isEmpty();
+            cds.edit();
+            if (reopensPosted)
+                pending_.set(cds.field(Field::Szoveg));
+            pending_.append(blankAfterTimes_ ? separator : twoSeparators, line);
+            pendingMark_ = true;
+            state_ = '3';
+        }
+        break;
+    }
+}
+
+void SrtReader::readSecondLine(QStringView line)
+{
+    switch (state_) {
+    case '1':
+        state_ = '2';
+        break;
+    case '2':
+        if (line[0].unicode() == u' ') {
+            const QStringView repaired = line.mid(1);
+            s_.report({QStringLiteral("Hiba oka: sor elején space van->törölve a space"),
+                       faultRowLine(s_.cds.recordCount() + 1), QStringLiteral("A hibás sor:"),
+                       QStringLiteral(" ") + repaired.toString(), QStringLiteral("Új sor:"),
+                       repaired.toString()});
+            pending_.set(repaired);
+        } else {
+            pending_.set(line);
+        }
+        pendingMark_ = true;
+        state_ = '3';
+        break;
+    case '3':
+        if (isTimeLine(line, false)) {
+            // The blank line and number are missing: the entry ends here.
+            pending_.clean();
+            if (pendingMark_)
+                storeSecond(true);
+            pending_.clear();
+            pendingMark_ = false;
+            blankAfterTimes_ = false;
+            blankCount_ = 0;
+            state_ = '2';
+        } else {
+            pending_.append(separator, line);
+            pendingMark_ = true;
+        }
+        break;
+    case '4':
+        if (isTimeLine(line, false)) {
+            if (pendingMark_)
+                storeSecond(true);
+            pending_.clear();
+            pendingMark_ = false;
+            blankAfterTimes_ = false;
+            blankCount_ = 0;
+            state_ = '2';
+        } else if (isNumberLine(line)) {
+            if (pendingMark_)
+                storeSecond(true);
+            pending_.clear();
+            pendingMark_ = false;
+            state_ = '1';
+        } else {
+            pending_.append(blankAfterTimes_ ? separator : twoSeparators, line);
+            pendingMark_ = true;
+            state_ = '3';
+        }
+        break;
+    }
+}
+
+void SrtReader::finish()
+{
+    if (!pendingMark_)
+        return;
+    if (s_.second) {
+        if (!pastLastRow_)
+            storeSecond(false);
+    } else {
+        storePending(true);
+    }
+    pendingMark_ = false;
+}
+
+void SrtReader::rememberPreviousEnd()
+{
+    if (s_.cds.recNo() > 0) {
+        previousEndText_ = s_.cds.field(Field::Befejezes);
+        previousEnd_ = timeCodeToSeconds(previousEndText_);
+    }
+}
+
+void SrtReader::appendTimeRow(QStringView line)
+{
+    SubtitleTable &cds = s_.cds;
+    rememberPreviousEnd();
+    cds.append();
+    QString start = checkTimeCode(s_, timeLineStart(line));
+    QString end = checkTimeCode(s_, timeLineEnd(line));
+    if (offsetActive_) {
+        start = moveByOffset(start);
+        end = moveByOffset(end);
+    }
+    cds.setField(Field::Kezdes, start);
+    cds.setField(Field::Befejezes, end);
+}
+
+QString SrtReader::moveByOffset(const QString &time) const
+{
+    return clampedMsToTimeCode(timeCodeToMs(time) - offsetMs_);
+}
+
+void SrtReader::activateOffset()
+{
+    SubtitleTable &cds = s_.cds;
+    offsetMs_ = timeCodeToMs(cds.field(Field::Kezdes)) - timeCodeToMs(s_.model.cdJoinStart);
+    offsetActive_ = true;
+    cds.setField(Field::Kezdes, moveByOffset(cds.field(Field::Kezdes)));
+    cds.setField(Field::Befejezes, moveByOffset(cds.field(Field::Befejezes)));
+}
+
+void SrtReader::storePending(bool startEdit)
+{
+    SubtitleTable &cds = s_.cds;
+    // Nothing is open to store into: storing would overwrite a posted row.
+    if (!startEdit && cds.state() == SubtitleTable::State::Browse)
+        return;
+    writeRowText(s_.model, pending_.take(), startEdit, false, false);
+}
+
+void SrtReader::storeSecond(bool moveOn)
+{
+    SubtitleTable &cds = s_.cds;
+    if (cds.recordCount() == 0 || pastLastRow_)
+        return;
+    cds.edit();
+    cds.setField(Field::Szoveg2, pending_.take());
+    cds.post();
+    ++secondRowCount;
+    if (moveOn) {
+        cds.next();
+        pastLastRow_ = cds.eof();
+    }
+}
+
+void SrtReader::checkRow()
+{
+    SubtitleTable &cds = s_.cds;
+    const int n = cds.recordCount();
+    const QString startText = cds.field(Field::Kezdes);
+    const QString endText = cds.field(Field::Befejezes);
+    const long double start = timeCodeToSeconds(startText);
+    const long double end = timeCodeToSeconds(endText);
+    bool reportedOrder = false;
+    if (start > end && n != lastReportedRow_) {
+        s_.report({QStringLiteral("Hiba oka: a kezdő idő nagyobb mint a befejező idő"),
+                   faultRowLine(rowOrOne(n)),
+                   QStringLiteral("A hibás sor: ") + startText + QStringLiteral(" --> ") + endText});
+        lastReportedRow_ = rowOrOne(n);
+        reportedOrder = true;
+    }
+    if (!reportedOrder && start < previousEnd_ && n != lastReportedRow_) {
+        const int row = n > 1 ? n : 2;
+        s_.report({QStringLiteral("Hiba oka: a kezdő idő kevesebb mint az előző sor befejező ideje"),
+                   QStringLiteral("A/Az ") + QString::number(row - 1)
+                       + QStringLiteral(". sor Befejező ideje: ") + previousEndText_,
+                   QStringLiteral("A/Az ") + QString::number(row)
+                       + QStringLiteral(". sor Kezdő ideje:     ") + startText});
+        lastReportedRow_ = n > 1 ? n : 1;
+    }
+    const QString text = cds.field(Field::Szoveg);
+    if (!text.isEmpty() && text[0].unicode() == u'|') {
+        s_.report({QStringLiteral("Hiba oka: sorelválasztó probléma"),
+                   faultRowLine(n == 0 ? 1 : cds.recNo()), QStringLiteral("A sor: ") + text});
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+#include <QString>
+#include <QStringView>
+
+#include "files/ReadSession.h"
+
+// Normalises a rebuilt time: a malformed one becomes 00:00:00,000 without a
+// report; minutes or seconds of 60 and more are carried over with the
+// time-discrepancy report.
+QString checkTimeCode(ReadSession &session, const QString &time);
+
+// The text of one entry while it is read. Once its cleaned form is longer
+// than anything a row keeps, further lines cannot change what is stored and
+// are dropped, so a file without entry breaks stays linear.
+class PendingText {
+public:
+    void set(QStringView line);
+    void clear();
+    void append(QStringView separator, QStringView line);
+    void clean();
+    const QString &text() const { return text_; }
+    // An exact copy for storing; the working buffer keeps its capacity.
+    QString take() const { return QString(text_.constData(), text_.size()); }
+
+private:
+    QString text_;
+    bool saturated_ = false;
+    qsizetype nextCheck_ = 0;
+};
+
+// The time-based reader's state machine, one line at a time, for the main
+// subtitle (rows appended) or the second one (Szoveg2 of the rows from the
+// current one on).
+class SrtReader {
+public:
+    explicit SrtReader(ReadSession &session);
+
+    void readSrtLine(QStringView line);
+    // Second subtitle: the table has no row left for what follows.
+    bool mustStop() const;
+    // At the end of the file (or the stop): the entry being read is stored.
+    void finish();
+
+private:
+    void readMainLine(QStringView line);
+    void readSecondLine(QStringView line);
+    void appendTimeRow(QStringView line);
+    void rememberPreviousEnd();
+    void storePending(bool startEdit);
+    void storeSecond(bool moveOn);
+    void checkRow();
+    QString moveByOffset(const QString &time) const;
+    void activateOffset();
+
+    ReadSession &s_;
+    char state_ = '1';
+    char previousState_ = '1';
+    PendingText pending_;
+    bool pendingMark_ = false;
+    bool blankAfterTimes_ = false;
+    int blankCount_ = 0;
+    QString lastTimeEnd_;
+    long double previousEnd_ = 0;
+    QString previousEndText_;
+    int lastReportedRow_ = 0;
+    bool reachedText_ = false;
+    bool offsetActive_ = false;
+    qint64 offsetMs_ = 0;
+    bool pastLastRow_ = false;
+};

@@ -1,0 +1,355 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "app/ModeGlobals.h"
+#include "document/DocumentGlobals.h"
+#include "document/TimeCode.h"
+#include "files/FileGlobals.h"
+#include "files/LineClasses.h"
+#include "files/SubtitleReader.h"
+#include "files/TextDecoding.h"
+#include "read_support.h"
+#include "support/GlobalsFixture.h"
+
+namespace {
+
+QByteArray cp1250(const QString &text)
+{
+    QByteArray out;
+    // test texts here are ASCII apart from what is given as bytes
+    for (QChar c : text)
+        out += char(c.unicode());
+    return out;
+}
+
+QByteArray entry(int n, const char *start, const char *end, const QByteArray &text)
+{
+    return QByteArray::number(n) + "\r\n" + start + " --> " + end + "\r\n" + text + "\r\n\r\n";
+}
+
+class ReadRules : public GlobalsFixture {
+protected:
+    QString read(const QByteArray &bytes, bool withOffset = false)
+    {
+        subtitlePath = writeFile(dir, QStringLiteral("t.srt"), bytes);
+        if (textTarget == QLatin1String("1"))
+            model.cds.empty();
+        return readSubtitleFile(model, withOffset);
+    }
+    QStringList texts(bool second = false) const
+    {
+        QStringList out;
+        for (int i = 0; i < model.cds.recordCount(); ++i)
+            out.append(second ? model.cds.rowAt(i).szoveg2 : model.cds.rowAt(i).szoveg);
+        return out;
+    }
+    void SetUp() override
+    {
+        GlobalsFixture::SetUp();
+        model.setHost(&host);
+        model.cds.create();
+        textTarget = QStringLiteral("1");
+    }
+    QTemporaryDir dir;
+    CountingHost host;
+    EditorModel model;
+    MessageRecorder recorder;
+};
+
+// The one-pass cleaning must give what repeating the four single deletions
+// until nothing changes gives.
+QString cleanByRepetition(QString t)
+{
+    for (;;) {
+        const QString before = t;
+        for (const char *pattern : {"  ", " ,", " |"}) {
+            const qsizetype at = t.indexOf(QLatin1String(pattern));
+            if (at >= 0)
+                t.remove(at, 1);
+        }
+        const qsizetype bar = t.indexOf(QLatin1String("| "));
+        if (bar >= 0)
+            t.remove(bar + 1, 1);
+        if (t == before)
+            return t;
+    }
+}
+
+TEST(CleanText, MatchesRepeatedDeletions)
+{
+    const struct {
+        const char *in, *out;
+    } cases[] = {
+        {"a  b", "a b"},     {"a   ,b", "a,b"},   {"a | b", "a|b"},  {"  x", " x"},
+        {"x  ", "x "},       {"| ,  |  y", "|,|y"}, {"", ""},        {"a ,, b", "a,, b"},
+        {" | ", "|"},        {"no change", "no change"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(cleanText(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
+        EXPECT_EQ(cleanByRepetition(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
+    }
+}
+
+TEST(LineClasses, TypesAndTimeLines)
+{
+    const struct {
+        const char *line;
+        const char *type;
+    } types[] = {
+        {"{10}{20}x", "1"}, {"12", "2"}, {"00:00:01.00,00:00:02.50", "4"}, {"", ""},
+        {"1a", ""},         {" 1", ""},  {"00:00:01,000 --> 00:00:02,000", ""},
+    };
+    for (const auto &t : types)
+        EXPECT_EQ(detectFileType(QString::fromLatin1(t.line)), QString::fromLatin1(t.type)) << t.line;
+    EXPECT_EQ(detectFileType(QString::fromLatin1("1\0002", 3)), QString()) << "a NUL never classifies";
+
+    const QString dotted = QStringLiteral("00:00:01.000 --> 00:00:02.000");
+    EXPECT_TRUE(isTimeLine(dotted, true));
+    EXPECT_FALSE(isTimeLine(dotted, false));
+    EXPECT_TRUE(isTimeLine(QStringLiteral("00:00:01:000 --> 00:00:02:000"), false));
+    EXPECT_FALSE(isTimeLine(QStringLiteral("00:00:01,000 --> 00:00:02"), false)) << "too short";
+    EXPECT_TRUE(isEmptyLine(QStringLiteral(" ")));
+    EXPECT_FALSE(isEmptyLine(QStringLiteral("  ")));
+}
+
+TEST(TextDecoding, ChoosesEncodingAndSplitsLines)
+{
+    EXPECT_EQ(decodeSubtitleBytes("\xF5\xFB").text, QStringLiteral("őű")) << "code page 1250";
+    EXPECT_EQ(decodeSubtitleBytes("\xF5\xFB").encoding, FileEncoding::Cp1250);
+    EXPECT_EQ(decodeSubtitleBytes("abc").encoding, FileEncoding::Cp1250) << "plain ASCII";
+    const DecodedText utf8 = decodeSubtitleBytes("\xC5\x91\xC5\xB1");
+    EXPECT_EQ(utf8.encoding, FileEncoding::Utf8);
+    EXPECT_EQ(utf8.text, QStringLiteral("őű"));
+    EXPECT_EQ(decodeSubtitleBytes("\xC5\x91\xF5").encoding, FileEncoding::Cp1250)
+        << "one invalid sequence makes it a code-page file";
+    EXPECT_EQ(decodeSubtitleBytes("\xEF\xBB\xBF" "1").text, QStringLiteral("1"));
+    EXPECT_EQ(decodeSubtitleBytes(QByteArray("\xFF\xFE" "1\0\x51\x01", 6)).text, QStringLiteral("1ő"));
+    EXPECT_EQ(decodeSubtitleBytes(QByteArray("\xFE\xFF\0" "1\x01\x71", 6)).text, QStringLiteral("1ű"));
+    // an odd byte at the end of a UTF-16 file does not crash the decoder
+    EXPECT_FALSE(decodeSubtitleBytes(QByteArray("\xFF\xFE" "1\0x", 5)).text.isEmpty());
+
+    const QString text = QStringLiteral("a\r\nb\nc\rd\r\r\n\n");
+    QStringList lines;
+    for (QStringView l : splitLines(text))
+        lines.append(l.toString());
+    EXPECT_EQ(lines, (QStringList{"a", "b", "c", "d", "", ""}));
+    EXPECT_TRUE(splitLines(QString()).empty());
+    EXPECT_EQ(splitLines(QStringLiteral("x")).size(), 1u);
+}
+
+TEST_F(ReadRules, RecordsEncodingOfEachTarget)
+{
+    read("1\n00:00:01,000 --> 00:00:02,000\n\xC5\x91\n");
+    EXPECT_EQ(model.fileEncoding, FileEncoding::Utf8);
+    textTarget = QStringLiteral("2");
+    read("\xFF\xFE" + QByteArray("1\0\n\0", 4));
+    EXPECT_EQ(model.secondFileEncoding, FileEncoding::Utf16Le);
+    EXPECT_EQ(model.fileEncoding, FileEncoding::Utf8);
+}
+
+// Storing the text at a number clears what was pending, so a number that
+// follows a blank line does not store an empty text over the row before.
+TEST_F(ReadRules, NumberAfterBlankKeepsStoredText)
+{
+    read(entry(1, "00:00:01,000", "00:00:02,000", "Egy") + "2\r\n\r\n"
+         + entry(3, "00:00:05,000", "00:00:06,000", "Harom"));
+    EXPECT_EQ(texts(), (QStringList{"Egy", "Harom"}));
+}
+
+// A stray text after a number and a blank line joins the row it is stored
+// into rather than replacing its text.
+TEST_F(ReadRules, StrayTextJoinsPostedRow)
+{
+    read(entry(1, "00:00:01,000", "00:00:02,000", "Egy") + "2\r\n\r\nKobor\r\n\r\n"
+         + entry(3, "00:00:05,000", "00:00:06,000", "Harom"));
+    EXPECT_EQ(texts(), (QStringList{"Egy||Kobor", "Harom"}));
+}
+
+// What a long entry without breaks stores is what the literal rules store:
+// pending lines are joined and cleaned at each blank line, cut to 220.
+TEST_F(ReadRules, LongEntryStoresWhatFullTextWould)
+{
+    QByteArray file = "1\r\n00:00:01,000 --> 00:00:02,000\r\n";
+    QString pending;
+    for (int i = 0; i < 3000; ++i) {
+        const QString line = i % 3 == 0 ? QStringLiteral("   ,  ") : QStringLiteral("sz  %1 ").arg(i);
+        file += cp1250(line) + "\r\n\r\n";
+        pending = i == 0 ? line : pending + QStringLiteral("||") + line;
+        pending = cleanByRepetition(pending);
+    }
+    read(file);
+    ASSERT_EQ(model.cds.recordCount(), 1);
+    EXPECT_EQ(model.cds.rowAt(0).szoveg, pending.left(220));
+}
+
+TEST_F(ReadRules, OutOfRangeTimesCarriedOverWithinTimeCode)
+{
+    read(entry(1, "00:59:60,500", "99:99:99,999", "x"));
+    ASSERT_EQ(model.cds.recordCount(), 1);
+    EXPECT_EQ(model.cds.rowAt(0).kezdes, QStringLiteral("01:00:00,500"));
+    EXPECT_EQ(model.cds.rowAt(0).befejezes, QStringLiteral("99:59:59,999"));
+    EXPECT_EQ(model.log.lines().count(QStringLiteral("Hiba oka: időeltérés")), 2);
+    read(entry(1, "00:0a:00,000", "00:00:01,000", "x"));
+    EXPECT_EQ(model.cds.rowAt(0).kezdes, QStringLiteral("00:00:00,000")) << "malformed, unreported";
+    EXPECT_TRUE(model.log.isEmpty());
+}
+
+TEST_F(ReadRules, CdOffsetMovesEveryRowToTypedStart)
+{
+    model.cdJoinStart = QStringLiteral("01:00:00,000");
+    read(entry(1, "00:00:05,000", "00:00:06,500", "Egy") + "00:00:07,000 --> 00:00:08,000\r\nKetto\r\n\r\n"
+             + entry(3, "00:00:09,000", "00:00:10,000", "Harom") + "4\r\nIdo nelkul\r\n\r\n",
+         true);
+    ASSERT_EQ(model.cds.recordCount(), 4);
+    EXPECT_EQ(model.cds.rowAt(3).kezdes, QStringLiteral("01:00:05,000")) << "repair uses the moved end";
+    EXPECT_EQ(model.cds.rowAt(0).kezdes, QStringLiteral("01:00:00,000"));
+    EXPECT_EQ(model.cds.rowAt(0).befejezes, QStringLiteral("01:00:01,500"));
+    EXPECT_EQ(model.cds.rowAt(1).kezdes, QStringLiteral("01:00:02,000")) << "the repaired row too";
+    EXPECT_EQ(model.cds.rowAt(2).befejezes, QStringLiteral("01:00:05,000"));
+
+    model.cds.empty();
+    model.cdJoinStart = QStringLiteral("00:00:01,000");
+    read(entry(1, "00:00:05,000", "00:00:06,000", "Egy") + entry(2, "00:00:02,000", "00:00:03,000", "Ketto"), true);
+    EXPECT_EQ(model.cds.rowAt(0).kezdes, QStringLiteral("00:00:01,000"));
+    EXPECT_EQ(model.cds.rowAt(1).kezdes, zeroTimeCode) << "moved below zero";
+}
+
+TEST_F(ReadRules, FrameOffsetOnlyWhenPositive)
+{
+    model.cdJoinStart = QStringLiteral("1000");
+    subtitlePath = writeFile(dir, QStringLiteral("t.sub"), "{0}{10}A\n{20}{30}B\n");
+    readSubtitleFile(model, true);
+    ASSERT_EQ(model.cds.recordCount(), 2);
+    EXPECT_EQ(model.cds.rowAt(1).kezdes, QStringLiteral("1020"));
+    EXPECT_EQ(model.cds.rowAt(1).befejezes, QStringLiteral("1030"));
+    EXPECT_EQ(model.timeBase(), QStringLiteral("Frame"));
+    EXPECT_EQ(loadedTimeBase, QStringLiteral("Frame"));
+
+    model.cds.empty();
+    model.cdJoinStart = QStringLiteral("0");
+    subtitlePath = writeFile(dir, QStringLiteral("u.sub"), "{500}{510}A\n");
+    readSubtitleFile(model, true);
+    EXPECT_EQ(model.cds.rowAt(0).kezdes, QStringLiteral("500"));
+}
+
+class SecondSubtitle : public ReadRules {
+protected:
+    void readMain()
+    {
+        subtitlePath = dataPath(QStringLiteral("srt/well_formed.srt"));
+        readSubtitleFile(model, false);
+        model.cds.first();
+        textTarget = QStringLiteral("2");
+    }
+    void readSecond(const QString &fixture)
+    {
+        model.cds.first();
+        subtitlePath = dataPath(fixture);
+        readSubtitleFile(model, false);
+    }
+};
+
+TEST_F(SecondSubtitle, ExtraEntriesIgnoredMissingOnesEmptied)
+{
+    readMain();
+    readSecond(QStringLiteral("srt/second_more.srt"));
+    EXPECT_EQ(texts(true), (QStringList{"One", "Two|lines", "Three"}));
+    EXPECT_EQ(secondRowCount, 3);
+    EXPECT_EQ(model.cds.rowAt(0).kezdes, QStringLiteral("00:00:01,000")) << "times untouched";
+    EXPECT_EQ(model.timeBase(), QStringLiteral("Time"));
+
+    readSecond(QStringLiteral("srt/second_fewer.srt"));
+    EXPECT_EQ(texts(true), (QStringList{"Egy", "Kettő", ""}));
+    EXPECT_EQ(secondRowCount, 2);
+    EXPECT_EQ(texts(), (QStringList{"Árvíztűrő tükörfúrógép|Második sor", "Ő és ű", "Vége"}));
+}
+
+// An entry of the second file whose blank line and number are missing ends
+// at the next time line; the text after it goes to the next row.
+TEST_F(SecondSubtitle, TimeLineWithoutBreakStartsNextRow)
+{
+    readMain();
+    subtitlePath = writeFile(dir, QStringLiteral("s.srt"),
+                             "1\n00:00:01,000 --> 00:00:02,000\nA\n00:00:03,000 --> 00:00:04,000\nB\n\n"
+                             "00:00:05,000 --> 00:00:06,000\nC\n");
+    model.cds.first();
+    readSubtitleFile(model, false);
+    EXPECT_EQ(texts(true), (QStringList{"A", "B", "C"}));
+}
+
+TEST_F(SecondSubtitle, FrameLinesBeyondTableOverwriteLastRow)
+{
+    subtitlePath = writeFile(dir, QStringLiteral("m.sub"), "{1}{2}a\n{3}{4}b\n");
+    readSubtitleFile(model, false);
+    textTarget = QStringLiteral("2");
+    model.cds.first();
+    subtitlePath = writeFile(dir, QStringLiteral("s.sub"), "{1}{2}X\n{3}{4}Y\n{5}{6}Z\n");
+    readSubtitleFile(model, false);
+    EXPECT_EQ(texts(true), (QStringList{"X", "Z"}));
+    EXPECT_EQ(model.cds.recordCount(), 2);
+}
+
+TEST_F(ReadRules, ProgressInHundredthsWithoutSlowingTheRead)
+{
+    QByteArray file;
+    for (int i = 1; i <= 250; ++i)
+        file += entry(i, "00:00:01,000", "00:00:02,000", "x");  // 1000 lines
+    read(file);
+    EXPECT_EQ(host.progress.size(), 100);
+    EXPECT_EQ(host.progress.first(), 1);
+    EXPECT_EQ(host.progress.last(), 100);
+    EXPECT_EQ(host.progressVisible, QList<bool>{true});
+    EXPECT_EQ(host.filmPaused, 1);
+    EXPECT_TRUE(displayLock) << "left for the caller to clear";
+
+    host.progress.clear();
+    read(entry(1, "00:00:01,000", "00:00:02,000", "x"));
+    EXPECT_TRUE(host.progress.isEmpty()) << "under a hundred lines no progress is shown";
+}
+
+TEST_F(ReadRules, ReportWindowOnlyWhenSomethingWasReported)
+{
+    model.setEnabled(QStringLiteral("MentM1"), false);
+    read(entry(1, "00:00:01,000", "00:00:02,000", "x"));
+    EXPECT_FALSE(model.readErrorsFound);
+    EXPECT_EQ(host.reportShown, 0);
+    EXPECT_TRUE(model.isEnabled(QStringLiteral("MentM1")));
+
+    read(entry(1, "00:00:09,000", "00:00:02,000", "x") + entry(2, "00:00:03,000", "00:00:04,000", "y"));
+    EXPECT_TRUE(model.readErrorsFound);
+    EXPECT_EQ(host.reportShown, 1);
+    EXPECT_EQ(model.log.caption, QStringLiteral("Hibák észelelése"));
+    EXPECT_TRUE(model.log.headingsVisible);
+
+    model.options.beolvas = true;
+    read(entry(1, "00:00:09,000", "00:00:02,000", "x") + entry(2, "00:00:03,000", "00:00:04,000", "y"));
+    EXPECT_TRUE(model.readErrorsFound);
+    EXPECT_FALSE(model.log.isEmpty());
+    EXPECT_EQ(host.reportShown, 1) << "Beolvas keeps the window hidden";
+}
+
+TEST_F(ReadRules, UnopenableFileNamedInMessage)
+{
+    const struct {
+        QString path;
+        QString first;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("nincs.srt")), QStringLiteral("Nem található a file: nincs.srt")},
+        {dir.path(), QStringLiteral("Ez egy mappa, nem file: ") + QFileInfo(dir.path()).fileName()},
+    };
+    for (const auto &c : cases) {
+        recorder.clear();
+        subtitlePath = c.path;
+        bool unopenable = false;
+        EXPECT_EQ(readSubtitleFile(model, false, &unopenable), QString());
+        EXPECT_TRUE(unopenable);
+        ASSERT_EQ(recorder.messages().size(), 1);
+        EXPECT_EQ(recorder.messages()[0].request.title, QStringLiteral("Hiba"));
+        EXPECT_EQ(recorder.messages()[0].request.kind, QStringLiteral("hiba"));
+        EXPECT_EQ(recorder.messages()[0].request.first, c.first);
+        EXPECT_EQ(model.cds.recordCount(), 0);
+    }
+}
+
+}  // namespace
