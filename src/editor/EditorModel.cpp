@@ -50,6 +50,15 @@ void EditorModel::setVisible(const QString &control, bool on)
     emit controlChanged(control);
 }
 
+void EditorModel::setChecked(const QString &control, bool on)
+{
+    auto it = checked_.find(control);
+    if (it != checked_.end() && *it == on)
+        return;
+    checked_.insert(control, on);
+    emit controlChanged(control);
+}
+
 void EditorModel::setModified(bool on)
 {
     setEnabled(QStringLiteral("Bmentes"), on);

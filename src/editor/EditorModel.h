@@ -75,6 +75,15 @@ public:
     bool isVisible(const QString &control) const { return visible_.value(control, true); }
     void setVisible(const QString &control, bool on);
 
+    // Check marks of check boxes, radio buttons and checkable menu items that
+    // core routines set; names never set keep the window's own state.
+    bool hasCheckedState(const QString &control) const { return checked_.contains(control); }
+    bool isChecked(const QString &control) const { return checked_.value(control, false); }
+    void setChecked(const QString &control, bool on);
+
+    // The editor's own text clipboard (stored form, "|" for line breaks).
+    QString textClipboard;
+
     // The modified marker: the enabled state of "Mentés" and "Felirat mentése".
     bool modified() const { return isEnabled(QStringLiteral("Bmentes")); }
     void setModified(bool on);
@@ -95,5 +104,6 @@ private:
     int threshold_ = 37;
     QHash<QString, bool> enabled_;
     QHash<QString, bool> visible_;
+    QHash<QString, bool> checked_;
     EditorHost *host_;
 };
