@@ -289,8 +289,8 @@ void TFelirat::buildControls()
     racs_->horizontalHeader()->setHighlightSections(false);
     racs_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     racs_->setColumnWidth(SubtitleGridModel::SorszamCol, 44);
-    racs_->setColumnWidth(SubtitleGridModel::KezdesCol, 88);
-    racs_->setColumnWidth(SubtitleGridModel::BefejezesCol, 88);
+    racs_->setColumnWidth(SubtitleGridModel::KezdesCol, 84);
+    racs_->setColumnWidth(SubtitleGridModel::BefejezesCol, 84);
     racs_->setColumnWidth(SubtitleGridModel::SzovegCol, 510);
     racs_->setColumnWidth(SubtitleGridModel::Szoveg2Col, 254);
     racs_->setColumnHidden(SubtitleGridModel::Szoveg2Col, true);
@@ -744,14 +744,24 @@ void TFelirat::applyLayout()
 {
     const EditorPlacement p = editorPlacement(layoutSetting, screen_);
     large_ = p.large;
-    QFont f(QStringLiteral("Nimbus Sans"));
-    f.setPixelSize(large_ ? 12 : 11);
+    // the small layout keeps every caption whole with the narrow face
+    QFont f(large_ ? QStringLiteral("Nimbus Sans") : QStringLiteral("Nimbus Sans Narrow"));
+    f.setPixelSize(12);
     setFont(f);
     QFont big = f;
+    big.setFamily(QStringLiteral("Nimbus Sans"));
     big.setPixelSize(large_ ? 18 : 15);
     big.setBold(true);
     szoveg_->setFont(big);
     szoveg2_->setFont(big);
+    // the 44-pixel number column keeps its whole title
+    QFont head = f;
+    for (int px = 12; px >= 9; --px) {
+        head.setPixelSize(px);
+        if (QFontMetrics(head).horizontalAdvance(QStringLiteral("Sorszám")) <= 38)
+            break;
+    }
+    racs_->horizontalHeader()->setFont(head);
     setMinimumSize(p.size);
     if (p.maximised) {
         resize(p.size);
@@ -798,47 +808,47 @@ void TFelirat::placeLarge()
     place("Bfilm", 916, top - 1, 98, 24);
 
     const int colTop = top + 30;
-    place("GbBeallitas", 6, colTop, 204, 104);
+    place("GbBeallitas", 6, colTop, 216, 104);
     place("LBeosztas", 10, 22, 64, 20);
-    place("beosztas", 76, 20, 118, 22);
+    place("beosztas", 76, 20, 130, 22);
     place("LFps", 10, 48, 64, 20);
-    place("cbFps", 76, 46, 118, 22);
-    place("Batvaltas", 8, 74, 76, 24);
-    place("BFPS", 88, 74, 108, 24);
+    place("cbFps", 76, 46, 130, 22);
+    place("Batvaltas", 8, 74, 82, 24);
+    place("BFPS", 94, 74, 114, 24);
 
     const int actTop = colTop + 110;
-    place("GbTevekenyseg", 6, actTop, 204, 206);
+    place("GbTevekenyseg", 6, actTop, 216, 206);
     place("LModositas", 10, 20, 120, 18);
     place("CbPM", 8, 38, 40, 22);
-    place("Emodositas", 52, 38, 104, 22);
-    place("Bmodok", 160, 37, 36, 24);
-    place("Breszletes", 8, 64, 188, 24);
+    place("Emodositas", 52, 38, 116, 22);
+    place("Bmodok", 172, 37, 36, 24);
+    place("Breszletes", 8, 64, 200, 24);
     place("LKereses", 10, 94, 120, 18);
-    place("Ekereses", 8, 112, 148, 22);
-    place("Bkeresok", 160, 111, 36, 24);
-    place("CBugras", 10, 138, 186, 20);
-    place("CBsortores", 10, 158, 190, 20);
-    place("BKreszletes", 8, 178, 188, 24);
+    place("Ekereses", 8, 112, 160, 22);
+    place("Bkeresok", 172, 111, 36, 24);
+    place("CBugras", 10, 138, 200, 20);
+    place("CBsortores", 10, 158, 204, 20);
+    place("BKreszletes", 8, 178, 200, 24);
 
     const int lowTop = actTop + 212;
     place("atlatszo", 8, lowTop, 110, 22);
-    place("Valto", 124, lowTop, 64, 22);
+    place("Valto", 136, lowTop, 64, 22);
     place("LUgras", 8, lowTop + 26, 140, 18);
-    place("Eugras", 8, lowTop + 44, 112, 22);
-    place("Bugras", 124, lowTop + 43, 64, 24);
+    place("Eugras", 8, lowTop + 44, 124, 22);
+    place("Bugras", 136, lowTop + 43, 76, 24);
     place("Cbki", 8, lowTop + 72, 200, 20);
-    place("Bvissza", 6, lowTop + 96, 204, 26);
-    place("Bki", 6, lowTop + 126, 204, 26);
+    place("Bvissza", 6, lowTop + 96, 216, 26);
+    place("Bki", 6, lowTop + 126, 216, 26);
 
     int y = colTop + 30;
     for (const char *n : {"B12", "B22", "B21", "Bvegelso", "Bov", "Bovm"}) {
-        place(QLatin1String(n), 216, y, 32, 26);
+        place(QLatin1String(n), 227, y, 32, 26);
         y += 30;
     }
 
     const int gbH = 196;
     const int gbTop = H - gbH - 6;
-    const int gridLeft = 254;
+    const int gridLeft = 264;
     const bool secondShown = model_.isVisible(QStringLiteral("Mov"));
     const int gridRight = secondShown ? W - 52 : W - 6;
     place("Belso", gridRight - 96, colTop, 96, 24);
@@ -930,47 +940,49 @@ void TFelirat::placeSmall()
     place("Bfilm", 706, top - 1, 98, 22);
 
     const int colTop = top + 24;
-    const int colW = 166;
+    const int colW = 190;
     place("GbBeallitas", 4, colTop, colW, 94);
     place("LBeosztas", 8, 18, 56, 20);
-    place("beosztas", 64, 17, 94, 20);
+    place("beosztas", 64, 17, 118, 20);
     place("LFps", 8, 42, 56, 20);
-    place("cbFps", 64, 41, 94, 20);
-    place("Batvaltas", 6, 66, 62, 22);
-    place("BFPS", 70, 66, 90, 22);
+    place("cbFps", 64, 41, 118, 20);
+    place("Batvaltas", 6, 66, 78, 22);
+    place("BFPS", 86, 66, 98, 22);
 
     const int actTop = colTop + 98;
     place("GbTevekenyseg", 4, actTop, colW, 182);
     place("LModositas", 8, 16, 100, 16);
     place("CbPM", 6, 32, 36, 20);
-    place("Emodositas", 44, 32, 86, 20);
-    place("Bmodok", 132, 31, 28, 22);
-    place("Breszletes", 6, 56, 154, 22);
+    place("Emodositas", 44, 32, 106, 20);
+    place("Bmodok", 152, 31, 32, 22);
+    place("Breszletes", 6, 56, 178, 22);
     place("LKereses", 8, 82, 100, 16);
-    place("Ekereses", 6, 98, 124, 20);
-    place("Bkeresok", 132, 97, 28, 22);
-    place("CBugras", 8, 120, 154, 18);
-    place("CBsortores", 8, 138, 156, 18);
-    place("BKreszletes", 6, 156, 154, 22);
+    place("Ekereses", 6, 98, 144, 20);
+    place("Bkeresok", 152, 97, 32, 22);
+    place("CBugras", 8, 120, 178, 18);
+    place("CBsortores", 8, 138, 178, 18);
+    place("BKreszletes", 6, 156, 178, 22);
 
     const int lowTop = actTop + 186;
     place("atlatszo", 6, lowTop, 96, 20);
-    place("Valto", 104, lowTop, 60, 20);
+    place("Valto", 120, lowTop, 64, 20);
     place("LUgras", 6, lowTop + 22, 140, 16);
-    place("Eugras", 6, lowTop + 38, 96, 20);
-    place("Bugras", 106, lowTop + 37, 58, 22);
-    place("Cbki", 6, lowTop + 62, 164, 18);
+    place("Eugras", 6, lowTop + 38, 112, 20);
+    place("Bugras", 122, lowTop + 37, 64, 22);
+    place("Cbki", 6, lowTop + 62, 184, 18);
     place("Bvissza", 4, lowTop + 84, colW, 24);
     place("Bki", 4, lowTop + 112, colW, 24);
 
+    // the narrow buttons stand in a row above the grid here, so that the
+    // left column keeps its captions whole beside the 609-pixel grid
     const int narrowX = 4 + colW + 3;
-    int y = colTop + 24;
+    int x = narrowX;
     for (const char *n : {"B12", "B22", "B21", "Bvegelso", "Bov", "Bovm"}) {
-        place(QLatin1String(n), narrowX, y, 28, 24);
-        y += 27;
+        place(QLatin1String(n), x, colTop, 34, 22);
+        x += 36;
     }
 
-    const int gridLeft = narrowX + 28 + 3;
+    const int gridLeft = narrowX;
     const int gridW = smallLayoutGridWidth(false);
     const int gridRight = qMin(W - 4, gridLeft + gridW);
     const int gbH = 196;
@@ -988,7 +1000,7 @@ void TFelirat::placeSmall()
     place("CBracs", gridLeft + 290, underTop, 230, 20);
 
     // the text column takes what the narrower grid leaves
-    const int fixed = 44 + 88 + 88 + racs_->verticalHeader()->width() + 20;
+    const int fixed = 44 + 84 + 84 + racs_->verticalHeader()->width() + 20;
     const int textW = qMax(200, (gridRight - gridLeft) - fixed);
     racs_->setColumnWidth(SubtitleGridModel::SzovegCol, twoSubtitles_ ? textW / 2 : textW);
     racs_->setColumnWidth(SubtitleGridModel::Szoveg2Col, twoSubtitles_ ? textW / 2 : 254);
@@ -1037,10 +1049,10 @@ void TFelirat::placeSmall()
     }
     place("L05", rx, 42, rw / 2 - 1, 24);
     place("BTobbGomb", rx + rw / 2 + 1, 42, rw / 2 - 1, 24);
-    place("Cbtobb", rx, 72, rw - 34, 20);
-    place("Lbetu", rx + rw - 32, 72, 32, 20);
-    place("CB3sor", rx, 96, rw - 34, 20);
-    place("Lsor", rx + rw - 32, 96, 32, 20);
+    place("Cbtobb", rx, 72, rw - 28, 20);
+    place("Lbetu", rx + rw - 28, 72, 28, 20);
+    place("CB3sor", rx, 96, rw - 28, 20);
+    place("Lsor", rx + rw - 28, 96, 28, 20);
     place("BTobbCheck", rx, 124, rw, 24);
     place("RB12cd1", 8, 14, 140, 20);
     place("Label9", 24, 34, 380, 16);
@@ -1064,10 +1076,18 @@ void TFelirat::placeThresholdSpin()
                           + Cbtobb_->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &opt,
                                                           Cbtobb_);
     const QFontMetrics fm(Cbtobb_->font());
-    const int gapStart = indicator + fm.horizontalAdvance(QStringLiteral("Színezés "));
-    const int gapWidth = fm.horizontalAdvance(QStringLiteral("           "));
+    const QString text = Cbtobb_->text();
+    const int firstSpace = int(text.indexOf(u' '));
+    const int secondWord = int(text.indexOf(QStringLiteral("betű")));
+    const int gapStart = indicator + fm.horizontalAdvance(text.left(firstSpace + 1));
+    const int gapWidth = indicator + fm.horizontalAdvance(text.left(secondWord - 1)) - gapStart;
     const QRect r = Cbtobb_->geometry();
-    SEbetu_->setGeometry(r.x() + gapStart, r.y(), qMax(gapWidth, 36), r.height());
+    // arrows only where the gap leaves room for them; keys and wheel still step
+    const int width = gapWidth - 2;
+    SEbetu_->setButtonSymbols(width >= 40 ? QAbstractSpinBox::UpDownArrows
+                                          : QAbstractSpinBox::NoButtons);
+    SEbetu_->setAlignment(Qt::AlignCenter);
+    SEbetu_->setGeometry(r.x() + gapStart + 1, r.y(), width, r.height());
     SEbetu_->raise();
 }
 

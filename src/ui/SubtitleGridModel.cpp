@@ -63,7 +63,7 @@ QVariant SubtitleGridModel::data(const QModelIndex &index, int role) const
 QVariant SubtitleGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal)
-        return QAbstractTableModel::headerData(section, orientation, role);
+        return QVariant();  // the row indicator carries no number of its own
     if (role == Qt::TextAlignmentRole)
         return section <= BefejezesCol ? int(Qt::AlignCenter)
                                        : int(Qt::AlignLeft | Qt::AlignVCenter);
