@@ -12,6 +12,11 @@
 #include "support/GlobalsFixture.h"
 #include "support/MessageRecorder.h"
 
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
 // An editor window on a chosen screen, with rows put into its table the way
 // a read leaves them.
 class EditorFixture : public GlobalsFixture {
@@ -49,10 +54,23 @@ protected:
         applyAfterReadSet(model());
         displayLock = false;
         cds.first();
-        if (show) {
-            editor->show();
-            QApplication::processEvents();
-        }
+        if (show)
+            showEditor();
+    }
+
+    void showEditor()
+    {
+        editor->show();
+        QApplication::setActiveWindow(editor.get());
+        (void)QTest::qWaitForWindowActive(editor.get());
+        QApplication::processEvents();
+    }
+
+    // Focuses a control and waits until it has the focus.
+    void focus(QWidget *widget)
+    {
+        widget->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
     }
 
     template <typename T>
