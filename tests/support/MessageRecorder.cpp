@@ -35,7 +35,7 @@ BoxButton MessageRecorder::present(const MessageRequest &request)
         const QString a = script_.isEmpty() ? QStringLiteral("Igen") : script_.takeFirst();
         m.answer = a;
         button = a == QLatin1String("Nem")      ? BoxButton::No
-                 : a == QLatin1String("Mégsem") ? BoxButton::Cancel
+                 : a == QStringLiteral("Mégsem") ? BoxButton::Cancel
                                                 : BoxButton::Yes;
     }
     messages_.append(m);
