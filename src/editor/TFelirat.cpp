@@ -833,7 +833,7 @@ void TFelirat::placeLarge()
     const int lowTop = actTop + 212;
     place("atlatszo", 8, lowTop, 110, 22);
     place("Valto", 136, lowTop, 64, 22);
-    place("LUgras", 8, lowTop + 26, 140, 18);
+    place("LUgras", 8, lowTop + 26, 140, 16);
     place("Eugras", 8, lowTop + 44, 124, 22);
     place("Bugras", 136, lowTop + 43, 76, 24);
     place("Cbki", 8, lowTop + 72, 200, 20);
@@ -934,7 +934,7 @@ void TFelirat::placeSmall()
     const int top = m + 3;
     place("ido", 4, top, 122, 20);
     place("Fszazalek", 130, top + 2, 100, 16);
-    place("LFeliratNeve", 236, top, 70, 20);
+    place("LFeliratNeve", 236, top, 66, 20);
     place("Efilenev", 304, top, 314, 20);
     place("Btallozas", 622, top - 1, 80, 22);
     place("Bfilm", 706, top - 1, 98, 22);
@@ -966,7 +966,7 @@ void TFelirat::placeSmall()
     const int lowTop = actTop + 186;
     place("atlatszo", 6, lowTop, 96, 20);
     place("Valto", 120, lowTop, 64, 20);
-    place("LUgras", 6, lowTop + 22, 140, 16);
+    place("LUgras", 6, lowTop + 22, 140, 15);
     place("Eugras", 6, lowTop + 38, 112, 20);
     place("Bugras", 122, lowTop + 37, 64, 22);
     place("Cbki", 6, lowTop + 62, 184, 18);
@@ -984,7 +984,7 @@ void TFelirat::placeSmall()
 
     const int gridLeft = narrowX;
     const int gridW = smallLayoutGridWidth(false);
-    const int gridRight = qMin(W - 4, gridLeft + gridW);
+    const int gridRight = qMin(W - 2, gridLeft + gridW);
     const int gbH = 196;
     const int gbTop = H - gbH - 4;
     place("Belso", gridRight - 86, colTop, 86, 22);
@@ -1035,8 +1035,8 @@ void TFelirat::placeSmall()
         place("LKarakterszam", mx, 118, 74, 16);
         place("sordarab", mx + 74, 118, mw - 74, 16);
     }
-    place("cburessor", mx, 134, mw, 18);
-    place("CBdelete", mx, 150, mw, 18);
+    place("cburessor", mx, 134, mw, 16);
+    place("CBdelete", mx, 150, mw, 16);
     place("BMMN", mx, 168, 130, 24);
     place("Bmentes", mx + 134, 168, mw - 134, 24);
     const int rx = mx + mw + 6;

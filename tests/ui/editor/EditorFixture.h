@@ -9,6 +9,7 @@
 #include "document/TimeCode.h"
 #include "editor/EnableSets.h"
 #include "editor/TFelirat.h"
+#include "files/FileGlobals.h"
 #include "support/GlobalsFixture.h"
 #include "support/MessageRecorder.h"
 
