@@ -116,6 +116,7 @@ TFelirat::TFelirat(QWidget *parent) : QDialog(parent)
         kezdes_->setMaxLength(f.maxLength);
         befejezes_->setMaxLength(f.maxLength);
         Emodositas_->setMaxLength(f.maxLength);
+        Emodositas_->setText(f.neutralAmount);
     });
     connect(&model_, &EditorModel::fpsChanged, this, [this](const QString &fps) {
         const QSignalBlocker block(cbFps_);
@@ -143,6 +144,8 @@ TFelirat::TFelirat(QWidget *parent) : QDialog(parent)
     model_.setTimeBase(model_.timeBase());
 
     exitSaveHandler = [this] { saveSubtitle(model_, model_.fileNameField.isEmpty(), true); };
+    // One application-wide filter sees every key, wheel and shortcut event
+    // of this window's controls before they do.
     qApp->installEventFilter(this);
 
     Timer1_ = new QTimer(this);
@@ -159,6 +162,7 @@ TFelirat::TFelirat(QWidget *parent) : QDialog(parent)
 TFelirat::~TFelirat()
 {
     qApp->removeEventFilter(this);
+    exitSaveHandler = nullptr;
     model_.setHost(nullptr);
 }
 
@@ -387,14 +391,6 @@ void TFelirat::buildControls()
     button(GB12_, QStringLiteral("Bfileki"), QStringLiteral("File-ok kiválasztása"));
     button(GB12_, QStringLiteral("Bvegre21"), QStringLiteral("Végrehajtás"));
 
-    for (QWidget *w : {static_cast<QWidget *>(kezdes_), static_cast<QWidget *>(befejezes_),
-                       static_cast<QWidget *>(Emodositas_), static_cast<QWidget *>(Eugras_),
-                       static_cast<QWidget *>(Ekereses_), static_cast<QWidget *>(Efilenev_),
-                       static_cast<QWidget *>(szoveg_), static_cast<QWidget *>(szoveg2_),
-                       static_cast<QWidget *>(racs_), static_cast<QWidget *>(kulonbseg_),
-                       static_cast<QWidget *>(CbPM_), static_cast<QWidget *>(beosztas_),
-                       static_cast<QWidget *>(cbFps_)})
-        w->installEventFilter(this);
 }
 
 void TFelirat::buildMenus()
@@ -648,6 +644,12 @@ void TFelirat::connectControls()
             CB3sor_->toggle();
     });
 
+    // "X CD -> X CD" puts the CD group in the place of the row editing group
+    connect(controlAs<QRadioButton>(QStringLiteral("RB12")), &QRadioButton::toggled, this,
+            [this](bool cdMode) {
+                model_.setVisible(QStringLiteral("GB1"), !cdMode);
+                model_.setVisible(QStringLiteral("GB12"), cdMode);
+            });
     connect(Cbtobb_, &QCheckBox::toggled, this, [this](bool on) {
         colouringChanged();
         focusGrid();

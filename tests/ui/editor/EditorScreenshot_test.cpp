@@ -66,14 +66,3 @@ TEST_F(EditorScreenshot, DISABLED_BothLayouts)
     }
 }
 
-TEST_F(EditorScreenshot, DISABLED_Widths)
-{
-    layoutSetting = QStringLiteral("800x600");
-    editor->applyLayout();
-    for (const char *n : {"CBsortores", "CBugras", "Cbtobb", "CB3sor", "CBdelete", "cburessor", "BFPS", "Cbki", "CBracs"}) {
-        QWidget *x = editor->controlAs<QWidget>(QLatin1String(n));
-        printf("%s hint %d have %d\n", n, x->sizeHint().width(), x->width());
-    }
-    QHeaderView *h = editor->grid()->horizontalHeader();
-    printf("header Sorszam hint %d\n", h->sectionSizeHint(0));
-}

@@ -378,3 +378,19 @@ TEST_F(EditorWindow, BulkPassRedrawsOnce)
     EXPECT_EQ(editor->grid()->currentIndex().row(), 16);
     EXPECT_EQ(editor->grid()->model()->index(1999, 3).data().toString(), "Sor 2000|második sor!");
 }
+
+TEST_F(EditorWindow, CdModeTakesThePlaceOfRowEditing)
+{
+    fillRows(3);
+    QTest::mouseClick(w<QRadioButton>("RB12"), Qt::LeftButton);
+    EXPECT_TRUE(w<QGroupBox>("GB12")->isVisible());
+    EXPECT_FALSE(w<QGroupBox>("GB1")->isVisible());
+    expectOrderly();
+    layoutSetting = "800x600";
+    editor->applyLayout();
+    expectOrderly();
+    QTest::mouseClick(w<QRadioButton>("RB1"), Qt::LeftButton);
+    EXPECT_FALSE(w<QGroupBox>("GB12")->isVisible());
+    EXPECT_TRUE(w<QGroupBox>("GB1")->isVisible());
+    expectOrderly();
+}
