@@ -777,6 +777,7 @@ void TFelirat::applyLayout()
     model_.setEnabled(QStringLiteral("Felbonts1"), largeOn);
     model_.setEnabled(QStringLiteral("Felbonts2"), !largeOn);
     placeControls();
+    applyColumnWidths();
 }
 
 void TFelirat::resizeEvent(QResizeEvent *event)
@@ -794,6 +795,22 @@ void TFelirat::placeControls()
     else
         placeSmall();
     placeThresholdSpin();
+}
+
+// Column widths are set when the layout changes only, so that a column the
+// user widened stays so while the window is resized.
+void TFelirat::applyColumnWidths()
+{
+    if (large_) {
+        racs_->setColumnWidth(SubtitleGridModel::SzovegCol, twoSubtitles_ ? 254 : 510);
+        racs_->setColumnWidth(SubtitleGridModel::Szoveg2Col, 254);
+        return;
+    }
+    // the text column takes what the narrower grid leaves
+    const int fixed = 44 + 84 + 84 + racs_->verticalHeader()->width() + 20;
+    const int textW = qMax(200, racs_->width() - fixed);
+    racs_->setColumnWidth(SubtitleGridModel::SzovegCol, twoSubtitles_ ? textW / 2 : textW);
+    racs_->setColumnWidth(SubtitleGridModel::Szoveg2Col, twoSubtitles_ ? textW / 2 : 254);
 }
 
 void TFelirat::placeLarge()
@@ -865,8 +882,6 @@ void TFelirat::placeLarge()
     place("RB12", gridLeft + 206, underTop, 110, 20);
     place("CBracs", gridLeft + 330, underTop, 260, 20);
 
-    // The grid keeps the 510 pixels of the text column where there is room.
-    racs_->setColumnWidth(SubtitleGridModel::SzovegCol, twoSubtitles_ ? 254 : 510);
 
     for (const char *g : {"GB1", "GB12"})
         place(QLatin1String(g), 6, gbTop, W - 12, gbH);
@@ -1001,11 +1016,6 @@ void TFelirat::placeSmall()
     place("RB12", gridLeft + 188, underTop, 100, 20);
     place("CBracs", gridLeft + 290, underTop, 230, 20);
 
-    // the text column takes what the narrower grid leaves
-    const int fixed = 44 + 84 + 84 + racs_->verticalHeader()->width() + 20;
-    const int textW = qMax(200, (gridRight - gridLeft) - fixed);
-    racs_->setColumnWidth(SubtitleGridModel::SzovegCol, twoSubtitles_ ? textW / 2 : textW);
-    racs_->setColumnWidth(SubtitleGridModel::Szoveg2Col, twoSubtitles_ ? textW / 2 : 254);
 
     const int gbLeft = gridLeft;
     const int gbW = W - 4 - gbLeft;
@@ -1103,6 +1113,7 @@ void TFelirat::showSingleSubtitleLayout()
         model_.setVisible(QLatin1String(n), false);
     racs_->setSelectionBehavior(QAbstractItemView::SelectRows);
     placeControls();
+    applyColumnWidths();
 }
 
 void TFelirat::showTwoSubtitleLayout()
@@ -1115,6 +1126,7 @@ void TFelirat::showTwoSubtitleLayout()
         model_.setVisible(QLatin1String(n), true);
     racs_->setSelectionBehavior(QAbstractItemView::SelectItems);
     placeControls();
+    applyColumnWidths();
 }
 
 // ---- states ---------------------------------------------------------------

@@ -98,6 +98,7 @@ private:
     void placeSmall();
     void place(const QString &name, int x, int y, int w, int h);
     void placeThresholdSpin();
+    void applyColumnWidths();
 
     void formActivate();
     void dsDataChange();

@@ -172,3 +172,31 @@ TEST_F(EditorNavigation, ClickJumpsIntoTheTextWhenAsked)
     QTest::keyClick(editor->grid(), Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "szoveg");
 }
+
+TEST_F(EditorNavigation, RightButtonChoosesTheMenuByColumn)
+{
+    fillRows(5);
+    model().setVisible("Szoveg2", true);
+    QTableView *grid = editor->grid();
+    auto *rowMenu = editor->findChild<QMenu *>("RacsPM");
+    auto *secondMenu = editor->findChild<QMenu *>("BeTorlesPM");
+    auto rightClick = [&](int column) {
+        rowMenu->hide();
+        secondMenu->hide();
+        const QPoint pos = grid->visualRect(grid->model()->index(2, column)).center();
+        QContextMenuEvent e(QContextMenuEvent::Mouse, pos, grid->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(grid->viewport(), &e);
+    };
+    model().cds.setRecNo(3);
+    rightClick(SubtitleGridModel::SzovegCol);
+    EXPECT_TRUE(rowMenu->isVisible());
+    // beyond the second subtitle's rows its column offers no menu
+    secondRowCount = 2;
+    rightClick(SubtitleGridModel::Szoveg2Col);
+    EXPECT_FALSE(rowMenu->isVisible());
+    EXPECT_FALSE(secondMenu->isVisible());
+    secondRowCount = 5;
+    rightClick(SubtitleGridModel::Szoveg2Col);
+    EXPECT_TRUE(secondMenu->isVisible());
+    secondMenu->hide();
+}
