@@ -121,3 +121,31 @@ void BM_StepThroughRowsWithGridKeys(benchmark::State &state)
 BENCHMARK(BM_StepThroughRowsWithGridKeys)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+namespace {
+
+// Rows appended one by one without suspending the refresh, as a routine
+// that does not bracket its work would.
+void BM_AppendRowsUnsuspended(benchmark::State &state)
+{
+    application();
+    TFelirat editor;
+    editor.show();
+    for (auto _ : state) {
+        SubtitleTable &cds = editor.model().cds;
+        cds.create();
+        displayLock = true;
+        for (int i = 0; i < state.range(0); ++i) {
+            cds.append();
+            cds.setField(Field::Kezdes, QStringLiteral("00:00:01,000"));
+            cds.setField(Field::Szoveg, QStringLiteral("Sor"));
+            cds.post();
+        }
+        displayLock = false;
+        QApplication::processEvents();
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_AppendRowsUnsuspended)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
+
+}  // namespace

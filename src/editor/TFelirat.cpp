@@ -84,6 +84,18 @@ void fillTextField(QTextEdit *field, QLabel *counter, const QString &stored)
     field->ensureCursorVisible();
 }
 
+// The grid's row indicator: a narrow blank header. Its width is fixed, so
+// it never measures its sections, which would cost a hundred measurements
+// for every row a routine appends.
+class RowIndicator : public QHeaderView {
+public:
+    explicit RowIndicator(QWidget *parent) : QHeaderView(Qt::Vertical, parent) {}
+    QSize sizeHint() const override { return {12, defaultSectionSize()}; }
+
+protected:
+    QSize sectionSizeFromContents(int) const override { return {12, defaultSectionSize()}; }
+};
+
 }  // namespace
 
 TFelirat::TFelirat(QWidget *parent) : QDialog(parent)
@@ -287,6 +299,7 @@ void TFelirat::buildControls()
     racs_->setTabKeyNavigation(true);
     racs_->setWordWrap(false);
     racs_->setContextMenuPolicy(Qt::CustomContextMenu);
+    racs_->setVerticalHeader(new RowIndicator(racs_));
     racs_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     racs_->verticalHeader()->setDefaultSectionSize(20);
     racs_->verticalHeader()->setFixedWidth(12);
@@ -1253,6 +1266,7 @@ void TFelirat::formActivate()
 void TFelirat::showCurrentRow()
 {
     const SubtitleTable &cds = model_.cds;
+    syncGridToCursor();
     displayLock = true;
     kezdes_->setText(cds.field(Field::Kezdes));
     befejezes_->setText(cds.field(Field::Befejezes));
@@ -1374,8 +1388,19 @@ void TFelirat::dsDataChange()
     const SubtitleTable &cds = model_.cds;
     if (cds.refreshSuspended())
         return;
+    if (displayLock) {
+        // a routine is walking the table: the grid catches up once it is done
+        if (!gridSyncQueued_) {
+            gridSyncQueued_ = true;
+            QTimer::singleShot(0, this, [this] {
+                gridSyncQueued_ = false;
+                syncGridToCursor();
+            });
+        }
+        return;
+    }
     syncGridToCursor();
-    if (displayLock || closing_)
+    if (closing_)
         return;
     const int recNo = cds.recNo();
     const bool moved = recNo != lastRecNo_;

@@ -138,6 +138,7 @@ private:
     bool twoSubtitles_ = false;
     bool closing_ = false;
     bool syncingGrid_ = false;
+    bool gridSyncQueued_ = false;
     int lastRecNo_ = -1;
     int alphaValue_ = 110;
     int wheelRemainder_ = 0;

@@ -38,6 +38,9 @@ TEST_F(EditorNavigation, LockedCursorMovesLeaveTheFieldsAlone)
     fillRows(5);
     displayLock = true;
     model().cds.setRecNo(4);
+    EXPECT_EQ(w<QLineEdit>("Esorszam")->text(), "1");
+    // the grid follows once the event loop turns
+    QApplication::processEvents();
     EXPECT_EQ(gridRow(), 3);
     EXPECT_EQ(w<QLineEdit>("Esorszam")->text(), "1");
     displayLock = false;

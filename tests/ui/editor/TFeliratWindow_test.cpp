@@ -373,6 +373,7 @@ TEST_F(EditorWindow, BulkPassRedrawsOnce)
     cds.setRecNo(17);
     cds.resumeRefresh();
     displayLock = false;
+    QApplication::processEvents();
     EXPECT_EQ(resets.count(), 1);
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(editor->grid()->currentIndex().row(), 16);
