@@ -212,3 +212,54 @@ TEST_F(EditorFields, TextFieldWritesTheRowOnEveryKey)
     EXPECT_EQ(model().cds.recNo(), 1);
     EXPECT_EQ(counter->text(), "0=0 betű");
 }
+
+TEST_F(EditorFields, OtherFieldsOfTheWindow)
+{
+    // the shift amount: separators guarded in every base, letters ignored
+    for (const char *base : {"Time", "Frame"}) {
+        model().setTimeBase(base);
+        auto *amount = w<QLineEdit>("Emodositas");
+        focus(amount);
+        amount->setText("123456");
+        amount->setCursorPosition(2);
+        QTest::keyClick(amount, Qt::Key_Delete);
+        EXPECT_EQ(amount->text(), "123456") << base;
+        amount->setCursorPosition(6);
+        QTest::keyClicks(amount, "x");
+        EXPECT_EQ(amount->text(), "123456") << base;
+        QTest::keyClick(amount, Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), editor->grid()) << base;
+    }
+    // the difference is never typed into: a click goes to the end field
+    QTest::mouseClick(w<QLineEdit>("kulonbseg"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), befejezes);
+    EXPECT_FALSE(befejezes->hasSelectedText());
+    // the file name is read only: a key moves on to "Tallózás"
+    auto *name = w<QLineEdit>("Efilenev");
+    name->setText("C:\\a.srt");
+    focus(name);
+    QTest::keyClicks(name, "b");
+    EXPECT_EQ(name->text(), "C:\\a.srt");
+    EXPECT_EQ(QApplication::focusWidget(), w<QPushButton>("Btallozas"));
+    // the choice boxes change only from their lists
+    auto *base = w<QComboBox>("beosztas");
+    focus(base);
+    const QString before = base->currentText();
+    QTest::keyClicks(base, before == "Time" ? "F" : "T");
+    EXPECT_EQ(base->currentText(), before);
+}
+
+TEST(EditorEdition, ReducedEditionHasNoFilm)
+{
+    resetAllGlobals();
+    edition = Edition::VN;
+    {
+        TFelirat editor;
+        EXPECT_TRUE(editor.controlAs<QWidget>("Bfilm")->isHidden());
+        EXPECT_FALSE(editor.controlAs<QAction>("Film")->isVisible());
+    }
+    edition = Edition::Full;
+    TFelirat editor;
+    EXPECT_FALSE(editor.controlAs<QWidget>("Bfilm")->isHidden());
+    EXPECT_TRUE(editor.controlAs<QAction>("Film")->isVisible());
+}
