@@ -75,10 +75,14 @@ public:
     bool isVisible(const QString &control) const { return visible_.value(control, true); }
     void setVisible(const QString &control, bool on);
 
-    // Checked state of radio buttons and check boxes by name; unknown names
-    // are unchecked.
+    // Check marks of check boxes, radio buttons and checkable menu items that
+    // core routines set; names never set keep the window's own state.
+    bool hasCheckedState(const QString &control) const { return checked_.contains(control); }
     bool isChecked(const QString &control) const { return checked_.value(control, false); }
     void setChecked(const QString &control, bool on);
+
+    // The editor's own text clipboard (stored form, "|" for line breaks).
+    QString textClipboard;
 
     // The modified marker: the enabled state of "Mentés" and "Felirat mentése".
     bool modified() const { return isEnabled(QStringLiteral("Bmentes")); }

@@ -1,7 +1,136 @@
 #include "editor/EnableSets.h"
 
 #include "editor/EditorModel.h"
+#include "files/FileGlobals.h"
 
-void applyResetSet(EditorModel &model) {}
-void applyAfterReadSet(EditorModel &model) {}
-void applyReadFailedSet(EditorModel &model) {}
+namespace {
+
+void setAll(EditorModel &m, const QStringList &names, bool on)
+{
+    for (const QString &n : names)
+        m.setEnabled(n, on);
+}
+
+const QStringList lineFields = {"kezdes", "befejezes", "kulonbseg"};
+const QStringList timeBaseBox = {"beosztas", "Batvaltas", "BFPS"};
+const QStringList shiftControls = {"Emodositas", "Bmodok", "Breszletes", "BKreszletes"};
+const QStringList searchControls = {"Ekereses", "Bkeresok", "Kereses1", "Reszleteskereses1",
+                                    "Keresesescsere1"};
+const QStringList appendControls = {"Bbeszuras", "cburessor"};
+const QStringList rowControls = {"Btorles", "Belemoge", "BTorlesTobb"};
+const QStringList saveAsControls = {"BMMN", "Feliratmentesemasneven1"};
+const QStringList secondShown = {"Szoveg2", "Mov", "movm"};
+
+void hideNavigation(EditorModel &m, bool shown)
+{
+    m.setVisible(QStringLiteral("Belso"), shown);
+    m.setVisible(QStringLiteral("Butolso"), shown);
+}
+
+}  // namespace
+
+const QStringList &timeBaseOnlyControls()
+{
+    static const QStringList names = {"BAtfedes", "agressziv", "Szinezes38", "Szinezes3",
+                                      "Cbtobb",   "CB3sor",    "SEbetu",     "BTobbCheck",
+                                      "B12",      "B22",       "B21"};
+    return names;
+}
+
+const QStringList &lineToolControls()
+{
+    static const QStringList names = {"BOsszes", "Bvonal", "Boh", "Blista",
+                                      "L05",     "BTobbGomb", "Bov", "Bovm"};
+    return names;
+}
+
+const QStringList &gridMenuRowItems()
+{
+    static const QStringList names = {"dolt",        "dolt2",        "Vastagitott",
+                                      "Alahuzott",   "osszesel",     "soreleRacs",
+                                      "sormogeRacs", "sor5mogeRacs", "SortorlesRacs",
+                                      "TobbsortorlesRacs", "Kivagas", "Masolas"};
+    return names;
+}
+
+void applyTimeBaseTools(EditorModel &model, bool on)
+{
+    setAll(model, timeBaseOnlyControls(), on);
+    if (!on) {
+        model.setChecked(QStringLiteral("Cbtobb"), false);
+        model.setChecked(QStringLiteral("CB3sor"), false);
+    }
+}
+
+void applyResetSet(EditorModel &m)
+{
+    setAll(m, lineFields, false);
+    m.setEnabled(QStringLiteral("Bertek"), false);
+    setAll(m, timeBaseBox, false);
+    setAll(m, shiftControls, false);
+    setAll(m, searchControls, false);
+    m.setEnabled(QStringLiteral("RB1"), false);
+    setAll(m, appendControls, false);
+    setAll(m, rowControls, false);
+    m.setEnabled(QStringLiteral("Esorszam"), false);
+    m.setEnabled(QStringLiteral("Bvegelso"), false);
+    m.setEnabled(QStringLiteral("Masikfelirat"), false);
+    setAll(m, gridMenuRowItems(), false);
+    m.setEnabled(QStringLiteral("Beillesztes"), false);
+    m.textClipboard.clear();
+    setAll(m, lineToolControls(), false);
+    hideNavigation(m, false);
+    m.setModified(false);
+    setAll(m, saveAsControls, false);
+    applyTimeBaseTools(m, false);
+    m.host()->clearLineFields();
+}
+
+void applyAfterReadSet(EditorModel &m)
+{
+    const bool rows = m.cds.recordCount() > 0;
+    setAll(m, lineFields, true);
+    m.setEnabled(QStringLiteral("szoveg"), true);
+    setAll(m, timeBaseBox, true);
+    setAll(m, shiftControls, true);
+    setAll(m, searchControls, true);
+    m.setEnabled(QStringLiteral("RB1"), true);
+    m.setChecked(QStringLiteral("RB1"), true);
+    setAll(m, appendControls, true);
+    setAll(m, rowControls, rows);
+    if (rows) {
+        m.setEnabled(QStringLiteral("Esorszam"), true);
+        m.setEnabled(QStringLiteral("Bvegelso"), true);
+        m.setEnabled(QStringLiteral("Masikfelirat"), true);
+        setAll(m, gridMenuRowItems(), true);
+        m.setEnabled(QStringLiteral("BeallitasKezdo1"), true);
+        m.setEnabled(QStringLiteral("BeallitasBefejezo1"), true);
+    }
+    setAll(m, lineToolControls(), true);
+    hideNavigation(m, true);
+    // the marker is on only when the reader repaired something
+    m.setModified(m.readErrorsFound);
+    setAll(m, saveAsControls, true);
+    if (rows)
+        applyTimeBaseTools(m, m.isTimeBase());
+    const bool second = textTarget == QLatin1String("2");
+    for (const QString &n : secondShown)
+        m.setVisible(n, second);
+    m.setEnabled(QStringLiteral("MentesMF"), second);
+}
+
+void applyReadFailedSet(EditorModel &m)
+{
+    m.setEnabled(QStringLiteral("Batvaltas"), false);
+    setAll(m, shiftControls, true);
+    setAll(m, searchControls, true);
+    m.setEnabled(QStringLiteral("RB1"), false);
+    m.setEnabled(QStringLiteral("Esorszam"), false);
+    m.setEnabled(QStringLiteral("Bvegelso"), false);
+    setAll(m, gridMenuRowItems(), false);
+    m.setEnabled(QStringLiteral("Beillesztes"), false);
+    m.textClipboard.clear();
+    applyTimeBaseTools(m, false);
+    m.setEnabled(QStringLiteral("MentesMF"), false);
+    m.host()->clearLineFields();
+}

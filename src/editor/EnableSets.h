@@ -1,4 +1,5 @@
 #pragma once
+#include <QStringList>
 
 class EditorModel;
 
@@ -6,5 +7,15 @@ class EditorModel;
 // state of the window. They act on the model's control states, which the
 // window mirrors.
 void applyResetSet(EditorModel &model);
-void applyAfterReadSet(EditorModel &model);  // rows >= 1 or an empty table, by the table
+// After a read: the rows >= 1 or the empty-table variant, by the table;
+// the second-subtitle controls follow textTarget ("2" after a second read).
+void applyAfterReadSet(EditorModel &model);
 void applyReadFailedSet(EditorModel &model);
+// Enables or disables the tools that only work on time codes (and clears
+// the colouring check boxes when they go off).
+void applyTimeBaseTools(EditorModel &model, bool on);
+
+// Groups of controls the sets and the window share.
+const QStringList &timeBaseOnlyControls();
+const QStringList &lineToolControls();
+const QStringList &gridMenuRowItems();  // grid menu items that need a row, without "Beillesztés"

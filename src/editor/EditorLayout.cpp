@@ -1,0 +1,49 @@
+#include "editor/EditorLayout.h"
+
+namespace {
+
+QPoint centred(QSize screen, QSize window)
+{
+    return {qMax(0, (screen.width() - window.width()) / 2),
+            qMax(0, (screen.height() - window.height()) / 2)};
+}
+
+}  // namespace
+
+EditorPlacement editorPlacement(const QString &layoutSetting, QSize screen)
+{
+    EditorPlacement p;
+    if (layoutSetting != QLatin1String("1024x768")) {
+        p.large = false;
+        p.size = smallLayoutSize;
+        p.pos = centred(screen, p.size);
+        return p;
+    }
+    p.size = largeLayoutSize;
+    if (screen == QSize(1024, 768)) {
+        p.maximised = true;
+        p.pos = QPoint(0, 0);
+        return p;
+    }
+    if (screen.width() == 1280 && (screen.height() == 800 || screen.height() == 768)) {
+        p.size.setHeight(largeLayoutSize.height() + 3);
+        p.pos = QPoint((screen.width() - p.size.width()) / 2, 10);
+        return p;
+    }
+    // A larger screen gives the grid 28 more pixels, when the taller window
+    // still fits with room for a task bar; otherwise the plain size is kept.
+    if (screen.width() > 1024 && screen.height() >= 776 + 40)
+        p.size.setHeight(776);
+    p.pos = centred(screen, p.size);
+    return p;
+}
+
+int smallLayoutGridWidth(bool filmShown)
+{
+    return filmShown ? 345 : 609;
+}
+
+bool screenFitsLargeLayout(QSize screen)
+{
+    return screen.width() > 800 && screen.height() > 600;
+}

@@ -1,0 +1,100 @@
+#include "editor/RowNavigation.h"
+
+#include "app/ModeGlobals.h"
+#include "document/DocumentGlobals.h"
+#include "editor/EditorModel.h"
+#include "editor/EnableSets.h"
+#include "editor/TimeFieldRules.h"
+
+namespace {
+
+void finishMove(EditorModel &model)
+{
+    model.host()->showCurrentRow();
+    model.host()->focusGrid();
+}
+
+}  // namespace
+
+void goFirstRow(EditorModel &model)
+{
+    displayLock = false;
+    model.cds.first();
+    model.host()->focusGrid();
+}
+
+void goLastRow(EditorModel &model)
+{
+    displayLock = false;
+    model.cds.last();
+    model.host()->focusGrid();
+}
+
+bool jumpToRow(EditorModel &model, const QString &text)
+{
+    const int row = jumpTargetRow(text, model.cds.recordCount());
+    if (row == 0)
+        return false;
+    model.cds.setRecNo(row);
+    model.host()->showCurrentRow();
+    model.host()->focusGrid();
+    return true;
+}
+
+void continueFromEnd(EditorModel &model)
+{
+    SubtitleTable &cds = model.cds;
+    if (!cds.isActive() || cds.recordCount() == 0)
+        return;
+    displayLock = true;
+    const QString end = cds.field(Field::Befejezes);
+    if (cds.recNo() >= cds.recordCount()) {
+        cds.append();
+    } else {
+        cds.next();
+        cds.edit();
+    }
+    cds.setField(Field::Kezdes, end);
+    cds.post();
+    displayLock = false;
+    model.setModified(true);
+    finishMove(model);
+}
+
+void prepareNewSubtitle(EditorModel &m)
+{
+    m.setEnabled(QStringLiteral("Bbeszuras"), true);
+    m.setEnabled(QStringLiteral("cburessor"), true);
+    m.fileNameField.clear();
+    m.readErrorsFound = false;
+    m.overThresholdCount = 0;
+    m.threeLineCount = 0;
+
+    SubtitleTable &cds = m.cds;
+    cds.create();
+    cds.empty();
+    cds.append();
+    if (m.isTimeBase()) {
+        cds.setField(Field::Kezdes, QStringLiteral("00:00:00,000"));
+        cds.setField(Field::Befejezes, QStringLiteral("00:00:01,000"));
+    } else {
+        cds.setField(Field::Kezdes, QStringLiteral("0"));
+        cds.setField(Field::Befejezes, QStringLiteral("10"));
+    }
+    cds.post();
+
+    applyAfterReadSet(m);
+    for (const char *n : {"Szoveg2", "Mov", "movm"})
+        m.setVisible(QLatin1String(n), false);
+    m.setEnabled(QStringLiteral("MentesMF"), false);
+    for (const char *n : {"Kereses1", "Reszleteskereses1", "Keresesescsere1", "Ekereses",
+                          "Bkeresok", "Bertek", "Bbeszuras", "Belemoge", "Btorles", "BTorlesTobb",
+                          "BMMN", "Feliratmentesemasneven1"})
+        m.setEnabled(QLatin1String(n), true);
+    m.setModified(true);
+    for (const QString &n : gridMenuRowItems())
+        m.setEnabled(n, true);
+    m.setVisible(QStringLiteral("GB12"), false);
+    m.setVisible(QStringLiteral("GB1"), true);
+    openMode = QStringLiteral("mas");
+}
