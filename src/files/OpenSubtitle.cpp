@@ -84,7 +84,7 @@ QString readIntoEditor(EditorModel &model)
         openMode = QStringLiteral("megnyitas");
         model.host()->focusGrid();
     } else {
-        model.host()->clearLineFields();
+        // the failure set empties the line fields
         applyReadFailedSet(model);
         if (second)
             model.setEnabled(QStringLiteral("MentesMF"), false);
