@@ -38,7 +38,18 @@
 #include "editor/TimeFieldRules.h"
 #include "files/FileGlobals.h"
 #include "files/SubtitleWriter.h"
+#include "app/TFoForm.h"
+#include "app/TInfo.h"
+#include "app/TLeiras.h"
+#include "files/OpenSubtitle.h"
+#include "files/TFileneve.h"
+#include "files/THibaki.h"
+#include "files/TKereses.h"
+#include "tools/text/ShowLog.h"
+#include "tools/timing/OverlapCheck.h"
+#include "tools/timing/TAtfedes.h"
 #include "ui/SubtitleGridDelegate.h"
+#include "ui/Windows.h"
 #include "ui/SubtitleGridModel.h"
 
 namespace {
@@ -631,6 +642,7 @@ void TFelirat::connectControls()
                     [this, name](bool on) { model_.setChecked(name, on); });
     }
 
+    connectOtherWindows();
     clicked(QStringLiteral("Bki"), [this] { BkiClick(); });
     clicked(QStringLiteral("Kilepes1"), [this] { BkiClick(); });
     clicked(QStringLiteral("Bvissza"), [this] { BvisszaClick(); });
@@ -723,6 +735,16 @@ void TFelirat::mirrorControl(const QString &name)
     const bool shown = model_.isVisible(name);
     if (name == QLatin1String("Szoveg2")) {
         racs_->setColumnHidden(SubtitleGridModel::Szoveg2Col, !shown);
+        return;
+    }
+    if (name == QLatin1String("racsVScroll")) {
+        // hidden means "only when needed", so rows added later stay reachable
+        racs_->setVerticalScrollBarPolicy(shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+        return;
+    }
+    if (name == QLatin1String("racsRowSelect")) {
+        racs_->setSelectionBehavior(model_.isChecked(name) ? QAbstractItemView::SelectRows
+                                                           : QAbstractItemView::SelectItems);
         return;
     }
     QObject *o = controls_.value(name);
@@ -1232,21 +1254,8 @@ void TFelirat::formActivate()
         newSubtitle();
     if (model_.fileNameField.isEmpty() && openMode == QLatin1String("megnyitas"))
         model_.setEnabled(QStringLiteral("beosztas"), false);
-    const QString lower = commandLineFile.toLower();
-    if (!commandLineFile.isEmpty() && (lower.endsWith(QLatin1String(".srt"))
-                                       || lower.endsWith(QLatin1String(".sub")))) {
-        subtitlePath = commandLineFile;
-        const int slash = commandLineFile.lastIndexOf(u'\\');
-        subtitleFileName = commandLineFile.mid(slash + 1);
-        lastDirectory = commandLineFile.left(slash + 1);
-        model_.fileNameField = commandLineFile;
-        Efilenev_->setText(commandLineFile);
-        model_.cds.create();
-        textTarget = QStringLiteral("1");
-        if (commandLineReader)
-            commandLineReader();
-        commandLineFile.clear();
-    }
+    if (!commandLineFile.isEmpty() && commandLineReader)
+        commandLineReader();
     if (appMode == QLatin1String("be") && openMode == QLatin1String("megnyitas")) {
         model_.cds.empty();
         openPurpose = QStringLiteral("Felirat");
@@ -1265,6 +1274,7 @@ void TFelirat::formActivate()
 
 void TFelirat::showCurrentRow()
 {
+    syncFileName();
     const SubtitleTable &cds = model_.cds;
     syncGridToCursor();
     displayLock = true;
@@ -1440,8 +1450,12 @@ void TFelirat::BmentesClick()
     const int recNo = model_.cds.recNo();
     const bool noName = model_.fileNameField.isEmpty();
     saveSubtitle(model_, noName, noName);
+    syncFileName();
     if (model_.cds.isActive() && recNo > 0)
         model_.cds.setRecNo(recNo);
+    const int rows = model_.cds.recordCount();
+    if ((large_ && rows < 15) || (!large_ && rows < 10))
+        model_.setVisible(QStringLiteral("racsVScroll"), false);
     focusGrid();
 }
 
@@ -1450,7 +1464,74 @@ void TFelirat::BMMNClick()
     kulonbseg_->clear();
     Esorszam_->clear();
     saveSubtitle(model_, true, true);
+    syncFileName();
     focusGrid();
+}
+
+// ---- the windows the editor opens -----------------------------------------
+
+void TFelirat::connectOtherWindows()
+{
+    auto clicked = [this](const QString &name, auto slot) {
+        if (auto *b = controlAs<QAbstractButton>(name))
+            connect(b, &QAbstractButton::clicked, this, slot);
+        else if (auto *a = controlAs<QAction>(name))
+            connect(a, &QAction::triggered, this, slot);
+    };
+    clicked(QStringLiteral("Btallozas"), [this] { BtallozasClick(); });
+    clicked(QStringLiteral("Feliratmegnyitasa1"), [this] { BtallozasClick(); });
+    clicked(QStringLiteral("Blista"), [this] { showCorrectionLog(model_); });
+    clicked(QStringLiteral("Lista1"), [this] { showCorrectionLog(model_); });
+    clicked(QStringLiteral("L05"), [this] {
+        listHalfSecondLines(model_);
+        focusGrid();
+    });
+    clicked(QStringLiteral("BAtfedes"), [this] {
+        if (TAtfedes *w = windows().atfedes)
+            w->openWindow();
+    });
+    clicked(QStringLiteral("Leiras1"), [] {
+        if (TLeiras *w = windows().leiras)
+            w->display();
+    });
+    clicked(QStringLiteral("Info1"), [] {
+        if (TInfo *w = windows().info)
+            w->display();
+    });
+    openDialogRunner = [] {
+        if (TKereses *w = windows().kereses)
+            w->openForEditor(false, true);
+    };
+    commandLineReader = [this] {
+        if (openCommandLineFile(model_))
+            syncFileName();
+    };
+}
+
+void TFelirat::BtallozasClick()
+{
+    Ekereses_->clear();
+    if (TKereses *w = windows().kereses)
+        w->openForEditor(false, false);
+}
+
+void TFelirat::syncFileName()
+{
+    Efilenev_->setText(model_.fileNameField);
+}
+
+void TFelirat::showReportWindow()
+{
+    if (THibaki *w = windows().hibaki)
+        w->showLog(model_.log);
+}
+
+void TFelirat::runFileNameDialog()
+{
+    if (TFileneve *w = windows().fileneve) {
+        w->setTypeField(model_.timeBase());
+        w->run();
+    }
 }
 
 // ---- statistics -----------------------------------------------------------

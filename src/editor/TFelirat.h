@@ -55,6 +55,8 @@ public:
     void showProgress(bool visible) override;
     void setProgress(int value) override;
     void focusGrid() override;
+    void showReportWindow() override;
+    void runFileNameDialog() override;
     void showDifference();
     void applyTimes();
     // Prepares a new subtitle (open mode "uj").
@@ -91,6 +93,9 @@ private:
     void buildMenus();
     void buildPopupMenus();
     void connectControls();
+    void connectOtherWindows();
+    void BtallozasClick();
+    void syncFileName();
     void registerControl(QObject *object, const QString &name);
     void mirrorControl(const QString &name);
     void placeControls();

@@ -20,7 +20,7 @@ void setGridScrollBar(EditorModel &model)
 
 void showSecondColumn(EditorModel &model, bool on)
 {
-    model.setVisible(QStringLiteral("Szoveg2Column"), on);
+    model.setVisible(QStringLiteral("Szoveg2"), on);
     model.setVisible(QStringLiteral("Mov"), on);
     model.setVisible(QStringLiteral("movm"), on);
     // whole-row selection is off while two texts stand side by side
@@ -34,7 +34,7 @@ void prepareEditor(EditorModel &model, bool copyName, const QString &dialogName)
     editorReady = true;
     if (copyName)
         model.fileNameField = dialogName;
-    for (const char *name : {"racs", "Keresés", "Részletes keresés", "Keresés és csere",
+    for (const char *name : {"racs", "Kereses1", "Reszleteskereses1", "Keresesescsere1",
                              "Ekereses", "Bkeresok", "Bmodok", "Breszletes", "BKreszletes"})
         model.setEnabled(QString::fromUtf8(name), true);
     model.setEnabled(QStringLiteral("RB1"), true);
