@@ -166,7 +166,10 @@ TFelirat::TFelirat(QWidget *parent) : QDialog(parent)
     applyResetSet(model_);
     model_.setTimeBase(model_.timeBase());
 
-    exitSaveHandler = [this] { saveSubtitle(model_, model_.fileNameField.isEmpty(), true); };
+    exitSaveHandler = [this] {
+        saveSubtitle(model_, model_.fileNameField.isEmpty(), true);
+        syncFileName();
+    };
     // One application-wide filter sees every key, wheel and shortcut event
     // of this window's controls before they do.
     qApp->installEventFilter(this);
@@ -1639,10 +1642,11 @@ void TFelirat::BkiClick()
                        QStringLiteral("Elmenti?"));
         if (boxAnswer == QLatin1String("nemlepki"))
             return;
-        if (boxAnswer == QLatin1String("mentes3") && model_.modified()) {
+        // "Nem" leaves the context as it was; any other answer was "Igen",
+        // whose save may have set boxAnswer through its own dialogs.
+        if (boxAnswer != QLatin1String("mentes2") && model_.modified()) {
             // The save did not happen (name dialog left, file not written):
             // the subtitle stays open rather than being lost.
-            boxAnswer.clear();
             quietBoxes = false;
             return;
         }
