@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <limits>
 
@@ -59,7 +60,16 @@ bool parseDecimal(QStringView text, long double *value)
     }
     if (!seenDigit)
         return false;
-    *value = std::strtold(ascii.constData(), nullptr);
+    // from_chars never looks at the C locale, which Qt sets from the
+    // environment (a Hungarian LC_NUMERIC expects a comma).
+    const char *begin = ascii.constData();
+    if (*begin == '+')
+        ++begin;
+    long double v = 0;
+    const auto [end, error] = std::from_chars(begin, ascii.constData() + ascii.size(), v);
+    if (error != std::errc() || end != ascii.constData() + ascii.size())
+        return false;
+    *value = v;
     return true;
 }
 

@@ -117,13 +117,18 @@ TEST_F(TimeCodeTest, FrameToTimeCodeAtEveryRate)
 
 TEST_F(TimeCodeTest, ConversionsIgnoreTheLocale)
 {
-    for (const char *name : {"en_US", "hu_HU", "de_DE"}) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
-        std::setlocale(LC_ALL, name);
+    // "C" writes a point, Hungarian a comma; both the Qt default locale and
+    // the C library's numeric locale are switched.
+    for (const char *name : {"C", "hu_HU.UTF-8"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name).left(5)));
+        ASSERT_NE(std::setlocale(LC_ALL, name), nullptr) << name << " (scripts/setup makes it)";
         EXPECT_EQ(secondsToTimeCode(3599.5L), QStringLiteral("00:59:59,500")) << name;
+        EXPECT_EQ(secondsToTimeCode(0.05L), QStringLiteral("00:00:00,050")) << name;
         EXPECT_EQ(timeCodeToFrame(u"00:00:10,000", u"23,976"), QStringLiteral("239")) << name;
+        EXPECT_EQ(frameToTimeCode(250, u"25"), QStringLiteral("00:00:10,000")) << name;
         EXPECT_EQ(formatDecimal(23.976L), QStringLiteral("23,976")) << name;
         EXPECT_EQ(fpsValue(u"29,976"), 29.976L) << name;
+        EXPECT_EQ(truncMillis(4.1 - 1.1), 3000) << name;
     }
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_ALL, "C");
