@@ -88,8 +88,11 @@ QString timeCodeToFrame(QStringView code, QStringView fpsText)
 {
     if (code.isEmpty() || code == zeroTimeCode)
         return QStringLiteral("0");
-    const long double frames = fpsValue(fpsText) * timeCodeToSeconds(code);
-    return QString::number(qint64(frames));
+    // Truncated from the decimal text: 4,2 s at 15 fps is 62,999… in binary
+    // but frame 63.
+    const QString frames = formatDecimal(fpsValue(fpsText) * timeCodeToSeconds(code), 15);
+    const qsizetype comma = frames.indexOf(u',');
+    return comma < 0 ? frames : frames.left(comma);
 }
 
 QString frameToTimeCode(long double frame, QStringView fpsText)

@@ -97,7 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FrameCase{"00:00:00,001", "29,976", "0"},
                       FrameCase{"00:00:00,040", "25", "1"}, FrameCase{"00:01:00,000", "24", "1440"},
                       FrameCase{"01:00:00,000", "29,976", "107913"},
-                      FrameCase{"00:00:01,000", "20", "20"}));
+                      FrameCase{"00:00:01,000", "20", "20"},
+                      // whole products that binary arithmetic puts a hair below
+                      FrameCase{"00:00:04,200", "15", "63"}, FrameCase{"00:00:01,840", "25", "46"},
+                      FrameCase{"00:00:02,100", "30", "63"}));
 
 TEST_F(TimeCodeTest, FrameToTimeCodeAtEveryRate)
 {
