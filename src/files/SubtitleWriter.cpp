@@ -28,6 +28,9 @@ bool replaceFile(const QString &path, const QByteArray &bytes)
     if (info.exists() && (!info.isFile() || !info.isWritable()))
         return false;
     QSaveFile file(path);
+    // A writable file in a folder that takes no new files is still
+    // overwritten, only then in place.
+    file.setDirectWriteFallback(true);
     // Unbuffered: a buffered write that fails while committing would be
     // taken for success and replace the old file with a cut one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

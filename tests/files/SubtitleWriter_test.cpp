@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "app/MessageBox.h"
 #include "document/DocumentGlobals.h"
@@ -201,6 +202,36 @@ TEST_F(SubtitleWriterTest, UnwritableTargetIsReportedAndKeepsTheMarker)
     }
     EXPECT_TRUE(QFileInfo(path("folder.srt")).isDir());
     EXPECT_EQ(fileBytes(path("plain")), QByteArray("keep"));
+}
+
+// A writable file in a folder where no new file may be made (run as an
+// ordinary user, root being let in everywhere) is overwritten all the same.
+TEST_F(SubtitleWriterTest, WritableFileInALockedFolderIsOverwritten)
+{
+    QDir(dir.path()).mkdir(QStringLiteral("locked"));
+    putFile(path("locked/a.srt"), "old");
+    const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                     | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    const auto readOnlyDir = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                             | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                             | QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(path("locked/a.srt"), all));
+    ASSERT_TRUE(QFile::setPermissions(path("locked"), readOnlyDir));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), readOnlyDir | QFileDevice::WriteOwner));
+    fillTable(model, {{R1, "x"}});
+    target(QStringLiteral("locked/a.srt"));
+
+    const uid_t user = geteuid();
+    if (user == 0)
+        ASSERT_EQ(seteuid(65534), 0);
+    const bool written = writeTimeFile(model, QStringLiteral("1"));
+    if (user == 0)
+        ASSERT_EQ(seteuid(0), 0);
+    QFile::setPermissions(path("locked"), readOnlyDir | QFileDevice::WriteOwner);
+
+    EXPECT_TRUE(written);
+    EXPECT_TRUE(messages.lines().isEmpty());
+    EXPECT_EQ(fileBytes(path("locked/a.srt")), QByteArray("1\r\n" T1 "x"));
 }
 
 // A write that breaks off half way (here: the file size limit) leaves the old
