@@ -1260,7 +1260,10 @@ void TFelirat::formActivate()
     if (!commandLineFile.isEmpty() && commandLineReader)
         commandLineReader();
     if (appMode == QLatin1String("be") && openMode == QLatin1String("megnyitas")) {
+        // no row to show: the line fields keep the reset state behind the dialog
+        displayLock = true;
         model_.cds.empty();
+        displayLock = false;
         openPurpose = QStringLiteral("Felirat");
         openMode = QStringLiteral("mas");
         textTarget = QStringLiteral("1");
