@@ -167,6 +167,27 @@ TEST_F(EditorWindow, MenuItemsWithTheirShortcuts)
     EXPECT_FALSE(action("Visszavonas1")->isVisible());
 }
 
+TEST_F(EditorWindow, ButtonsCarryTheirHints)
+{
+    const std::pair<const char *, const char *> hints[] = {
+        {"BFPS", "AVI file FPS értékének kinyerése"},
+        {"Bmodok", "Módosítás végrehajtása"},
+        {"Bkeresok", "Keresés indítása"},
+        {"Bbeszuras", "Egy sor beszúrása a file végéhez"},
+        {"Belemoge", "Egy sor beszúrása az aktuális sor elé/mögé"},
+        {"Btorles", "Egy sor törlése"},
+        {"BTorlesTobb", "Több egybefüggő sor törlése"},
+        {"BOsszes", "A feliratokban előforduló általános hibákat javítja"},
+        {"Bvonal", "Ha az egész sorban egy db \"-\" jel van, akkor azt kitörli a program"},
+        {"Boh", "36 karakternél kisebb és két sorból álló sorokat egy sorrá huzza össze/akkor ha "
+                "nincs bennük párbeszéd/"},
+        {"Blista", "Hibák listázása"},
+        {"L05", "0.5 mp-es sorok listája"},
+    };
+    for (const auto &[name, hint] : hints)
+        EXPECT_EQ(w<QPushButton>(name)->toolTip(), QString::fromUtf8(hint)) << name;
+}
+
 TEST_F(EditorWindow, MenuShortcutsComeBeforeTheControls)
 {
     fillRows(3);
