@@ -183,6 +183,7 @@ TFelirat::TFelirat(QWidget *parent) : QDialog(parent)
 
     applyLayout();
     displayLock = true;
+    loadedTimeBase.clear();
 }
 
 TFelirat::~TFelirat()
@@ -266,7 +267,8 @@ void TFelirat::buildControls()
     registerControl(CbPM_, QStringLiteral("CbPM"));
     Emodositas_ = edit(gt, QStringLiteral("Emodositas"), 12);
     Emodositas_->setText(QStringLiteral("0"));
-    button(gt, QStringLiteral("Bmodok"), QStringLiteral("Ok"));
+    button(gt, QStringLiteral("Bmodok"), QStringLiteral("Ok"), QStringLiteral("Módosítás végrehajtása"))
+        ->setFlat(true);
     button(gt, QStringLiteral("Breszletes"), QStringLiteral("Részletes>>>"));
     label(gt, QStringLiteral("LKereses"), QStringLiteral("Keresés:"));
     Ekereses_ = edit(gt, QStringLiteral("Ekereses"), 0);
@@ -380,9 +382,13 @@ void TFelirat::buildControls()
     check(GB1_, QStringLiteral("CBdelete"), QStringLiteral("Ne legyen kérdés a törlésnél"));
     button(GB1_, QStringLiteral("BMMN"), QStringLiteral("Mentés Más Néven"));
     button(GB1_, QStringLiteral("Bmentes"), QStringLiteral("Mentés"));
-    button(GB1_, QStringLiteral("BOsszes"), QStringLiteral("Ö"));
-    button(GB1_, QStringLiteral("Bvonal"), QStringLiteral("1*-"));
-    button(GB1_, QStringLiteral("Boh"), QStringLiteral("öh"));
+    button(GB1_, QStringLiteral("BOsszes"), QStringLiteral("Ö"),
+           QStringLiteral("A feliratokban előforduló általános hibákat javítja"));
+    button(GB1_, QStringLiteral("Bvonal"), QStringLiteral("1*-"),
+           QStringLiteral("Ha az egész sorban egy db \"-\" jel van, akkor azt kitörli a program"));
+    button(GB1_, QStringLiteral("Boh"), QStringLiteral("öh"),
+           QStringLiteral("36 karakternél kisebb és két sorból álló sorokat egy sorrá huzza "
+                          "össze/akkor ha nincs bennük párbeszéd/"));
     button(GB1_, QStringLiteral("Blista"), QStringLiteral("Lista"), QStringLiteral("Hibák listázása"));
     button(GB1_, QStringLiteral("L05"), QStringLiteral("0.5 mp"),
            QStringLiteral("0.5 mp-es sorok listája"));
@@ -1260,7 +1266,10 @@ void TFelirat::formActivate()
     if (!commandLineFile.isEmpty() && commandLineReader)
         commandLineReader();
     if (appMode == QLatin1String("be") && openMode == QLatin1String("megnyitas")) {
+        // no row to show: the line fields keep the reset state behind the dialog
+        displayLock = true;
         model_.cds.empty();
+        displayLock = false;
         openPurpose = QStringLiteral("Felirat");
         openMode = QStringLiteral("mas");
         textTarget = QStringLiteral("1");

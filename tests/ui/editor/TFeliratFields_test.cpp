@@ -263,3 +263,14 @@ TEST(EditorEdition, ReducedEditionHasNoFilm)
     EXPECT_FALSE(editor.controlAs<QWidget>("Bfilm")->isHidden());
     EXPECT_TRUE(editor.controlAs<QAction>("Film")->isVisible());
 }
+
+TEST(EditorCreation, StartsLockedAndWithoutALoadedTimeBase)
+{
+    resetAllGlobals();
+    loadedTimeBase = "Frame";
+    displayLock = false;
+    TFelirat editor;
+    EXPECT_TRUE(loadedTimeBase.isEmpty());
+    EXPECT_TRUE(displayLock);
+    resetAllGlobals();
+}

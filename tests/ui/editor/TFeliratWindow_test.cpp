@@ -167,6 +167,27 @@ TEST_F(EditorWindow, MenuItemsWithTheirShortcuts)
     EXPECT_FALSE(action("Visszavonas1")->isVisible());
 }
 
+TEST_F(EditorWindow, ButtonsCarryTheirHints)
+{
+    const std::pair<const char *, const char *> hints[] = {
+        {"BFPS", "AVI file FPS értékének kinyerése"},
+        {"Bmodok", "Módosítás végrehajtása"},
+        {"Bkeresok", "Keresés indítása"},
+        {"Bbeszuras", "Egy sor beszúrása a file végéhez"},
+        {"Belemoge", "Egy sor beszúrása az aktuális sor elé/mögé"},
+        {"Btorles", "Egy sor törlése"},
+        {"BTorlesTobb", "Több egybefüggő sor törlése"},
+        {"BOsszes", "A feliratokban előforduló általános hibákat javítja"},
+        {"Bvonal", "Ha az egész sorban egy db \"-\" jel van, akkor azt kitörli a program"},
+        {"Boh", "36 karakternél kisebb és két sorból álló sorokat egy sorrá huzza össze/akkor ha "
+                "nincs bennük párbeszéd/"},
+        {"Blista", "Hibák listázása"},
+        {"L05", "0.5 mp-es sorok listája"},
+    };
+    for (const auto &[name, hint] : hints)
+        EXPECT_EQ(w<QPushButton>(name)->toolTip(), QString::fromUtf8(hint)) << name;
+}
+
 TEST_F(EditorWindow, MenuShortcutsComeBeforeTheControls)
 {
     fillRows(3);
@@ -266,7 +287,10 @@ TEST_F(EditorWindow, OpeningFromTheStartWindowRunsTheOpenDialog)
     QTest::qWait(10);
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(openMode, "mas");
-    EXPECT_FALSE(w<QComboBox>("beosztas")->isEnabled());
+    EXPECT_FALSE(displayLock);
+    // with the dialog left, nothing is there to type a time into
+    for (const char *off : {"beosztas", "kezdes", "befejezes", "kulonbseg", "Bertek"})
+        EXPECT_FALSE(w<QWidget>(off)->isEnabled()) << off;
 }
 
 TEST_F(EditorWindow, TransparencyAndItsStrength)
