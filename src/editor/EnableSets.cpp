@@ -18,7 +18,7 @@ const QStringList searchControls = {"Ekereses", "Bkeresok", "Kereses1", "Reszlet
                                     "Keresesescsere1"};
 const QStringList appendControls = {"Bbeszuras", "cburessor"};
 const QStringList rowControls = {"Btorles", "Belemoge", "BTorlesTobb"};
-const QStringList saveAsControls = {"BMMN", "Feliratmentesemasneven1"};
+const QStringList saveAsControls = {"BMMN", "MentM1"};
 const QStringList secondShown = {"Szoveg2", "Mov", "movm"};
 
 void hideNavigation(EditorModel &m, bool shown)

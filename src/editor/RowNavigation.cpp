@@ -89,7 +89,7 @@ void prepareNewSubtitle(EditorModel &m)
     m.setEnabled(QStringLiteral("MentesMF"), false);
     for (const char *n : {"Kereses1", "Reszleteskereses1", "Keresesescsere1", "Ekereses",
                           "Bkeresok", "Bertek", "Bbeszuras", "Belemoge", "Btorles", "BTorlesTobb",
-                          "BMMN", "Feliratmentesemasneven1"})
+                          "BMMN", "MentM1"})
         m.setEnabled(QLatin1String(n), true);
     m.setModified(true);
     for (const QString &n : gridMenuRowItems())

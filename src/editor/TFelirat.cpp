@@ -148,7 +148,7 @@ TFelirat::TFelirat(QWidget *parent) : QDialog(parent)
     connect(&model_.cds, &SubtitleTable::dataChange, this, &TFelirat::dsDataChange);
 
     // Initial states of the items the menus start with switched off.
-    for (const char *n : {"Masikfelirat", "Feliratmentesemasneven1", "MentesMF", "Kereses1",
+    for (const char *n : {"Masikfelirat", "MentM1", "MentesMF", "Kereses1",
                           "Reszleteskereses1", "Keresesescsere1", "FilmBezaras",
                           "FilmInformacio", "FilmEredetiben", "FilmNagyban", "FeliratMutatasa",
                           "Lejatszas1", "FilmFelirat", "BeallitasKezdo1", "BeallitasBefejezo1",
@@ -457,7 +457,7 @@ void TFelirat::buildMenus()
          QKeySequence(Qt::CTRL | Qt::Key_S));
     item(file, QStringLiteral("Feliratmentsemsknt1"), QStringLiteral("Felirat konvertálása"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    item(file, QStringLiteral("Feliratmentesemasneven1"), QStringLiteral("Felirat mentése más néven"),
+    item(file, QStringLiteral("MentM1"), QStringLiteral("Felirat mentése más néven"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     item(file, QStringLiteral("MentesMF"), QStringLiteral("Másik felirat mentése"),
          QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -666,7 +666,7 @@ void TFelirat::connectControls()
     clicked(QStringLiteral("Bmentes"), [this] { BmentesClick(); });
     clicked(QStringLiteral("Mentes1"), [this] { BmentesClick(); });
     clicked(QStringLiteral("BMMN"), [this] { BMMNClick(); });
-    clicked(QStringLiteral("Feliratmentesemasneven1"), [this] { BMMNClick(); });
+    clicked(QStringLiteral("MentM1"), [this] { BMMNClick(); });
     clicked(QStringLiteral("MentesMF"), [this] { saveSecondSubtitle(model_); });
     clicked(QStringLiteral("Kereses1"), [this] { Ekereses_->setFocus(); });
     clicked(QStringLiteral("Szinezes38"), [this] {

@@ -169,7 +169,7 @@ TEST_F(EnableSetsTest, NewSubtitleStartsWithOneRowAndAsModified)
         EXPECT_EQ(openMode, "mas");
         EXPECT_TRUE(model.modified());
         expectEnabled({"Bertek", "Btorles", "BTorlesTobb", "Bbeszuras", "BMMN",
-                       "Feliratmentesemasneven1", "Kereses1", "Keresesescsere1", "Ekereses",
+                       "MentM1", "Kereses1", "Keresesescsere1", "Ekereses",
                        "SortorlesRacs", "Kivagas", "dolt"},
                       true);
         EXPECT_FALSE(model.isEnabled("Beillesztes"));
