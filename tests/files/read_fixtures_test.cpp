@@ -67,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         FixtureCase{"srt/blank_after_time.srt", "srt/blank_after_time.expected", false},
         FixtureCase{"srt/blank_after_time.srt", "srt/blank_after_time.max2.expected", true},
         FixtureCase{"srt/dotted_layout.srt", "srt/dotted_layout.expected", false},
+        FixtureCase{"srt/dotted_time_line_only.srt", "srt/dotted_time_line_only.expected", false},
         FixtureCase{"srt/utf16_le.srt", "srt/utf16_le.expected", false},
         FixtureCase{"srt/utf16_be.srt", "srt/utf16_be.expected", false},
         FixtureCase{"srt/utf8_bom.srt", "srt/utf8_bom.expected", false},
