@@ -73,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         FixtureCase{"srt/utf8_bom.srt", "srt/utf8_bom.expected", false},
         FixtureCase{"srt/utf8_no_bom.srt", "srt/utf8_no_bom.expected", false},
         FixtureCase{"srt/missing_blank_line.srt", "srt/missing_blank_line.expected", false},
+        FixtureCase{"srt/blank_lines_after_number.srt", "srt/blank_lines_after_number.expected",
+                    false},
         FixtureCase{"srt/first_entry_without_number.srt",
                     "srt/first_entry_without_number.expected", false},
         FixtureCase{"srt/dot_milliseconds.srt", "srt/dot_milliseconds.expected", false},
