@@ -9,7 +9,8 @@ void readDottedLine(ReadSession &s, QStringView firstTimeLine)
     SubtitleTable &cds = s.model.cds;
     QStringView timeLine = firstTimeLine;
     auto next = [&s]() { return s.atEnd() ? QStringView() : s.nextLine(); };
-    do {
+    // A time line the file ends on makes no entry.
+    while (!s.atEnd() && !s.fatal) {
         const QStringView text = next();
         if (!hasDottedShape(timeLine)) {
             s.stopWithMessage();
@@ -27,5 +28,5 @@ void readDottedLine(ReadSession &s, QStringView firstTimeLine)
         }
         next();
         timeLine = next();
-    } while (!s.atEnd());
+    }
 }

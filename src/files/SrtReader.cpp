@@ -180,15 +180,18 @@ void SrtReader::readMainLine(QStringView line)
         break;
     case '4':
         if (isTimeLine(line, false)) {
+            // A row stored at its number was checked then: not twice.
+            bool toCheck = true;
             if (previousState_ != '1')
-                storePending(false);
+                toCheck = storePending(false);
             else
                 cds.append();
             pending_.clear();
             pendingMark_ = false;
             blankAfterTimes_ = false;
             blankCount_ = 0;
-            checkRow();
+            if (toCheck)
+                checkRow();
             const int n = cds.recordCount();
             appendTimeRow(line);
             s_.report({QStringLiteral("Hiba oka: sorszámprobléma"), faultRowLine(n + 1),
@@ -330,13 +333,14 @@ void SrtReader::activateOffset()
     cds.setField(Field::Befejezes, moveByOffset(cds.field(Field::Befejezes)));
 }
 
-void SrtReader::storePending(bool startEdit)
+bool SrtReader::storePending(bool startEdit)
 {
     SubtitleTable &cds = s_.cds;
     // Nothing is open to store into: storing would overwrite a posted row.
     if (!startEdit && cds.state() == SubtitleTable::State::Browse)
-        return;
+        return false;
     writeRowText(s_.model, pending_.take(), startEdit, false, false);
+    return true;
 }
 
 void SrtReader::storeSecond(bool moveOn)

@@ -46,7 +46,8 @@ private:
     void readSecondLine(QStringView line);
     void appendTimeRow(QStringView line);
     void rememberPreviousEnd();
-    void storePending(bool startEdit);
+    // False when the row had been stored already and nothing was open.
+    bool storePending(bool startEdit);
     void storeSecond(bool moveOn);
     void checkRow();
     QString moveByOffset(const QString &time) const;
