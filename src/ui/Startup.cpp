@@ -34,10 +34,10 @@ int runApplication(QApplication &app)
     // exists before the editor may need it.
     auto foForm = std::make_unique<TFoForm>(screenSize, app.arguments());
     w.foForm = foForm.get();
-    // Integration: TMentesMaskent, TCd2cd1, TReszletes, TForditas
+    // Created here once they exist: TMentesMaskent, TCd2cd1, TReszletes, TForditas
     auto kereses = std::make_unique<TKereses>();
     w.kereses = kereses.get();
-    // Integration: TFordElott
+    // Created here once they exist: TFordElott
     auto fileneve = std::make_unique<TFileneve>();
     w.fileneve = fileneve.get();
     auto kiszoveg = std::make_unique<TKiszoveg>();
@@ -49,18 +49,18 @@ int runApplication(QApplication &app)
     w.ujFelirat = ujFelirat.get();
     auto leiras = std::make_unique<TLeiras>();
     w.leiras = leiras.get();
-    // Integration: TAviKi
+    // Created here once they exist: TAviKi
     auto felirat = std::make_unique<TFelirat>();
     w.felirat = felirat.get();
-    // Integration: TReszletesK, TFpsValtas, TErtek2cd
+    // Created here once they exist: TReszletesK, TFpsValtas, TErtek2cd
     auto hibaki = std::make_unique<THibaki>();
     w.hibaki = hibaki.get();
-    // Integration: TKeresesCsere
+    // Created here once they exist: TKeresesCsere
     auto atfedes = std::make_unique<TAtfedes>();
     w.atfedes = atfedes.get();
     auto verzioinfo = std::make_unique<TVerzioinfo>();
     w.verzioinfo = verzioinfo.get();
-    // Integration: TTorlesTobb
+    // Created here once they exist: TTorlesTobb
 
     QObject::connect(foForm.get(), &TFoForm::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
