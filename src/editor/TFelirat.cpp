@@ -1836,6 +1836,17 @@ bool commonTimeFieldKey(QLineEdit *field, QKeyEvent *e, bool timeBase, bool *del
     return false;
 }
 
+// The character a key press types into a time field: Backspace as its own
+// code, a printable character, or a null QChar for caret keys, Tab and the like.
+QChar typedKey(const QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Backspace)
+        return backspaceKey;
+    if (!e->text().isEmpty() && e->text()[0].isPrint())
+        return e->text()[0];
+    return QChar();
+}
+
 }  // namespace
 
 bool TFelirat::kezdesKeyDown(QKeyEvent *e)
@@ -1863,13 +1874,9 @@ bool TFelirat::kezdesKeyDown(QKeyEvent *e)
         befejezes_->setCursorPosition(befejezes_->text().size());
         return true;
     }
-    QChar key;
-    if (e->key() == Qt::Key_Backspace)
-        key = backspaceKey;
-    else if (!e->text().isEmpty() && e->text()[0].isPrint())
-        key = e->text()[0];
-    else
-        return false;  // caret movement, Tab and the like
+    const QChar key = typedKey(e);
+    if (key.isNull())
+        return false;
     if (filterTypedChar(key, kezdes_->cursorPosition(), time) == rejectedKey) {
         // Backspace that would erase a separator simply does nothing
         if (key != backspaceKey)
@@ -1904,15 +1911,11 @@ bool TFelirat::befejezesKeyDown(QKeyEvent *e)
         }
         return true;
     }
-    QChar key;
-    if (e->key() == Qt::Key_Backspace) {
-        key = backspaceKey;
-        model_.setEnabled(QStringLiteral("Bertek"), true);
-    } else if (!e->text().isEmpty() && e->text()[0].isPrint()) {
-        key = e->text()[0];
-    } else {
+    const QChar key = typedKey(e);
+    if (key.isNull())
         return false;
-    }
+    if (key == backspaceKey)
+        model_.setEnabled(QStringLiteral("Bertek"), true);
     if (filterTypedChar(key, befejezes_->cursorPosition(), time) == rejectedKey)
         return true;
     // A typed end must be storable, so typing offers "Értékek beállítása" too.
@@ -1935,12 +1938,8 @@ bool TFelirat::EmodositasKeyDown(QKeyEvent *e)
         focusGrid();
         return true;
     }
-    QChar key;
-    if (e->key() == Qt::Key_Backspace)
-        key = backspaceKey;
-    else if (!e->text().isEmpty() && e->text()[0].isPrint())
-        key = e->text()[0];
-    else
+    const QChar key = typedKey(e);
+    if (key.isNull())
         return false;
     return filterTypedChar(key, Emodositas_->cursorPosition(), time) == rejectedKey;
 }
