@@ -121,6 +121,23 @@ void SrtReader::readSrtLine(QStringView line)
     }
 }
 
+// The first text line of an entry; a leading space is removed and reported.
+void SrtReader::takeFirstTextLine(QStringView line)
+{
+    if (line[0].unicode() == u' ') {
+        const QStringView repaired = line.mid(1);
+        s_.report({QStringLiteral("Hiba oka: sor elején space van->törölve a space"),
+                   faultRowLine(s_.cds.recordCount() + 1), QStringLiteral("A hibás sor:"),
+                   QStringLiteral(" ") + repaired.toString(), QStringLiteral("Új sor:"),
+                   repaired.toString()});
+        pending_.set(repaired);
+    } else {
+        pending_.set(line);
+    }
+    pendingMark_ = true;
+    state_ = '3';
+}
+
 void SrtReader::readMainLine(QStringView line)
 {
     SubtitleTable &cds = s_.cds;
@@ -149,18 +166,7 @@ void SrtReader::readMainLine(QStringView line)
         }
         break;
     case '2':
-        if (line[0].unicode() == u' ') {
-            const QStringView repaired = line.mid(1);
-            s_.report({QStringLiteral("Hiba oka: sor elején space van->törölve a space"),
-                       faultRowLine(cds.recordCount() + 1), QStringLiteral("A hibás sor:"),
-                       QStringLiteral(" ") + repaired.toString(), QStringLiteral("Új sor:"),
-                       repaired.toString()});
-            pending_.set(repaired);
-        } else {
-            pending_.set(line);
-        }
-        pendingMark_ = true;
-        state_ = '3';
+        takeFirstTextLine(line);
         break;
     case '3':
         if (isTimeLine(line, false)) {
@@ -230,18 +236,7 @@ void SrtReader::readSecondLine(QStringView line)
         state_ = '2';
         break;
     case '2':
-        if (line[0].unicode() == u' ') {
-            const QStringView repaired = line.mid(1);
-            s_.report({QStringLiteral("Hiba oka: sor elején space van->törölve a space"),
-                       faultRowLine(s_.cds.recordCount() + 1), QStringLiteral("A hibás sor:"),
-                       QStringLiteral(" ") + repaired.toString(), QStringLiteral("Új sor:"),
-                       repaired.toString()});
-            pending_.set(repaired);
-        } else {
-            pending_.set(line);
-        }
-        pendingMark_ = true;
-        state_ = '3';
+        takeFirstTextLine(line);
         break;
     case '3':
         if (isTimeLine(line, false)) {

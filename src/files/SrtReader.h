@@ -45,6 +45,7 @@ private:
     void readMainLine(QStringView line);
     void readSecondLine(QStringView line);
     void appendTimeRow(QStringView line);
+    void takeFirstTextLine(QStringView line);
     void rememberPreviousEnd();
     // False when the row had been stored already and nothing was open.
     bool storePending(bool startEdit);
