@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "ui/Modal.h"
+#include "ui/Resources.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ QPixmap kindIcon(const QString &kind)
         p.drawLine(QPointF(26, 25), QPointF(42, 41));
         p.drawLine(QPointF(42, 25), QPointF(26, 41));
     } else {
-        QFont f(QStringLiteral("DejaVu Serif"));
+        QFont f(uiFontFamily);
         f.setBold(true);
         f.setPixelSize(kind == QLatin1String("kerdes") ? 30 : 28);
         p.setFont(f);

@@ -48,6 +48,7 @@
 #include "tools/text/ShowLog.h"
 #include "tools/timing/OverlapCheck.h"
 #include "tools/timing/TAtfedes.h"
+#include "ui/Resources.h"
 #include "ui/SubtitleGridDelegate.h"
 #include "ui/Windows.h"
 #include "ui/SubtitleGridModel.h"
@@ -791,11 +792,11 @@ void TFelirat::applyLayout()
     const EditorPlacement p = editorPlacement(layoutSetting, screen_);
     large_ = p.large;
     // the small layout keeps every caption whole with the narrow face
-    QFont f(large_ ? QStringLiteral("Nimbus Sans") : QStringLiteral("Nimbus Sans Narrow"));
+    QFont f(large_ ? uiFontFamily : narrowFontFamily);
     f.setPixelSize(12);
     setFont(f);
     QFont big = f;
-    big.setFamily(QStringLiteral("Nimbus Sans"));
+    big.setFamily(uiFontFamily);
     big.setPixelSize(large_ ? 18 : 15);
     big.setBold(true);
     szoveg_->setFont(big);
@@ -890,7 +891,7 @@ void TFelirat::placeLarge()
     place("Ekereses", 8, 112, 160, 22);
     place("Bkeresok", 172, 111, 36, 24);
     place("CBugras", 10, 138, 200, 20);
-    place("CBsortores", 10, 158, 204, 20);
+    place("CBsortores", 8, 158, 206, 20);
     place("BKreszletes", 8, 178, 200, 24);
 
     const int lowTop = actTop + 212;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/ModeGlobals.h"
+#include "ui/Resources.h"
 #include "ui/Startup.h"
 
 namespace {
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
 #endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvo"));
+    installProgramFonts();
 #ifdef KELVO_VN
     edition = Edition::VN;
 #else

@@ -7,6 +7,8 @@
 
 #include <jpeglib.h>
 
+#include "ui/Resources.h"
+
 namespace {
 
 // libjpeg's default error handler calls exit(); this one jumps back into
@@ -80,20 +82,9 @@ QImage decodeJpeg(const QByteArray &data)
     return image;
 }
 
-// The pictures live in a static library, whose resource initialiser the
-// linker would drop unless something refers to it.
-static void initResources()
-{
-    static const bool done = [] {
-        Q_INIT_RESOURCE(kelvo);
-        return true;
-    }();
-    (void)done;
-}
-
 QImage jpegResource(const QString &path)
 {
-    initResources();
+    initProgramResources();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QImage();

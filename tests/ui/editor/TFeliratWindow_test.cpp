@@ -1,6 +1,7 @@
 #include <QSignalSpy>
 
 #include "EditorFixture.h"
+#include "ui/support/LayoutChecks.h"
 #include "ui/SubtitleGridModel.h"
 
 // The window as a whole: its two layouts and the switch between them, the
@@ -10,42 +11,32 @@ class EditorWindow : public EditorFixture {
 protected:
     QAction *action(const char *name) { return w<QAction>(name); }
 
-    // Every shown control lies inside its parent, shows its caption whole
-    // and covers no sibling (the threshold spin sits on its check box's gap
-    // on purpose).
+    // A time code and every column title fit their cells without eliding.
+    void expectGridCellsWhole()
+    {
+        QTableView *grid = editor->grid();
+        const int margin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        const QFontMetrics cells(grid->font());
+        for (int column : {SubtitleGridModel::KezdesCol, SubtitleGridModel::BefejezesCol})
+            EXPECT_LE(cells.horizontalAdvance(QStringLiteral("00:00:00,000")) + margin,
+                      grid->columnWidth(column))
+                << column;
+        QHeaderView *header = grid->horizontalHeader();
+        const QFontMetrics titles(header->font());
+        for (int column = 0; column < grid->model()->columnCount(); ++column) {
+            if (grid->isColumnHidden(column))
+                continue;
+            const QString title = grid->model()->headerData(column, Qt::Horizontal).toString();
+            EXPECT_LE(titles.horizontalAdvance(title) + margin, header->sectionSize(column))
+                << title.toStdString();
+        }
+    }
+
+    // The threshold spin sits on its check box's gap on purpose.
     void expectOrderly()
     {
-        const QList<QWidget *> all = editor->findChildren<QWidget *>();
-        for (QWidget *x : all) {
-            if (!x->isVisibleTo(editor.get()) || x->objectName().isEmpty()
-                || qobject_cast<QMenu *>(x) || !x->parentWidget())
-                continue;
-            const std::string name = x->objectName().toStdString();
-            if (x->parentWidget() == editor.get() || qobject_cast<QGroupBox *>(x->parentWidget())) {
-                EXPECT_TRUE(x->parentWidget()->rect().contains(x->geometry())) << name;
-            }
-            const QFontMetrics fm(x->font());
-            if (auto *b = qobject_cast<QPushButton *>(x))
-                EXPECT_LE(fm.horizontalAdvance(b->text()) + 6, b->width()) << name;
-            else if (qobject_cast<QCheckBox *>(x) || qobject_cast<QRadioButton *>(x))
-                EXPECT_LE(x->sizeHint().width(), x->width()) << name;
-            else if (auto *l = qobject_cast<QLabel *>(x); l && !l->text().isEmpty())
-                EXPECT_LE(fm.horizontalAdvance(l->text()), l->width()) << name;
-        }
-        for (QWidget *a : all) {
-            for (QWidget *b : all) {
-                if (a >= b || a->parentWidget() != b->parentWidget()
-                    || !a->isVisibleTo(editor.get()) || !b->isVisibleTo(editor.get())
-                    || a->objectName().isEmpty() || b->objectName().isEmpty()
-                    || qobject_cast<QMenu *>(a) || qobject_cast<QMenu *>(b))
-                    continue;
-                const QSet<QString> pair{a->objectName(), b->objectName()};
-                if (pair == QSet<QString>{"SEbetu", "Cbtobb"})
-                    continue;
-                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
-                    << a->objectName().toStdString() << " / " << b->objectName().toStdString();
-            }
-        }
+        expectCaptionsWhole(editor.get(), {{"SEbetu", "Cbtobb"}});
+        expectGridCellsWhole();
     }
 };
 

@@ -1,0 +1,156 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/ModeGlobals.h"
+#include "app/TFoForm.h"
+#include "document/DocumentGlobals.h"
+#include "document/TimeCode.h"
+#include "editor/EnableSets.h"
+#include "editor/RowStats.h"
+#include "editor/RowText.h"
+#include "editor/TFelirat.h"
+#include "files/FileGlobals.h"
+#include "files/SubtitleReader.h"
+#include "files/TFileneve.h"
+#include "files/THibaki.h"
+#include "files/TKereses.h"
+#include "support/GlobalsFixture.h"
+#include "support/MessageRecorder.h"
+#include "tools/timing/TAtfedes.h"
+#include "ui/Windows.h"
+
+// Not a check: renders every window with a realistic scene for the README.
+// Run under Xvfb with --gtest_also_run_disabled_tests and KELVO_SHOT_DIR set.
+class WindowShots : public GlobalsFixture {
+protected:
+    QString dir = qEnvironmentVariable("KELVO_SHOT_DIR", QStringLiteral("/tmp"));
+
+    void shoot(QWidget *w, const QString &name)
+    {
+        w->show();
+        for (int k = 0; k < 20; ++k) {
+            QApplication::processEvents();
+            QTest::qWait(20);
+        }
+        w->grab().save(dir + u'/' + name + QStringLiteral(".png"));
+    }
+};
+
+namespace {
+
+const char *lines[] = {
+    "Hol voltál egész éjjel?",        "Csak sétáltam egyet.|Nem tudtam aludni.",
+    "<i>A város sosem alszik.</i>",   "Ez nem válasz.",
+    "Tudom.",                          "Akkor mondd el, mi történt!|Kérlek.",
+    "Nem most.",                       "- Mikor?|- Holnap, ígérem.",
+    "Rendben.",                        "Hozok valamit inni.",
+    "Kérsz teát?",                     "Igen, köszönöm.",
+    "Ez a leghosszabb sor, amit valaha ebbe a feliratba írtam.",
+    "Figyelj...",                      "Valaki követett hazáig.|Láttam az autót.|Fekete volt.",
+    "Biztos vagy benne?",              "Teljesen.",
+    "Hívjuk a rendőrséget.",           "Nem lehet.",
+    "Miért nem?",                      "Mert ők küldték.",
+    "(ajtócsapódás)",                  "Maradj csendben!",
+    "Ki az?",
+};
+
+// The scene as a read leaves it: texts stored through the editor's routine,
+// so the rows carry their flags and the counts are up to date.
+void fillScene(EditorModel &model)
+{
+    SubtitleTable &cds = model.cds;
+    cds.create();
+    model.overThresholdCount = 0;
+    model.threeLineCount = 0;
+    int i = 0;
+    for (const char *t : lines) {
+        cds.append();
+        cds.setField(Field::Kezdes, secondsToTimeCode(61 + i * 3.25));
+        cds.setField(Field::Befejezes, secondsToTimeCode(61 + i * 3.25 + (i == 9 ? 0.4 : 2.5)));
+        writeRowText(model, QString::fromUtf8(t), false, false, true);
+        ++i;
+    }
+    model.announceCounts();
+}
+
+}  // namespace
+
+TEST_F(WindowShots, DISABLED_EveryWindow)
+{
+    MessageRecorder recorder;
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    for (Edition e : {Edition::Full, Edition::VN}) {
+        edition = e;
+        TFoForm start(screen);
+        shoot(&start, e == Edition::Full ? QStringLiteral("start-window")
+                                         : QStringLiteral("start-window-vn"));
+        start.hide();
+    }
+    edition = Edition::Full;
+
+    TFelirat editor;
+    windows().felirat = &editor;
+    EditorModel &model = editor.model();
+    for (const char *setting : {"1024x768", "800x600"}) {
+        layoutSetting = QLatin1String(setting);
+        editor.setScreenSize(screen);
+        editor.applyLayout();
+        model.setTimeBase(QStringLiteral("Time"));
+        fillScene(model);
+        model.fileNameField = QStringLiteral("Az ejszaka.srt");
+        applyAfterReadSet(model);
+        displayLock = false;
+        model.cds.setRecNo(6);
+        editor.show();
+        editor.showCurrentRow();
+        editor.controlAs<QCheckBox>(QStringLiteral("Cbtobb"))->setChecked(true);
+        shoot(&editor, QStringLiteral("editor-%1").arg(QLatin1String(setting)));
+        editor.hide();
+    }
+
+    QTemporaryDir files;
+    for (const char *name : {"Az ejszaka.srt", "Az ejszaka cd1.srt", "Az ejszaka cd2.srt",
+                             "Hajnal.sub", "Napfeny.srt"}) {
+        QFile f(files.filePath(QLatin1String(name)));
+        f.open(QIODevice::WriteOnly);
+    }
+    QDir(files.path()).mkdir(QStringLiteral("Sorozat"));
+    lastDirectory = files.path() + u'/';
+
+    TKereses open;
+    open.setEditorModel(&model);
+    open.openForEditor(false, false);
+    shoot(&open, QStringLiteral("open-dialog"));
+    open.hide();
+
+    TFileneve name;
+    name.setEditorModel(&model);
+    fileNameMode = QStringLiteral("Felirat");
+    name.setTypeField(QStringLiteral("Time"));
+    shoot(&name, QStringLiteral("file-name-dialog"));
+    name.findChild<QLineEdit *>(QStringLiteral("e1"))->setText(QStringLiteral("Az ejszaka javitott"));
+    shoot(&name, QStringLiteral("file-name-dialog"));
+    name.hide();
+
+    THibaki report;
+    EditorModel faulty;
+    faulty.cds.create();
+    textTarget = QStringLiteral("1");
+    subtitlePath = QStringLiteral(KELVO_TEST_DATA "/srt/time_discrepancy.srt");
+    readSubtitleFile(faulty, false);
+    const CorrectionLog &log = faulty.log;
+    report.setLog(log);
+    shoot(&report, QStringLiteral("report-window"));
+    report.hide();
+
+    TAtfedes overlap;
+    overlap.setEditorModel(&model);
+    shoot(&overlap, QStringLiteral("overlap-window"));
+    overlap.hide();
+    windows() = Windows{};
+}
