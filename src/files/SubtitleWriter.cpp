@@ -1,12 +1,11 @@
 #include "files/SubtitleWriter.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include "app/MessageBox.h"
 #include "document/DocumentGlobals.h"
 #include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
+#include "files/FileReplace.h"
 #include "files/TextEncoding.h"
 #include "tools/timing/OverlapCheck.h"
 
@@ -15,32 +14,6 @@ namespace {
 bool isSecond(const QString &target)
 {
     return target == QLatin1String("2");
-}
-
-// Replaces the file at path with bytes, or leaves it untouched.
-bool replaceFile(const QString &path, const QByteArray &bytes)
-{
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path);
-    // A write-protected file stays protected even though its folder would
-    // let a new file take its place.
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        return false;
-    QSaveFile file(path);
-    // A writable file in a folder that takes no new files is still
-    // overwritten, only then in place.
-    file.setDirectWriteFallback(true);
-    // Unbuffered: a buffered write that fails while committing would be
-    // taken for success and replace the old file with a cut one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
 }
 
 // Builds the file's bytes with build(file, firstPass); when code page 1250

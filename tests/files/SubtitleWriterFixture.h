@@ -18,6 +18,14 @@ inline void PrintTo(const QString &s, std::ostream *os)
     *os << '"' << s.toStdString() << '"';
 }
 
+// Times of the first rows and the time lines they are written as.
+#define T1 "00:00:01,000 --> 00:00:02,000\r\n"
+#define T2 "00:00:03,000 --> 00:00:04,000\r\n"
+#define T3 "00:00:05,000 --> 00:00:06,000\r\n"
+#define R1 "00:00:01,000", "00:00:02,000"
+#define R2 "00:00:03,000", "00:00:04,000"
+#define R3 "00:00:05,000", "00:00:06,000"
+
 struct RowData {
     const char *start;
     const char *end;
