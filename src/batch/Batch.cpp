@@ -16,6 +16,7 @@ struct CommandEntry {
     int minArgs;
     int maxArgs;
     BatchHandler handler;
+    QStringList switches;
 };
 
 std::map<QString, CommandEntry> &commands()
@@ -28,6 +29,13 @@ QSet<QString> &valueOptions()
 {
     static QSet<QString> set{QStringLiteral("--threshold"), QStringLiteral("--fps"),
                              QStringLiteral("--edition"), QStringLiteral("--answer")};
+    return set;
+}
+
+const QSet<QString> &globalSwitches()
+{
+    static const QSet<QString> set{"--max2",    "--skip-empty", "--no-overlap-check",
+                                   "--hide-read-report", "--rows", "--partial", "--help"};
     return set;
 }
 
@@ -64,12 +72,17 @@ void writeLine(const QStringList &fields)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
+// Options may stand before or after the command word; "--" ends them, so
+// what follows is taken as it stands (a file named "--help.srt").
 bool parseArguments(const QStringList &arguments, QString *command, BatchArgs *args,
                     QString *error)
 {
+    bool options = true;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
-        if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
+        if (options && a == QLatin1String("--")) {
+            options = false;
+        } else if (options && a.startsWith(QLatin1String("--")) && a.size() > 2) {
             if (valueOptions().contains(a)) {
                 if (i + 1 >= arguments.size()) {
                     *error = a + QStringLiteral(" needs a value");
@@ -86,6 +99,17 @@ bool parseArguments(const QStringList &arguments, QString *command, BatchArgs *a
         }
     }
     return true;
+}
+
+// The first option neither global nor the command's own, or empty.
+QString unknownOption(const BatchArgs &args, const CommandEntry &entry)
+{
+    for (auto it = args.options.cbegin(); it != args.options.cend(); ++it) {
+        if (!valueOptions().contains(it.key()) && !globalSwitches().contains(it.key())
+            && !entry.switches.contains(it.key()))
+            return it.key();
+    }
+    return QString();
 }
 
 bool configureModel(const BatchArgs &args, EditorModel &model, QString *error)
@@ -133,10 +157,10 @@ bool configureModel(const BatchArgs &args, EditorModel &model, QString *error)
 }  // namespace
 
 BatchCommand::BatchCommand(const char *name, const char *usage, int minArgs, int maxArgs,
-                           BatchHandler handler)
+                           BatchHandler handler, QStringList switches)
 {
-    commands()[QString::fromUtf8(name)] =
-        CommandEntry{QString::fromUtf8(usage), minArgs, maxArgs, std::move(handler)};
+    commands()[QString::fromUtf8(name)] = CommandEntry{QString::fromUtf8(usage), minArgs, maxArgs,
+                                                       std::move(handler), std::move(switches)};
 }
 
 void registerValueOption(const QString &option)
@@ -207,7 +231,12 @@ QString batchUsage()
         "  --edition vn         behave as the VN edition\n"
         "  --answer nem         answer questions \"Nem\" (default \"Igen\")\n"
         "  --rows               print the table's rows after a tool\n"
+        "  --partial            write OUT also when the read stopped early or gave no rows\n"
+        "                       (otherwise nothing is written and the exit status is 1)\n"
         "  --help               this text\n"
+        "  --                   ends the options: what follows is a command word or a file\n"
+        "\n"
+        "An unknown option is wrong usage (exit status 2).\n"
         "\n"
         "Output: one record per line, fields separated by TAB (type, row, log, box, plain).\n"
         "Exit status: 0 done, 1 input unreadable, 2 wrong usage, 3 output unwritable,\n"
@@ -221,13 +250,13 @@ int runBatch(const QStringList &arguments)
     BatchArgs args;
     QString error;
     QTextStream err(stderr);
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        QTextStream(stdout) << batchUsage();
-        return ExitDone;
-    }
     if (!parseArguments(arguments, &command, &args, &error)) {
         err << "kelvo-batch: " << error << "\n\n" << batchUsage();
         return ExitUsage;
+    }
+    if (args.has(QStringLiteral("--help")) || command == QLatin1String("-h")) {
+        QTextStream(stdout) << batchUsage();
+        return ExitDone;
     }
     auto it = commands().find(command);
     if (command.isEmpty() || it == commands().end()) {
@@ -237,6 +266,10 @@ int runBatch(const QStringList &arguments)
         return ExitUsage;
     }
     const CommandEntry &entry = it->second;
+    if (const QString unknown = unknownOption(args, entry); !unknown.isEmpty()) {
+        err << "kelvo-batch: unknown option " << unknown << "\n\n" << batchUsage();
+        return ExitUsage;
+    }
     const int n = int(args.positional.size());
     if (n < entry.minArgs || (entry.maxArgs >= 0 && n > entry.maxArgs)) {
         err << "kelvo-batch: usage: kelvo-batch [OPTIONS] " << entry.usage << "\n";

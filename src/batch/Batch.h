@@ -51,9 +51,10 @@ struct BatchContext {
 using BatchHandler = std::function<int(BatchContext &)>;
 
 struct BatchCommand {
-    // usage: the line shown by --help, e.g. "read IN"
+    // usage: the line shown by --help, e.g. "read IN"; switches: the
+    // command's own "--word" switches besides the global options.
     BatchCommand(const char *name, const char *usage, int minArgs, int maxArgs,
-                 BatchHandler handler);
+                 BatchHandler handler, QStringList switches = {});
 };
 
 // Options that take a value; every other "--word" is a switch.
@@ -67,3 +68,7 @@ QString batchUsage();
 // message when the file could not be read as a subtitle. The detected type
 // is left in *type.
 int readInput(BatchContext &context, const QString &path, QString *type = nullptr);
+// The same for a command that writes the table out: a read that stopped
+// early or gave no rows is not written over OUT (ExitUnreadable) unless
+// --partial asks for what was read.
+int readInputToWrite(BatchContext &context, const QString &path);

@@ -20,3 +20,13 @@ int readInput(BatchContext &context, const QString &path, QString *type)
         *type = detected;
     return isReadSuccess(detected) ? ExitDone : ExitUnreadable;
 }
+
+int readInputToWrite(BatchContext &context, const QString &path)
+{
+    const int status = readInput(context, path);
+    if (status != ExitDone)
+        return status;
+    const EditorModel &model = context.model;
+    const bool whole = !model.readStoppedEarly && model.cds.recordCount() > 0;
+    return whole || context.args.has(QStringLiteral("--partial")) ? ExitDone : ExitUnreadable;
+}

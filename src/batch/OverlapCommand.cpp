@@ -16,7 +16,7 @@ int runOverlap(BatchContext &context)
 {
     const QString &in = context.args.positional[0];
     const QString &out = context.args.positional[1];
-    if (const int status = readInput(context, in); status != ExitDone)
+    if (const int status = readInputToWrite(context, in); status != ExitDone)
         return status;
     EditorModel &model = context.model;
     if (!model.isTimeBase()) {
@@ -53,6 +53,7 @@ const BatchCommand overlapCommand(
     "                             overlapping starts, --stretch makes lines under 0,5 s last\n"
     "                             0,5 s, --errors-only leaves touching lines out of the log,\n"
     "                             --show-stats prints the duration bands; OUT is written",
-    2, 2, runOverlap);
+    2, 2, runOverlap,
+    {"--repair", "--stretch", "--errors-only", "--no-stats", "--show-stats"});
 
 }  // namespace

@@ -14,7 +14,7 @@ int runSave(BatchContext &context)
 {
     const QString &in = context.args.positional[0];
     const QString &out = context.args.positional[1];
-    if (const int status = readInput(context, in); status != ExitDone)
+    if (const int status = readInputToWrite(context, in); status != ExitDone)
         return status;
     EditorModel &model = context.model;
     subtitlePath = out;

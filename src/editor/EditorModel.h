@@ -61,6 +61,9 @@ public:
     QString fileNameField;
     // Set by a read that repaired or reported something.
     bool readErrorsFound = false;
+    // Set by a read that stopped before the end of the file ("Csak eddig
+    // tudtam betölteni a file-t!"): the table holds only part of it.
+    bool readStoppedEarly = false;
     // How the main and the second subtitle were decoded when read.
     FileEncoding fileEncoding = FileEncoding::Cp1250;
     FileEncoding secondFileEncoding = FileEncoding::Cp1250;

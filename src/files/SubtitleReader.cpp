@@ -175,6 +175,7 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
         model.overThresholdCount = 0;
         model.threeLineCount = 0;
     }
+    model.readStoppedEarly = false;
     if (unopenable)
         *unopenable = false;
     model.host()->pauseFilm();
@@ -225,6 +226,7 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
     if (!second && (type == QLatin1String("2") || type == QLatin1String("3")))
         model.announceCounts();
 
+    model.readStoppedEarly = s.fatal;
     s.fatal = false;
     if (!type.isEmpty())
         model.setEnabled(QStringLiteral("MentM1"), true);

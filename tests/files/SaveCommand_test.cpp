@@ -97,4 +97,50 @@ TEST_F(SaveCommand, RunsTheSaveTimeOverlapCheck)
     EXPECT_FALSE(r.out.contains("Ennyi átfedési hibát")) << r.out.constData();
 }
 
+// A read that lost part of the file is never written over anything, the
+// input itself included, unless --partial asks for what was read.
+TEST_F(SaveCommand, PartialReadWritesNothingUnlessAskedFor)
+{
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        QByteArray partial;
+    };
+    const Case cases[] = {
+        {"stopped.sub", "{1}{2}a\r\n{3}{4}b\r\n c\r\n{6}{7}d\r\n{8}{9}e", "{1}{2}a\r\n{3}{4}b"},
+        {"number_only.srt", "12345", ""},
+    };
+    for (const Case &c : cases) {
+        const QString in = dir.filePath(QString::fromLatin1(c.name));
+        putFile(in, c.bytes);
+        const BatchRun r = runBatchTool({QStringLiteral("save"), in, in});
+        EXPECT_EQ(r.exitCode, 1) << c.name;
+        EXPECT_EQ(bytesOf(in), c.bytes) << c.name;
+
+        const QString out = dir.filePath(QStringLiteral("partial_") + QString::fromLatin1(c.name));
+        const BatchRun p = runBatchTool({QStringLiteral("--partial"), QStringLiteral("save"), in, out});
+        EXPECT_EQ(p.exitCode, 0) << c.name;
+        EXPECT_EQ(bytesOf(out), c.partial) << c.name;
+    }
+}
+
+TEST_F(SaveCommand, UnknownOptionIsWrongUsageAndDoubleDashEndsTheOptions)
+{
+    const QString out = dir.filePath("o.srt");
+    BatchRun r = save(QStringLiteral("worked_example.srt"), out, {QStringLiteral("--no-overlap-chek")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.contains("--no-overlap-chek")) << r.err.constData();
+    EXPECT_TRUE(r.err.contains("Usage: kelvo-batch"));
+    EXPECT_FALSE(QFileInfo::exists(out));
+
+    const QString odd = dir.filePath("--help.srt");
+    ASSERT_TRUE(QFile::copy(data + "worked_example.srt", odd));
+    const QString here = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    r = runBatchTool({QStringLiteral("save"), QStringLiteral("--"), QStringLiteral("--help.srt"), out});
+    QDir::setCurrent(here);
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(bytesOf(out), bytesOf(data + "worked_example.srt"));
+}
+
 }  // namespace
