@@ -1354,18 +1354,10 @@ void TFelirat::szovegKeyUp()
         return;
     displayLock = true;
     writeRowText(model_, text, true, false, true);
+    // The counter tells what was stored; the field keeps what is being
+    // typed, so a line break the option drops can still be typed.
     const QString stored = cds.field(Field::Szoveg);
     sordarab_->setText(stored.isEmpty() ? QStringLiteral("0") : lineCountLabel(stored));
-    if (stored != text) {
-        // the row keeps at most what its field holds: show what was stored
-        const int caret = szoveg_->textCursor().position();
-        QString shown = stored;
-        shown.replace(u'|', u'\n');
-        szoveg_->setPlainText(shown);
-        QTextCursor c = szoveg_->textCursor();
-        c.setPosition(qMin(caret, int(shown.size())));
-        szoveg_->setTextCursor(c);
-    }
     model_.setModified(true);
     displayLock = false;
 }

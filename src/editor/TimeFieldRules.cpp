@@ -41,12 +41,11 @@ QString completeTimeText(const QString &text)
 StartEnter startFieldEnter(const QString &start, const QString &end, bool timeBase)
 {
     StartEnter r{timeBase ? completeTimeText(start) : start, end, false};
-    if (!timeBase || !hasTimeCodeShape(r.start))
+    if (!timeBase || r.start.size() != 12)
         return r;
-    // An end that is not a time code yet cannot be earlier than anything
-    // meaningful: it is replaced as well.
-    const bool endUsable = hasTimeCodeShape(end);
-    if (!endUsable || timeCodeToMs(r.start) > timeCodeToMs(end)) {
+    // Compared as seconds: an empty end counts as 0, so a start of zero
+    // leaves it empty.
+    if (timeCodeToSeconds(r.start) > timeCodeToSeconds(end)) {
         r.end = r.start;
         r.endPulled = true;
     }

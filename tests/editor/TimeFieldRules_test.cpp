@@ -55,8 +55,12 @@ TEST(TimeFieldRules, StartEnterCompletesAndPullsTheEndUp)
 
     // equal times are not "later"
     EXPECT_FALSE(startFieldEnter("00:00:05,000", "00:00:05,000", true).endPulled);
-    // an end that is no time code yet is replaced
+    // an empty end counts as zero: a later start fills it, a zero start does not
     EXPECT_TRUE(startFieldEnter("00:00:05,000", "", true).endPulled);
+    r = startFieldEnter("00:00:00,000", "", true);
+    EXPECT_FALSE(r.endPulled);
+    EXPECT_TRUE(r.end.isEmpty());
+    EXPECT_FALSE(startFieldEnter("00:00:00,00", "", true).endPulled);
     // a start that is still unfinished pulls nothing
     r = startFieldEnter("00:00:5", "00:00:04,000", true);
     EXPECT_EQ(r.start, "00:00:5");

@@ -42,11 +42,6 @@ void showResult(const QString &first, const QString &second = QString())
                    second);
 }
 
-bool hasTimes(const SubtitleTable &cds)
-{
-    return !cds.field(Field::Kezdes).isEmpty() && !cds.field(Field::Befejezes).isEmpty();
-}
-
 void setCurrent(SubtitleTable &cds, Field field, const QString &value)
 {
     cds.edit();
@@ -69,8 +64,8 @@ void durationStatistics(EditorModel &model, const OverlapOptions &options, Overl
         const qint64 newEnd = s + 500;
         const QString newEndText = clampedMsToTimeCode(newEnd);
         cds.next();
-        const QString nextStart = cds.field(Field::Kezdes);
-        if (!nextStart.isEmpty() && newEnd >= timeCodeToMs(nextStart))
+        // an empty next start counts as 0 and is pushed as well
+        if (newEnd >= timeCodeToMs(cds.field(Field::Kezdes)))
             setCurrent(cds, Field::Kezdes, clampedMsToTimeCode(newEnd + 1));
         cds.setRecNo(n);
         setCurrent(cds, Field::Befejezes, newEndText);
@@ -111,24 +106,22 @@ OverlapResult runOverlapCheck(EditorModel &model, const OverlapOptions &options)
 
     const int count = cds.recordCount();
     const int step = count / 100;
-    bool havePrevious = false;
+    // Every line takes part, also one without times (they count as 0), and
+    // the previous line is always the one above.
     qint64 previousEnd = 0;
-    int previousRecNo = 0;
     QString previousSpan;
     for (int n = 1; n <= count; ++n) {
         cds.setRecNo(n);
         if (step > 0)
             host->setProgress(n / step);
-        if (!hasTimes(cds))
-            continue;
         // s and e as read: the statistics may stretch this line afterwards
         const QString startText = cds.field(Field::Kezdes);
         const qint64 s = timeCodeToMs(startText);
         const qint64 e = timeCodeToMs(cds.field(Field::Befejezes));
         if (options.statistics)
             durationStatistics(model, options, r);
-        if (havePrevious) {
-            const int p = previousRecNo;
+        if (n > 1) {
+            const int p = n - 1;
             if (s == previousEnd) {
                 if (repair) {
                     setCurrent(cds, Field::Kezdes, clampedMsToTimeCode(s + 1));
@@ -166,8 +159,6 @@ OverlapResult runOverlapCheck(EditorModel &model, const OverlapOptions &options)
                 }
             }
         }
-        havePrevious = true;
-        previousRecNo = n;
         previousSpan = span(cds.field(Field::Kezdes), cds.field(Field::Befejezes));
         previousEnd = timeCodeToMs(cds.field(Field::Befejezes));
     }
@@ -252,8 +243,6 @@ void listHalfSecondLines(EditorModel &model)
     const int count = cds.recordCount();
     for (int n = 1; n <= count; ++n) {
         cds.setRecNo(n);
-        if (!hasTimes(cds))
-            continue;
         const QString start = cds.field(Field::Kezdes);
         const QString end = cds.field(Field::Befejezes);
         if (valueMs(model, end) - valueMs(model, start) != 500)

@@ -1,5 +1,6 @@
 #include "tools/timing/TAtfedes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -102,9 +103,6 @@ void TAtfedes::openWindow()
     activateWindow();
 }
 
-// Each opening starts without a list or statistics to show. (Coming back
-// from the editor or the list keeps them: they stay valid until the next
-// run.)
 void TAtfedes::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -112,6 +110,28 @@ void TAtfedes::showEvent(QShowEvent *event)
         return;
     if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
+    formActivate();
+}
+
+// Every activation starts without a list or statistics to show, except the
+// return from the window's own summary, list or statistics, which are what
+// the run left to look at.
+bool TAtfedes::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        if (!awayInOwnWindow_)
+            formActivate();
+        awayInOwnWindow_ = false;
+        modalBelow_ = QApplication::activeModalWidget();
+    } else if (event->type() == QEvent::WindowDeactivate) {
+        QWidget *modal = QApplication::activeModalWidget();
+        awayInOwnWindow_ = modal && modal != modalBelow_ && modal != this;
+    }
+    return QDialog::event(event);
+}
+
+void TAtfedes::formActivate()
+{
     Blista->setEnabled(false);
     Stat->setEnabled(false);
     Binditas->setFocus();

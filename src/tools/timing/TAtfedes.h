@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QPointer>
 
 #include "tools/timing/OverlapCheck.h"
 
@@ -32,10 +33,12 @@ public:
     void StatClick();
 
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void formActivate();
     EditorModel *editorModel() const;
     THibaki *reportWindow();
 
@@ -54,4 +57,9 @@ private:
     EditorModel *model_ = nullptr;
     THibaki *ownReport_ = nullptr;
     OverlapResult lastResult_;
+    // The modal window below this one when it was activated, and whether
+    // it was left for a window of its own (its summary, list or statistics)
+    // opened above that one.
+    QPointer<QWidget> modalBelow_;
+    bool awayInOwnWindow_ = false;
 };

@@ -237,18 +237,36 @@ TEST_F(OverlapCheckTest, RunLeavesTheEditorAsItFoundIt)
     EXPECT_EQ(model.cds.recNo(), 1);
 }
 
-// Rows without times are not checked: the previous line is the one before
-// that was checked, and its own number is printed.
-TEST_F(OverlapCheckTest, RowsWithoutTimesTakeNoPart)
+// Every line takes part, also one without times ("G" on the last row makes
+// one without an end): an empty time counts as 0 and the previous line is
+// always the one above.
+TEST_F(OverlapCheckTest, RowsWithoutTimesCountAsZero)
 {
     fillTable(model, {{"00:00:01,000", "00:00:02,000", "a"},
                       {"", "", "new"},
-                      {"00:00:01,500", "00:00:03,000", "b"}});
-    const OverlapResult r = run(true);
+                      {"00:00:01,500", "00:00:03,000", "b"},
+                      {"00:00:03,000", "", "G"}});
+    OverlapResult r = run(false);
     EXPECT_EQ(r.overlaps, 1);
-    EXPECT_EQ(model.log.lines()[1], rowLine(1, "00:00:01,000-->00:00:02,000"));
-    EXPECT_EQ(model.log.lines()[2], rowLine(3, "00:00:02,001-->00:00:03,000"));
+    EXPECT_EQ(r.smallerStart, 0);
+    EXPECT_EQ(r.bands[0], 2);
+    EXPECT_EQ(model.log.lines(),
+              (QStringList{QString(), rowLine(3, "00:00:01,500-->00:00:03,000"),
+                           rowLine(4, "00:00:03,000-->"), "Átfedés"}));
+    EXPECT_EQ(messages.lines(),
+              QStringList{result("Ennyi átfedést/hibát találtam összesen: 1/0")});
+
+    r = run(true);
+    EXPECT_EQ(startOf(4), "00:00:03,001");
     EXPECT_TRUE(startOf(2).isEmpty());
+}
+
+TEST_F(OverlapCheckTest, StretchPushesAnEmptyNextStart)
+{
+    fillTable(model, {{"00:00:05,000", "00:00:05,200", "a"}, {"", "", "b"}});
+    run(false, true);
+    EXPECT_EQ(endOf(1), "00:00:05,500");
+    EXPECT_EQ(startOf(2), "00:00:05,501");
 }
 
 TEST_F(OverlapCheckTest, HalfSecondList)

@@ -213,6 +213,23 @@ TEST_F(EditorFields, TextFieldWritesTheRowOnEveryKey)
     EXPECT_EQ(counter->text(), "0=0 betű");
 }
 
+// With leading breaks removed on storing, the field still keeps what is
+// typed: the break stays under the caret, only the row goes without it.
+TEST_F(EditorFields, TypingALeadingBreakKeepsItInTheField)
+{
+    w<QAction>("Max2")->trigger();
+    ASSERT_TRUE(model().options.max2);
+    auto *szoveg = w<QTextEdit>("szoveg");
+    focus(szoveg);
+    szoveg->clear();
+    QTest::keyClick(szoveg, Qt::Key_Return);
+    QTest::keyClicks(szoveg, "abc");
+    EXPECT_EQ(szoveg->toPlainText(), "\nabc");
+    EXPECT_EQ(szoveg->textCursor().position(), 4);
+    EXPECT_EQ(model().cds.field(Field::Szoveg), "abc");
+    EXPECT_EQ(w<QLabel>("sordarab")->text(), "3 betű");
+}
+
 TEST_F(EditorFields, OtherFieldsOfTheWindow)
 {
     // the shift amount: separators guarded in every base, letters ignored

@@ -71,6 +71,45 @@ TEST_F(TAtfedesTest, OpensWithItsDefaultsAndNothingToList)
     EXPECT_FALSE(lista()->isEnabled());
 }
 
+// Coming back from another window (the editor, say) starts over as well;
+// only the window's own summary and list leave the run's results offered.
+TEST_F(TAtfedesTest, EveryActivationStartsOverWithoutAList)
+{
+    model.cds.create();
+    for (const char *start : {"00:00:01,000", "00:00:01,500"}) {
+        model.cds.append();
+        model.cds.setField(Field::Kezdes, QString::fromLatin1(start));
+        model.cds.setField(Field::Befejezes, QStringLiteral("00:00:02,000"));
+        model.cds.post();
+    }
+    QWidget other;
+    window.openWindow();
+    QApplication::setActiveWindow(&window);
+    window.BinditasClick();
+    ASSERT_TRUE(lista()->isEnabled());
+    ASSERT_TRUE(stat()->isEnabled());
+
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QApplication::setActiveWindow(&window);
+    QApplication::processEvents();
+    EXPECT_FALSE(lista()->isEnabled());
+    EXPECT_FALSE(stat()->isEnabled());
+    EXPECT_EQ(window.focusWidget(), control<QPushButton>("Binditas"));
+
+    // the list it opens itself leaves them on when it closes
+    window.BinditasClick();
+    QDialog list;
+    list.setModal(true);
+    list.show();
+    QApplication::setActiveWindow(&list);
+    list.hide();
+    QApplication::setActiveWindow(&window);
+    QApplication::processEvents();
+    EXPECT_TRUE(lista()->isEnabled());
+    EXPECT_TRUE(stat()->isEnabled());
+}
+
 TEST_F(TAtfedesTest, FunctionKeysChooseTheModeInEveryControl)
 {
     window.openWindow();
