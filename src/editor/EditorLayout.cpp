@@ -30,9 +30,9 @@ EditorPlacement editorPlacement(const QString &layoutSetting, QSize screen)
         p.pos = QPoint((screen.width() - p.size.width()) / 2, 10);
         return p;
     }
-    // A larger screen gives the grid 28 more pixels, when the taller window
-    // still fits with room for a task bar; otherwise the plain size is kept.
-    if (screen.width() > 1024 && screen.height() >= 776 + 40)
+    // A larger screen gives the grid 28 more pixels, unless it is too short
+    // to show the taller window; then the plain size is kept.
+    if (screen.height() >= 776)
         p.size.setHeight(776);
     p.pos = centred(screen, p.size);
     return p;

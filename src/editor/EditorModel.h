@@ -27,6 +27,10 @@ public:
     virtual void showReportWindow() {}         // THibaki, modally
     virtual void runFileNameDialog() {}        // TFileneve, modally
     virtual void pauseFilm() {}
+    virtual void setWaitCursor(bool on) {}     // the hourglass while a file is read
+    // Before a read: on a screen exactly 1280 wide and at least 768 high the
+    // window moves to 10 pixels from the top.
+    virtual void placeForRead() {}
     virtual void focusGrid() {}
 };
 

@@ -57,6 +57,12 @@ namespace {
 
 const QStringList fpsItems = {"15", "20", "23,976", "24", "25", "29,976", "30"};
 
+// A separator of the menus: a disabled item captioned with hyphens.
+void addHyphenRow(QMenu *menu)
+{
+    menu->addAction(QString(24, u'-'))->setEnabled(false);
+}
+
 bool isEnter(const QKeyEvent *e)
 {
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
@@ -453,7 +459,7 @@ void TFelirat::buildMenus()
          QKeySequence(Qt::CTRL | Qt::Key_O));
     item(file, QStringLiteral("Masikfelirat"), QStringLiteral("Másik felirat beolvasása"),
          QKeySequence(Qt::CTRL | Qt::Key_M));
-    file->addSeparator();
+    addHyphenRow(file);
     item(file, QStringLiteral("Mentes1"), QStringLiteral("Felirat mentése"),
          QKeySequence(Qt::CTRL | Qt::Key_S));
     item(file, QStringLiteral("Feliratmentsemsknt1"), QStringLiteral("Felirat konvertálása"),
@@ -462,7 +468,7 @@ void TFelirat::buildMenus()
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     item(file, QStringLiteral("MentesMF"), QStringLiteral("Másik felirat mentése"),
          QKeySequence(Qt::CTRL | Qt::Key_F));
-    file->addSeparator();
+    addHyphenRow(file);
     item(file, QStringLiteral("Visszaafomenube1"), QStringLiteral("Vissza a Főmenübe"));
     item(file, QStringLiteral("Kilepes1"), QStringLiteral("Kilépés"), QKeySequence(Qt::Key_Escape));
 
@@ -500,12 +506,12 @@ void TFelirat::buildMenus()
          QKeySequence(Qt::CTRL | Qt::Key_B));
     item(sub, QStringLiteral("agressziv"), QStringLiteral("Agresszív sortörés"),
          QKeySequence(Qt::CTRL | Qt::Key_A));
-    sub->addSeparator();
+    addHyphenRow(sub);
     item(sub, QStringLiteral("Szinezes38"), QStringLiteral("Színezés 37 betű felett"),
          QKeySequence(Qt::Key_F3));
     item(sub, QStringLiteral("Szinezes3"), QStringLiteral("Színezés 2 sor felett"),
          QKeySequence(Qt::Key_F4));
-    sub->addSeparator();
+    addHyphenRow(sub);
     item(sub, QStringLiteral("Uresmasikfelirat1"), QStringLiteral("Üres másik felirat"));
     item(sub, QStringLiteral("Lista1"), QStringLiteral("Lista"), QKeySequence(Qt::Key_F5));
     item(sub, QStringLiteral("Visszavonas1"), QStringLiteral("Utolsó módosítás visszavonása"),
@@ -538,13 +544,13 @@ void TFelirat::buildPopupMenus()
              {"Alahuzott", "Aláhúzott"}})
         item(RacsPM_, QLatin1String(n), QString::fromUtf8(t))->setCheckable(true);
     item(RacsPM_, QStringLiteral("osszesel"), QStringLiteral("Minden formázás eltávolítása"));
-    RacsPM_->addSeparator();
+    addHyphenRow(RacsPM_);
     item(RacsPM_, QStringLiteral("soreleRacs"), QStringLiteral("Egy sor beszúrása az aktuális sor elé"));
     item(RacsPM_, QStringLiteral("sormogeRacs"), QStringLiteral("Egy sor beszúrása az aktuális sor mögé"));
     item(RacsPM_, QStringLiteral("sor5mogeRacs"), QStringLiteral("5 sor beszúrása az aktuális sor mögé"));
     item(RacsPM_, QStringLiteral("SortorlesRacs"), QStringLiteral("Sor törlése"));
     item(RacsPM_, QStringLiteral("TobbsortorlesRacs"), QStringLiteral("Több sor törlése"));
-    RacsPM_->addSeparator();
+    addHyphenRow(RacsPM_);
     item(RacsPM_, QStringLiteral("Kivagas"), QStringLiteral("Kivágás"));
     item(RacsPM_, QStringLiteral("Masolas"), QStringLiteral("Másolás"));
     item(RacsPM_, QStringLiteral("Beillesztes"), QStringLiteral("Beillesztés"));
@@ -593,7 +599,7 @@ void TFelirat::buildPopupMenus()
          QStringLiteral("Hangutánzó szavak és nevek törlése - extra"));
     item(PMtobbgomb_, QStringLiteral("Sorfelezs3872bet1"), QStringLiteral("Sorfelezés /38-72 betű/"),
          QStringLiteral("38 és 72 betű között elfelezi a sort(ha 1 soros volt a sor)"));
-    PMtobbgomb_->addSeparator();
+    addHyphenRow(PMtobbgomb_);
     item(PMtobbgomb_, QStringLiteral("lgomb1"), QStringLiteral("l betű kicserélése I-re"),
          QStringLiteral("Néha az angol feliratokban l (kis L) betű van az I (nagy i) helyett, "
                         "ezeket cseréli ki a program"));
@@ -1214,6 +1220,20 @@ void TFelirat::showProgress(bool visible)
 void TFelirat::setProgress(int value)
 {
     Fszazalek_->setValue(qBound(0, value, 100));
+}
+
+void TFelirat::setWaitCursor(bool on)
+{
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void TFelirat::placeForRead()
+{
+    if (screen_.width() == 1280 && screen_.height() >= 768)
+        move(x(), 10);
 }
 
 void TFelirat::focusGrid()

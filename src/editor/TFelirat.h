@@ -57,6 +57,8 @@ public:
     void focusGrid() override;
     void showReportWindow() override;
     void runFileNameDialog() override;
+    void setWaitCursor(bool on) override;
+    void placeForRead() override;
     void showDifference();
     void applyTimes();
     // Prepares a new subtitle (open mode "uj").

@@ -55,6 +55,8 @@ QString readIntoEditor(EditorModel &model)
     SubtitleTable &cds = model.cds;
     const bool second = textTarget == QLatin1String("2");
     model.setEnabled(QStringLiteral("megnyitas"), false);
+    model.host()->placeForRead();
+    model.host()->setWaitCursor(true);
     displayLock = true;
     if (!cds.isActive())
         cds.create();
@@ -96,6 +98,7 @@ QString readIntoEditor(EditorModel &model)
                            QStringLiteral("Vagy a file értelmezhetetlen típust tartalmaz!"));
     }
 
+    model.host()->setWaitCursor(false);
     model.setEnabled(QStringLiteral("megnyitas"), true);
     model.host()->showProgress(false);
     displayLock = false;

@@ -87,6 +87,20 @@ TEST_F(OpenSubtitle, SuccessSetsModesAndModifiedMarkerByRepairs)
     EXPECT_EQ(host.reportShown, 1);
 }
 
+// The hourglass shows while the file is read, the report included, and the
+// normal cursor comes back whatever the outcome.
+TEST_F(OpenSubtitle, WaitCursorShowsWhileReading)
+{
+    for (const char *file : {"srt/time_discrepancy.srt", "srt/not_a_subtitle.srt", "srt/gone.srt"}) {
+        host.steps.clear();
+        open(dataPath(QString::fromLatin1(file)));
+        const QStringList expected = QLatin1String(file) == QLatin1String("srt/time_discrepancy.srt")
+                                         ? QStringList{"place", "c+", "report", "c-"}
+                                         : QStringList{"place", "c+", "c-"};
+        EXPECT_EQ(host.steps, expected) << file;
+    }
+}
+
 TEST_F(OpenSubtitle, SecondSubtitleShowsSecondColumn)
 {
     open(dataPath(QStringLiteral("srt/well_formed.srt")));

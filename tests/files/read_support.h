@@ -21,8 +21,17 @@ struct CountingHost : EditorHost {
     void clearLineFields() override { ++lineFieldsCleared; }
     void showProgress(bool visible) override { progressVisible.append(visible); }
     void setProgress(int value) override { progress.append(value); }
-    void showReportWindow() override { ++reportShown; }
+    void showReportWindow() override
+    {
+        ++reportShown;
+        steps.append("report");
+    }
     void pauseFilm() override { ++filmPaused; }
+    // "c+" / "c-" for the cursor, "place" for placing the window, and the
+    // report window, in the order they came
+    QStringList steps;
+    void setWaitCursor(bool on) override { steps.append(on ? "c+" : "c-"); }
+    void placeForRead() override { steps.append("place"); }
 };
 
 // Readable failures for QString comparisons.

@@ -64,6 +64,21 @@ TEST_F(EditorWindow, BothLayoutsHaveTheirSizesAndLookOrderly)
     expectOrderly();
 }
 
+TEST_F(EditorWindow, ReadMovesTheWindowUpOnlyOnA1280WideScreen)
+{
+    const struct {
+        QSize screen;
+        bool moved;
+    } cases[] = {{{1280, 800}, true}, {{1280, 768}, true}, {{1280, 767}, false},
+                 {{1920, 1080}, false}, {{1024, 768}, false}};
+    for (const auto &c : cases) {
+        editor->setScreenSize(c.screen);
+        editor->move(editor->x(), 40);
+        editor->placeForRead();
+        EXPECT_EQ(editor->y(), c.moved ? 10 : 40) << c.screen.width() << "x" << c.screen.height();
+    }
+}
+
 TEST_F(EditorWindow, TwoSubtitleLayoutMovesTheTextFields)
 {
     fillRows(3);
@@ -156,6 +171,18 @@ TEST_F(EditorWindow, MenuItemsWithTheirShortcuts)
                            "Visszaafomenube1", "FilmMegnyitas", "FilmMutatasa", "Lista1"})
         EXPECT_TRUE(action(on)->isEnabled()) << on;
     EXPECT_FALSE(action("Visszavonas1")->isVisible());
+
+    // separators are disabled rows of hyphens, never native separator lines
+    const QList<QAction *> file = editor->findChild<QMenu *>("File1")->actions();
+    ASSERT_GT(file.size(), 2);
+    QAction *between = file[2];
+    EXPECT_FALSE(between->isSeparator());
+    EXPECT_FALSE(between->isEnabled());
+    EXPECT_FALSE(between->text().isEmpty());
+    EXPECT_EQ(between->text(), QString(between->text().size(), u'-'));
+    for (const QMenu *m : editor->findChildren<QMenu *>())
+        for (const QAction *a : m->actions())
+            EXPECT_FALSE(a->isSeparator()) << m->objectName().toStdString();
 }
 
 TEST_F(EditorWindow, ButtonsCarryTheirHints)
