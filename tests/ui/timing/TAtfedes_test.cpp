@@ -37,6 +37,12 @@ protected:
     QCheckBox *cb5() { return control<QCheckBox>("CB5"); }
     QPushButton *lista() { return control<QPushButton>("Blista"); }
     QPushButton *stat() { return control<QPushButton>("Stat"); }
+    static void activate(QWidget *w)
+    {
+        QApplication::processEvents();
+        QApplication::setActiveWindow(w);
+        QApplication::processEvents();
+    }
 
     MessageRecorder messages;
     EditorModel model;
@@ -84,15 +90,14 @@ TEST_F(TAtfedesTest, EveryActivationStartsOverWithoutAList)
     }
     QWidget other;
     window.openWindow();
-    QApplication::setActiveWindow(&window);
+    activate(&window);
     window.BinditasClick();
     ASSERT_TRUE(lista()->isEnabled());
     ASSERT_TRUE(stat()->isEnabled());
 
     other.show();
-    QApplication::setActiveWindow(&other);
-    QApplication::setActiveWindow(&window);
-    QApplication::processEvents();
+    activate(&other);
+    activate(&window);
     EXPECT_FALSE(lista()->isEnabled());
     EXPECT_FALSE(stat()->isEnabled());
     EXPECT_EQ(window.focusWidget(), control<QPushButton>("Binditas"));
@@ -102,10 +107,9 @@ TEST_F(TAtfedesTest, EveryActivationStartsOverWithoutAList)
     QDialog list;
     list.setModal(true);
     list.show();
-    QApplication::setActiveWindow(&list);
+    activate(&list);
     list.hide();
-    QApplication::setActiveWindow(&window);
-    QApplication::processEvents();
+    activate(&window);
     EXPECT_TRUE(lista()->isEnabled());
     EXPECT_TRUE(stat()->isEnabled());
 }
