@@ -19,7 +19,7 @@
 #include "editor/TFelirat.h"
 #include "ui/JpegImage.h"
 #include "ui/Modal.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 
 namespace {
 

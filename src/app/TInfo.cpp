@@ -8,7 +8,7 @@
 #include "app/TFoForm.h"
 #include "ui/JpegImage.h"
 #include "ui/Modal.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 
 TInfo::TInfo(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

@@ -8,7 +8,7 @@
 #include "app/TFoForm.h"
 #include "editor/TFelirat.h"
 #include "ui/Modal.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 
 TUjFelirat::TUjFelirat(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

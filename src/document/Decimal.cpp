@@ -91,22 +91,3 @@ qint64 truncMillis(long double seconds)
     const qint64 ms = whole.toLongLong() * 1000 + fraction.toLongLong();
     return negative ? -ms : ms;
 }
-
-bool isWholeNumber(QStringView text, int *value)
-{
-    if (text.isEmpty())
-        return false;
-    qsizetype i = (text[0] == u'-' || text[0] == u'+') ? 1 : 0;
-    if (i == text.size())
-        return false;
-    for (qsizetype j = i; j < text.size(); ++j)
-        if (text[j] < u'0' || text[j] > u'9')
-            return false;
-    bool ok = false;
-    const qint64 v = text.toLongLong(&ok);
-    if (!ok || v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
-        return false;
-    if (value)
-        *value = int(v);
-    return true;
-}

@@ -19,7 +19,3 @@ long double fpsValue(QStringView fpsText);
 // Trunc(seconds × 1000) taken from the decimal text of the value, so that a
 // binary hair below a whole millisecond does not lose it.
 qint64 truncMillis(long double seconds);
-
-// True when the text is a whole number: an optional sign and digits that
-// fit into 32 bits.
-bool isWholeNumber(QStringView text, int *value = nullptr);

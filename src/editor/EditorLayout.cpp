@@ -47,3 +47,13 @@ bool screenFitsLargeLayout(QSize screen)
 {
     return screen.width() > 800 && screen.height() > 600;
 }
+
+GridTextWidths gridTextWidths(bool large, bool twoSubtitles, int gridWidth, int indicatorWidth)
+{
+    if (large)
+        return {twoSubtitles ? 254 : 510, 254};
+    // the number column, both time columns and the scroll bar's room
+    const int fixed = 44 + 84 + 84 + indicatorWidth + 20;
+    const int text = qMax(200, gridWidth - fixed);
+    return {twoSubtitles ? text / 2 : text, twoSubtitles ? text / 2 : 254};
+}

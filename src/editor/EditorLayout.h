@@ -22,3 +22,12 @@ int smallLayoutGridWidth(bool filmShown);
 
 // The large layout can be chosen only on a screen above 800x600.
 bool screenFitsLargeLayout(QSize screen);
+
+// Widths of the grid's text columns for a grid of that width: the main text
+// 510 pixels (254 beside the second text) in the large layout; in the small
+// layout the text columns share what the number and time columns leave.
+struct GridTextWidths {
+    int text;
+    int second;
+};
+GridTextWidths gridTextWidths(bool large, bool twoSubtitles, int gridWidth, int indicatorWidth);

@@ -1,7 +1,28 @@
 #include "editor/EditorModel.h"
 
+#include "editor/EditorControls.h"
+
 namespace {
+
 EditorHost noHost;
+
+bool knownControl(const QString &name)
+{
+    if (isEditorControlName(name))
+        return true;
+    if (!unknownControlNames().contains(name)) {
+        unknownControlNames().append(name);
+        qWarning("EditorModel: no window has a control named %s", qPrintable(name));
+    }
+    return false;
+}
+
+}  // namespace
+
+QStringList &unknownControlNames()
+{
+    static QStringList names;
+    return names;
 }
 
 EditorModel::EditorModel(QObject *parent) : QObject(parent), host_(&noHost)
@@ -29,11 +50,12 @@ void EditorModel::setThreshold(int t)
     if (threshold_ == t)
         return;
     threshold_ = t;
-    emit thresholdChanged(t);
 }
 
 void EditorModel::setEnabled(const QString &control, bool on)
 {
+    if (!knownControl(control))
+        return;
     auto it = enabled_.find(control);
     if (it != enabled_.end() && *it == on)
         return;
@@ -43,6 +65,8 @@ void EditorModel::setEnabled(const QString &control, bool on)
 
 void EditorModel::setVisible(const QString &control, bool on)
 {
+    if (!knownControl(control))
+        return;
     auto it = visible_.find(control);
     if (it != visible_.end() && *it == on)
         return;
@@ -52,6 +76,8 @@ void EditorModel::setVisible(const QString &control, bool on)
 
 void EditorModel::setChecked(const QString &control, bool on)
 {
+    if (!knownControl(control))
+        return;
     auto it = checked_.find(control);
     if (it != checked_.end() && *it == on)
         return;

@@ -1,5 +1,6 @@
 #include "editor/EnableSets.h"
 
+#include "app/ModeGlobals.h"
 #include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
 
@@ -59,6 +60,23 @@ void applyTimeBaseTools(EditorModel &model, bool on)
     if (!on) {
         model.setChecked(QStringLiteral("Cbtobb"), false);
         model.setChecked(QStringLiteral("CB3sor"), false);
+    }
+}
+
+void applyCreationSet(EditorModel &m)
+{
+    setAll(m, {"Masikfelirat", "MentM1", "MentesMF", "Kereses1", "Reszleteskereses1",
+               "Keresesescsere1", "FilmBezaras", "FilmInformacio", "FilmEredetiben", "FilmNagyban",
+               "FeliratMutatasa", "Lejatszas1", "FilmFelirat", "BeallitasKezdo1",
+               "BeallitasBefejezo1", "Visszavonas1", "Valto", "E4kezdo"},
+           false);
+    for (const char *n : {"Fszazalek", "Szoveg2", "szoveg2", "sordarab2", "LKarakterszam2", "Mov",
+                          "movm", "GB12", "Lbetu", "Lsor", "Visszavonas1", "st1", "st2", "st3",
+                          "szazalek12"})
+        m.setVisible(QLatin1String(n), false);
+    if (edition == Edition::VN) {
+        m.setVisible(QStringLiteral("Bfilm"), false);
+        m.setVisible(QStringLiteral("Film"), false);
     }
 }
 
@@ -133,4 +151,13 @@ void applyReadFailedSet(EditorModel &m)
     applyTimeBaseTools(m, false);
     m.setEnabled(QStringLiteral("MentesMF"), false);
     m.host()->clearLineFields();
+}
+
+void setTwoSubtitleFields(EditorModel &m, bool two)
+{
+    for (const char *n : {"LSor", "Esorszam", "LKezdes", "kezdes", "LKulonbseg", "kulonbseg",
+                          "LBefejezes", "befejezes", "Bertek"})
+        m.setVisible(QLatin1String(n), !two);
+    for (const char *n : {"szoveg2", "LKarakterszam2", "sordarab2"})
+        m.setVisible(QLatin1String(n), two);
 }

@@ -3,36 +3,36 @@
 #include <QHash>
 #include <QSize>
 #include <functional>
+#include <memory>
 
 #include "editor/EditorModel.h"
 
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
-class QProgressBar;
-class QPushButton;
-class QSpinBox;
 class QTableView;
 class QTextEdit;
 class QTimer;
+class QWheelEvent;
 class SubtitleGridDelegate;
 class SubtitleGridModel;
+struct ControlSpec;
 
-// The editor window. It owns the subtitle table (in its model) for the
-// whole run and mirrors the model's control states in its controls: every
-// control and menu item carries its control name as objectName.
+// The editor window: the wiring of the controls of the control table
+// (editorControls()) to the editor's routines. It mirrors the model's control
+// states in its controls; every control and menu item carries its name as
+// objectName. Each tool's glue lives beside the tool (wireEditorTools).
 class TFelirat : public QDialog, public EditorHost {
     Q_OBJECT
 public:
-    explicit TFelirat(QWidget *parent = nullptr);
+    // The window works on the editor's model; without one (tests) it keeps
+    // its own.
+    explicit TFelirat(EditorModel *model = nullptr, QWidget *parent = nullptr);
     ~TFelirat() override;
 
-    EditorModel &model() { return model_; }
+    EditorModel &model() { return *model_; }
 
     // The reset state the start window puts the editor in before
     // "Megnyitás": controls disabled, fields cleared.
@@ -64,10 +64,8 @@ public:
     // Prepares a new subtitle (open mode "uj").
     void newSubtitle();
 
-    // Shows the open dialog modally for the activation after "Megnyitás";
-    // and reads commandLineFile. Both are wired where the open dialog lives.
+    // Shows the open dialog modally for the activation after "Megnyitás".
     std::function<void()> openDialogRunner;
-    std::function<void()> commandLineReader;
 
     // Leaving: "Kilépés" with its question, "Vissza a főmenübe".
     void BkiClick();
@@ -79,6 +77,10 @@ public:
     QObject *control(const QString &name) const { return controls_.value(name); }
     template <typename T>
     T *controlAs(const QString &name) const { return qobject_cast<T *>(control(name)); }
+    // Runs handler when the button or menu item of that name is used.
+    void onClick(const QString &name, std::function<void()> handler);
+    // Opens the pop-up menu of that name at the mouse.
+    void popupAtMouse(const QString &menu);
 
     QTableView *grid() const { return racs_; }
 
@@ -91,27 +93,28 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    using KeyRule = std::function<bool(QKeyEvent *)>;
+
     void buildControls();
+    QWidget *makeControl(const ControlSpec &spec, QWidget *parent);
+    void configureControls();
     void buildMenus();
-    void buildPopupMenus();
     void connectControls();
-    void connectOtherWindows();
-    void BtallozasClick();
-    void syncFileName();
+    void connectKeys();
+    void onKeyDown(QWidget *control, KeyRule rule);
     void registerControl(QObject *object, const QString &name);
     void mirrorControl(const QString &name);
     void placeControls();
-    void placeLarge();
-    void placeSmall();
-    void place(const QString &name, int x, int y, int w, int h);
     void placeThresholdSpin();
     void applyColumnWidths();
 
     void formActivate();
     void dsDataChange();
     void syncGridToCursor();
+    void syncFileName();
     void refreshCountLabels();
     void colouringChanged();
+    void applyTimeBaseFields(const QString &base);
 
     bool racsKeyDown(QKeyEvent *e);
     bool kezdesKeyDown(QKeyEvent *e);
@@ -120,26 +123,26 @@ private:
     bool EugrasKeyPress(QKeyEvent *e);
     bool EfilenevKeyPress(QKeyEvent *e);
     bool szovegKeyDown(QKeyEvent *e);
+    bool choiceBoxKeyPress(QKeyEvent *e);
     void szovegKeyUp();
     void szoveg2KeyUp();
-    bool wheelToKeys(QObject *watched, QWheelEvent *e);
+    bool wheelToKeys(QWheelEvent *e);
     bool mainMenuShortcut(QKeyEvent *e) const;
 
     void BugrasClick();
-    void BelsoClick();
-    void ButolsoClick();
-    void BvegelsoClick();
     void BmentesClick();
     void BMMNClick();
+    void BtallozasClick();
     void atlatszoClick();
     void ValtoChange(int value);
     void SEbetuChange(int value);
     void Timer1Timer();
     void racsContextMenu(const QPoint &pos);
-    void popupAtMouse(QMenu *menu);
 
-    EditorModel model_;
+    std::unique_ptr<EditorModel> ownModel_;
+    EditorModel *model_;
     QHash<QString, QObject *> controls_;
+    QHash<QObject *, KeyRule> keyDown_;
     QSize screen_;
     bool large_ = true;
     bool twoSubtitles_ = false;
@@ -166,28 +169,5 @@ private:
     QTextEdit *szoveg2_ = nullptr;
     QLabel *sordarab_ = nullptr;
     QLabel *sordarab2_ = nullptr;
-    QLabel *ido_ = nullptr;
-    QLabel *Lbetu_ = nullptr;
-    QLabel *Lsor_ = nullptr;
-    QProgressBar *Fszazalek_ = nullptr;
-    QComboBox *beosztas_ = nullptr;
-    QComboBox *cbFps_ = nullptr;
-    QComboBox *CbPM_ = nullptr;
-    QCheckBox *Cbki_ = nullptr;
-    QCheckBox *Cbtobb_ = nullptr;
-    QCheckBox *CB3sor_ = nullptr;
-    QCheckBox *CBracs_ = nullptr;
-    QCheckBox *atlatszo_ = nullptr;
-    QSpinBox *SEbetu_ = nullptr;
-    QSpinBox *Valto_ = nullptr;
-    QGroupBox *GB1_ = nullptr;
-    QGroupBox *GB12_ = nullptr;
     QTimer *Timer1_ = nullptr;
-    QMenu *RacsPM_ = nullptr;
-    QMenu *BeTorlesPM_ = nullptr;
-    QMenu *PopupMenuEM_ = nullptr;
-    QMenu *PMTorlesTobb_ = nullptr;
-    QMenu *PMtobbgomb_ = nullptr;
-    QMenu *PMTobbCheck_ = nullptr;
-    QMenu *SzovegPop_ = nullptr;
 };

@@ -11,11 +11,10 @@
 #include <QScreen>
 
 #include "app/MessageBox.h"
-#include "editor/TFelirat.h"
+#include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
 #include "ui/DirectoryBrowser.h"
 #include "ui/Modal.h"
-#include "ui/Windows.h"
 
 QString withoutExtension(const QString &fileName)
 {
@@ -45,9 +44,10 @@ bool isRefused(QChar c)
 
 }  // namespace
 
-TFileneve::TFileneve(QWidget *parent)
+TFileneve::TFileneve(EditorModel *model, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+                          | Qt::WindowCloseButtonHint),
+      model_(model)
 {
     setObjectName(QStringLiteral("Fileneve"));
     setWindowTitle(QStringLiteral("File nevének megadása"));
@@ -124,9 +124,7 @@ TFileneve::TFileneve(QWidget *parent)
 
 EditorModel *TFileneve::editorModel() const
 {
-    if (model_)
-        return model_;
-    return windows().felirat ? &windows().felirat->model() : nullptr;
+    return model_;
 }
 
 bool TFileneve::run()

@@ -14,7 +14,8 @@ class QPushButton;
 class TFileneve : public QDialog {
     Q_OBJECT
 public:
-    explicit TFileneve(QWidget *parent = nullptr);
+    // The window works on the editor's model, given when it is created.
+    explicit TFileneve(EditorModel *model = nullptr, QWidget *parent = nullptr);
 
     // Shows the dialog modally; true when a name was accepted (saveCancelled
     // is off).

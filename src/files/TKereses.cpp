@@ -11,12 +11,11 @@
 
 #include "app/MessageBox.h"
 #include "document/DocumentGlobals.h"
-#include "editor/TFelirat.h"
+#include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
 #include "files/OpenSubtitle.h"
 #include "ui/DirectoryBrowser.h"
 #include "ui/Modal.h"
-#include "ui/Windows.h"
 
 namespace {
 
@@ -33,9 +32,10 @@ bool isEnter(int key)
 
 }  // namespace
 
-TKereses::TKereses(QWidget *parent)
+TKereses::TKereses(EditorModel *model, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowStaysOnTopHint)
+                          | Qt::WindowStaysOnTopHint),
+      model_(model)
 {
     setObjectName(QStringLiteral("Kereses"));
     setWindowTitle(QStringLiteral("Felirat megnyitása"));
@@ -91,13 +91,27 @@ TKereses::TKereses(QWidget *parent)
     connect(browser_, &DirectoryBrowser::directoryChanged, this, &TKereses::clearPick);
     connect(megnyitas, &QPushButton::clicked, this, &TKereses::megnyitasClick);
     connect(Button1, &QPushButton::clicked, this, &TKereses::Button1Click);
+    setEditorModel(model);
+}
+
+// "Megnyitás" is off while the editor reads a file, and otherwise on while
+// a file is picked.
+void TKereses::setEditorModel(EditorModel *model)
+{
+    if (model_)
+        disconnect(model_, &EditorModel::controlChanged, this, nullptr);
+    model_ = model;
+    if (!model_)
+        return;
+    connect(model_, &EditorModel::controlChanged, this, [this](const QString &name) {
+        if (name == QLatin1String("megnyitas"))
+            megnyitas->setEnabled(model_->isEnabled(name) && !e1->text().isEmpty());
+    });
 }
 
 EditorModel *TKereses::editorModel() const
 {
-    if (model_)
-        return model_;
-    return windows().felirat ? &windows().felirat->model() : nullptr;
+    return model_;
 }
 
 void TKereses::openForEditor(bool second, bool modal)
@@ -185,7 +199,7 @@ void TKereses::pick(const QString &path)
                                                          : pickedDirectory.size() + 1;
     pickedFileName = pickedPath.mid(cut);
     e1->setText(pickedFileName);
-    megnyitas->setEnabled(!e1->text().isEmpty());
+    megnyitas->setEnabled(!e1->text().isEmpty() && (!model_ || model_->isEnabled(QStringLiteral("megnyitas"))));
 }
 
 void TKereses::megnyitasClick()

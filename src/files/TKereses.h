@@ -14,7 +14,8 @@ class QPushButton;
 class TKereses : public QDialog {
     Q_OBJECT
 public:
-    explicit TKereses(QWidget *parent = nullptr);
+    // The window works on the editor's model, given when it is created.
+    explicit TKereses(EditorModel *model = nullptr, QWidget *parent = nullptr);
 
     // From the editor: "Tallózás"/Ctrl+O (second off, not modal), "Másik
     // felirat beolvasása" (second on, not modal), the editor's activation
@@ -38,7 +39,7 @@ public:
 
     // The editor whose time base and model the dialog uses; the registered
     // editor window's model when not set.
-    void setEditorModel(EditorModel *model) { model_ = model; }
+    void setEditorModel(EditorModel *model);
 
     DirectoryBrowser *browser() const { return browser_; }
 

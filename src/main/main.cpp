@@ -5,7 +5,7 @@
 
 #include "app/ModeGlobals.h"
 #include "ui/Resources.h"
-#include "ui/Startup.h"
+#include "app/Startup.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include "support/GlobalsFixture.h"
 #include "support/MessageRecorder.h"
 #include "tools/timing/TAtfedes.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 
 // Not a check: renders every window with a realistic scene for the README.
 // Run under Xvfb with --gtest_also_run_disabled_tests and KELVO_SHOT_DIR set.

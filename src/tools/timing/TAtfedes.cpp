@@ -10,12 +10,13 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include "editor/TFelirat.h"
+#include "editor/EditorModel.h"
 #include "files/THibaki.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 
-TAtfedes::TAtfedes(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TAtfedes::TAtfedes(EditorModel *model, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      model_(model)
 {
     setObjectName(QStringLiteral("Atfedes"));
     setWindowTitle(QStringLiteral("Felirat átfedésének vizsgálata"));
@@ -82,9 +83,7 @@ TAtfedes::TAtfedes(QWidget *parent)
 
 EditorModel *TAtfedes::editorModel() const
 {
-    if (model_)
-        return model_;
-    return windows().felirat ? &windows().felirat->model() : nullptr;
+    return model_;
 }
 
 THibaki *TAtfedes::reportWindow()

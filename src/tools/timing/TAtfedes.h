@@ -17,7 +17,8 @@ class THibaki;
 class TAtfedes : public QDialog {
     Q_OBJECT
 public:
-    explicit TAtfedes(QWidget *parent = nullptr);
+    // The window works on the editor's model, given when it is created.
+    explicit TAtfedes(EditorModel *model = nullptr, QWidget *parent = nullptr);
 
     // The editor's menu item "Átfedés vizsgálata".
     void openWindow();

@@ -13,7 +13,7 @@
 #include "editor/TFelirat.h"
 #include "support/GlobalsFixture.h"
 #include "ui/Modal.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 
 // The shell's windows, registered as at start-up, with a modal driver that
 // records every modal show and performs the scripted part for a window

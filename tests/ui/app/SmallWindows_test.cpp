@@ -10,7 +10,7 @@
 #include "app/TLeiras.h"
 #include "support/GlobalsFixture.h"
 #include "ui/Modal.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 
 namespace {
 

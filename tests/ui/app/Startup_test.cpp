@@ -12,8 +12,8 @@
 #include "app/TVerzioinfo.h"
 #include "editor/TFelirat.h"
 #include "support/GlobalsFixture.h"
-#include "ui/Startup.h"
-#include "ui/Windows.h"
+#include "app/Startup.h"
+#include "app/Windows.h"
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include "EditorFixture.h"
 #include "ui/support/LayoutChecks.h"
+#include "editor/EditorControls.h"
+#include "files/TKereses.h"
 #include "ui/SubtitleGridModel.h"
 
 // The window as a whole: its two layouts and the switch between them, the
@@ -183,6 +185,24 @@ TEST_F(EditorWindow, MenuItemsWithTheirShortcuts)
     for (const QMenu *m : editor->findChildren<QMenu *>())
         for (const QAction *a : m->actions())
             EXPECT_FALSE(a->isSeparator()) << m->objectName().toStdString();
+}
+
+// The control table is the one list of names: each entry is a control of
+// the window that shows it.
+TEST_F(EditorWindow, EveryNameOfTheTableIsAControlOfItsWindow)
+{
+    TKereses open(&model());
+    for (const ControlSpec &c : editorControls()) {
+        if (c.kind == ControlKind::GridState)
+            continue;
+        QWidget *window = QLatin1String(c.window) == QLatin1String("Kereses")
+                              ? static_cast<QWidget *>(&open)
+                              : static_cast<QWidget *>(editor.get());
+        EXPECT_TRUE(window->findChild<QWidget *>(QLatin1String(c.name))) << c.name;
+    }
+    for (const MenuSpec &m : editorMenus())
+        if (*m.name && m.kind != ControlKind::Popup)
+            EXPECT_TRUE(action(m.name)) << m.name;
 }
 
 TEST_F(EditorWindow, ButtonsCarryTheirHints)

@@ -6,7 +6,7 @@
 #include "files/FileGlobals.h"
 #include "files/TFileneve.h"
 #include "ui/DirectoryBrowser.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 #include "ui/files/DialogTestSupport.h"
 
 namespace {

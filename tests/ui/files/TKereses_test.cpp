@@ -8,7 +8,7 @@
 #include "files/FileGlobals.h"
 #include "files/TKereses.h"
 #include "ui/DirectoryBrowser.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 #include "ui/files/DialogTestSupport.h"
 
 namespace {
@@ -275,18 +275,19 @@ TEST_F(TKeresesTest, AcceptedTranslationPickFillsItsSide)
     }
 }
 
-TEST_F(TKeresesTest, UsesTheRegisteredEditorWhenNoneIsGiven)
+// The dialog works on the model it is given when it is made: here the
+// editor's, whose time base decides the filter.
+TEST_F(TKeresesTest, UsesTheEditorModelItIsMadeWith)
 {
-    TFelirat editor;
-    editor.model().setTimeBase(QStringLiteral("Frame"));
-    windows().felirat = &editor;
-    TKereses own;
+    EditorModel editorModel;
+    TFelirat editor(&editorModel);
+    editorModel.setTimeBase(QStringLiteral("Frame"));
+    TKereses own(&editorModel);
     lastDirectory = dir.path();
     own.openForEditor(true, false);
     EXPECT_EQ(listed(own.findChild<QListWidget *>(QStringLiteral("filelistbox"))),
               QStringList{QStringLiteral("b.sub")});
     own.reject();
-    windows().felirat = nullptr;
 }
 
 }  // namespace

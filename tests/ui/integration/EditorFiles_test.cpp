@@ -10,7 +10,7 @@
 #include "files/TFileneve.h"
 #include "files/THibaki.h"
 #include "ui/Modal.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 #include "ui/editor/EditorFixture.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "editor/EditorModel.h"
 #include "files/THibaki.h"
 #include "tools/timing/TAtfedes.h"
-#include "ui/Windows.h"
+#include "app/Windows.h"
 #include "ui/files/DialogTestSupport.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/Windows.h"
+#include "app/Windows.h"
 
 Windows &windows()
 {

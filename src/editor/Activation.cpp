@@ -1,0 +1,38 @@
+#include "editor/Activation.h"
+
+#include "app/ModeGlobals.h"
+#include "app/ModeValues.h"
+#include "document/DocumentGlobals.h"
+#include "editor/EditorModel.h"
+#include "files/FileGlobals.h"
+#include "files/OpenSubtitle.h"
+
+ActivationSteps routeActivation(EditorModel &model)
+{
+    ActivationSteps steps;
+    const bool cdJoin = openMode == OpenMode::cdJoin;
+    model.setVisible(QStringLiteral("GB1"), !cdJoin);
+    model.setVisible(QStringLiteral("GB12"), cdJoin);
+    if (cdJoin) {
+        model.setChecked(QStringLiteral("RB12"), true);
+        model.setChecked(QStringLiteral("RB12cd2"), true);
+    } else {
+        model.setChecked(QStringLiteral("RB1"), true);
+    }
+    steps.newSubtitle = openMode == OpenMode::newSubtitle;
+    if (model.fileNameField.isEmpty() && openMode == OpenMode::opening)
+        model.setEnabled(QStringLiteral("beosztas"), false);
+    if (!commandLineFile.isEmpty())
+        openCommandLineFile(model);
+    if (appMode == AppMode::start && openMode == OpenMode::opening) {
+        // no row to show: the line fields keep the reset state behind the dialog
+        displayLock = true;
+        model.cds.empty();
+        displayLock = false;
+        openPurpose = OpenPurpose::subtitle;
+        openMode = OpenMode::handled;
+        textTarget = Target::main;
+        steps.openDialog = true;
+    }
+    return steps;
+}

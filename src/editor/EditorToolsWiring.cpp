@@ -1,0 +1,7 @@
+#include "editor/EditorTools.h"
+
+void wireEditorTools(TFelirat &editor)
+{
+    wireCorrectionLog(editor);
+    wireOverlapTools(editor);
+}

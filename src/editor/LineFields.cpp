@@ -1,0 +1,75 @@
+#include "editor/LineFields.h"
+
+#include "document/DocumentGlobals.h"
+#include "document/TimeCode.h"
+#include "editor/EditorModel.h"
+#include "editor/RowStats.h"
+#include "editor/RowText.h"
+
+namespace {
+
+QString counterLabel(const QString &stored)
+{
+    return stored.isEmpty() ? QStringLiteral("0") : lineCountLabel(stored);
+}
+
+}  // namespace
+
+bool storeTypedTimes(EditorModel &model, const QString &start, const QString &end)
+{
+    SubtitleTable &cds = model.cds;
+    const bool ok = model.isTimeBase()
+                        ? checkTypedTime(start, true) && checkTypedTime(end, true)
+                        : checkFramePair(start, end);
+    if (!ok || !cds.isActive() || cds.recordCount() == 0)
+        return false;
+    displayLock = true;
+    cds.edit();
+    cds.setField(Field::Kezdes, start);
+    cds.setField(Field::Befejezes, end);
+    cds.post();
+    model.setModified(true);
+    model.setEnabled(QStringLiteral("Bertek"), false);
+    displayLock = false;
+    return true;
+}
+
+QString storedFormOf(const QString &fieldText)
+{
+    QString s = fieldText;
+    s.remove(u'\r');
+    s.replace(u'\n', u'|');
+    s.replace(QChar::ParagraphSeparator, u'|');
+    s.replace(QChar::LineSeparator, u'|');
+    return s;
+}
+
+QString storeTypedText(EditorModel &model, const QString &fieldText)
+{
+    SubtitleTable &cds = model.cds;
+    if (!cds.isActive())
+        return QString();
+    const QString text = storedFormOf(fieldText);
+    if (cds.recordCount() > 0 && text == cds.field(Field::Szoveg))
+        return QString();
+    displayLock = true;
+    writeRowText(model, text, true, false, true);
+    model.setModified(true);
+    displayLock = false;
+    return counterLabel(cds.field(Field::Szoveg));
+}
+
+QString storeTypedText2(EditorModel &model, const QString &fieldText)
+{
+    SubtitleTable &cds = model.cds;
+    if (!cds.isActive() || cds.recordCount() == 0)
+        return QString();
+    const QString text = storedFormOf(fieldText);
+    if (text == cds.field(Field::Szoveg2))
+        return QString();
+    displayLock = true;
+    writeRowText2(model, text, true, false, true);
+    model.setModified(true);
+    displayLock = false;
+    return counterLabel(cds.field(Field::Szoveg2));
+}
