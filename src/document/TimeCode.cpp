@@ -1,6 +1,5 @@
 #include "document/TimeCode.h"
 
-#include "app/MessageBox.h"
 #include "document/Decimal.h"
 
 namespace {
@@ -23,10 +22,9 @@ QString twoDigitText(qint64 v)
     return v < 10 ? QStringLiteral("0") + QString::number(v) : QString::number(v);
 }
 
-void timeError(const QString &first, const QString &second)
+ValueCheck failed(const QString &first, const QString &second)
 {
-    showMessageBox(QStringLiteral("Hiba!"), QStringLiteral("hiba"), first, false, false, true,
-                   second);
+    return {false, first, second};
 }
 
 // A frame value that begins with "0" and is longer than one character.
@@ -112,86 +110,58 @@ QString clampedMsToTimeCode(qint64 ms)
     return secondsToTimeCode(ms / 1000.0L);
 }
 
-bool checkTypedTime(QStringView t, bool show)
+ValueCheck typedTimeCheck(QStringView t)
 {
     const QString tooBig = QStringLiteral("Túl nagy időt ütött be!");
-    if (!hasTimeCodeShape(t)) {
-        if (show)
-            timeError(QStringLiteral("Hiba az /egyik/ intervallumban!"),
+    if (!hasTimeCodeShape(t))
+        return failed(QStringLiteral("Hiba az /egyik/ intervallumban!"),
                       QStringLiteral("Helyes megadás pl: 01:10:34,567"));
-        return false;
-    }
-    if (twoDigits(t, 0) > 23) {
-        if (show)
-            timeError(tooBig, QStringLiteral("Az óra kisebb legyen mint 24!"));
-        return false;
-    }
-    if (twoDigits(t, 3) > 59) {
-        if (show)
-            timeError(tooBig, QStringLiteral("A perc időintervalluma: 0-59!"));
-        return false;
-    }
-    if (twoDigits(t, 6) > 59) {
-        if (show)
-            timeError(tooBig, QStringLiteral("A másodperc időintervalluma: 0-59!"));
-        return false;
-    }
-    return true;
+    if (twoDigits(t, 0) > 23)
+        return failed(tooBig, QStringLiteral("Az óra kisebb legyen mint 24!"));
+    if (twoDigits(t, 3) > 59)
+        return failed(tooBig, QStringLiteral("A perc időintervalluma: 0-59!"));
+    if (twoDigits(t, 6) > 59)
+        return failed(tooBig, QStringLiteral("A másodperc időintervalluma: 0-59!"));
+    return {};
 }
 
-bool checkTimePair(QStringView a, QStringView b)
+ValueCheck timePairCheck(QStringView a, QStringView b)
 {
     if (hasTimeCodeShape(a) && hasTimeCodeShape(b))
-        return true;
-    timeError(QStringLiteral("Hiba az egyik intervallumban!"),
-              QStringLiteral("Helyes megadás pl: 01:10:34,567"));
-    return false;
+        return {};
+    return failed(QStringLiteral("Hiba az egyik intervallumban!"),
+                  QStringLiteral("Helyes megadás pl: 01:10:34,567"));
 }
 
-bool checkFramePair(QStringView start, QStringView end)
+ValueCheck framePairCheck(QStringView start, QStringView end)
 {
     const QString typeNumber = QStringLiteral("Üss be egy számot!");
     const QString noZero = QStringLiteral("0-val nem kezdődhet az érték!");
-    if (start.isEmpty() && end.isEmpty()) {
-        timeError(QStringLiteral("Hiba mindkét intervallumban! Nem ütött be semmit!"), typeNumber);
-        return false;
-    }
-    if (start.isEmpty()) {
-        timeError(QStringLiteral("Hiba az első értékben! Nem ütött be semmit!"), typeNumber);
-        return false;
-    }
-    if (end.isEmpty()) {
-        timeError(QStringLiteral("Hiba a második értékben! Nem ütött be semmit!"), typeNumber);
-        return false;
-    }
-    if (badFrame(start) && badFrame(end)) {
-        timeError(QStringLiteral("Hiba mindkét értékben!"), noZero);
-        return false;
-    }
-    if (badFrame(start)) {
-        timeError(QStringLiteral("Hiba az első értékben!"), noZero);
-        return false;
-    }
-    if (badFrame(end)) {
-        timeError(QStringLiteral("Hiba a második értékben!"), noZero);
-        return false;
-    }
-    return true;
+    if (start.isEmpty() && end.isEmpty())
+        return failed(QStringLiteral("Hiba mindkét intervallumban! Nem ütött be semmit!"),
+                      typeNumber);
+    if (start.isEmpty())
+        return failed(QStringLiteral("Hiba az első értékben! Nem ütött be semmit!"), typeNumber);
+    if (end.isEmpty())
+        return failed(QStringLiteral("Hiba a második értékben! Nem ütött be semmit!"), typeNumber);
+    if (badFrame(start) && badFrame(end))
+        return failed(QStringLiteral("Hiba mindkét értékben!"), noZero);
+    if (badFrame(start))
+        return failed(QStringLiteral("Hiba az első értékben!"), noZero);
+    if (badFrame(end))
+        return failed(QStringLiteral("Hiba a második értékben!"), noZero);
+    return {};
 }
 
-bool checkFrameValue(QStringView text)
+ValueCheck frameValueCheck(QStringView text)
 {
-    if (text.isEmpty()) {
-        timeError(QStringLiteral("Hiba az értékben! Nem ütött be semmit!"),
-                  QStringLiteral("Üss be egy számot!"));
-        return false;
-    }
-    if (badFrame(text)) {
-        timeError(QStringLiteral("Hiba az értékben!"),
-                  QStringLiteral("0-val nem kezdődhet az érték!"));
-        return false;
-    }
-    return true;
+    if (text.isEmpty())
+        return failed(QStringLiteral("Hiba az értékben! Nem ütött be semmit!"),
+                      QStringLiteral("Üss be egy számot!"));
+    if (badFrame(text))
+        return failed(QStringLiteral("Hiba az értékben!"),
+                      QStringLiteral("0-val nem kezdődhet az érték!"));
+    return {};
 }
 
 TimeBaseFields timeBaseFields(QStringView timeBase)

@@ -19,11 +19,17 @@ QString frameToTimeCode(long double frame, QStringView fpsText);
 // 24:00:00,000 (used when times are moved by an amount).
 QString clampedMsToTimeCode(qint64 ms);
 
-// Checks of typed values. Each reports its failure through the message box.
-bool checkTypedTime(QStringView text, bool showMessages);
-bool checkTimePair(QStringView first, QStringView second);
-bool checkFramePair(QStringView start, QStringView end);
-bool checkFrameValue(QStringView text);
+// Checks of typed values. Each gives its verdict: passed, or the two lines
+// of the message that explains the failure (editor/TypedValues shows it).
+struct ValueCheck {
+    bool passed = true;
+    QString first;
+    QString second;
+};
+ValueCheck typedTimeCheck(QStringView text);
+ValueCheck timePairCheck(QStringView first, QStringView second);
+ValueCheck framePairCheck(QStringView start, QStringView end);
+ValueCheck frameValueCheck(QStringView text);
 
 // What a time base puts into the editor's time fields: the neutral amount
 // of the shift field and the longest value the time fields take.

@@ -2,6 +2,7 @@
 
 #include "document/DocumentGlobals.h"
 #include "document/TimeCode.h"
+#include "editor/TypedValues.h"
 #include "editor/EditorModel.h"
 #include "editor/RowStats.h"
 #include "editor/RowText.h"

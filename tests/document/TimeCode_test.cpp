@@ -3,6 +3,7 @@
 
 #include "document/Decimal.h"
 #include "document/TimeCode.h"
+#include "editor/TypedValues.h"
 #include "support/GlobalsFixture.h"
 #include "support/MessageRecorder.h"
 
