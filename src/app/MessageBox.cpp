@@ -1,5 +1,7 @@
 #include "app/MessageBox.h"
 
+#include "app/ModeValues.h"
+
 QString boxAnswer;
 bool quietBoxes = false;
 std::function<void()> exitSaveHandler;
@@ -34,7 +36,7 @@ void showMessageBox(const QString &title, const QString &kind, const QString &fi
 {
     // The silence covers the save on exit; an error in that save is still
     // shown, or the program would end as if the subtitle had been saved.
-    if ((boxAnswer == QLatin1String("mentes3") || quietBoxes) && kind != QLatin1String("hiba"))
+    if ((boxAnswer == Answer::exitSaving || quietBoxes) && kind != QLatin1String("hiba"))
         return;
     MessageRequest request{title, kind, first, second, noVisible, yesVisible, okVisible};
     applyBoxAnswer(currentPresenter->present(request));

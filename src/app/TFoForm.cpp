@@ -13,13 +13,14 @@
 
 #include "app/Association.h"
 #include "app/MessageBox.h"
+#include "app/ModeValues.h"
 #include "app/TUjFelirat.h"
 #include "app/TVerzioinfo.h"
+#include "app/Windows.h"
 #include "document/DocumentGlobals.h"
 #include "editor/TFelirat.h"
 #include "ui/JpegImage.h"
 #include "ui/Modal.h"
-#include "app/Windows.h"
 
 namespace {
 
@@ -186,7 +187,7 @@ TFoForm::TFoForm(const QSize &screenSize, const QStringList &arguments, QWidget 
 
     layoutSetting = classifyScreen(screenSize.width(), screenSize.height());
     commandLineFile = commandLineFileFrom(arguments);
-    appMode = QStringLiteral("be");
+    appMode = AppMode::start;
 }
 
 void TFoForm::paintEvent(QPaintEvent *)
@@ -229,7 +230,7 @@ void TFoForm::FormActivate()
         return;
     activating_ = true;
 
-    if (layoutSetting == QLatin1String("kicsi")) {
+    if (layoutSetting == Layout::tooSmall) {
         showMessageBox(QStringLiteral("Probléma!"), QStringLiteral("hiba"),
                        QStringLiteral("A képernyő felbontása túl kicsi!"), false, false, true,
                        QStringLiteral("Minimum felbontás:800x600"));
@@ -238,7 +239,7 @@ void TFoForm::FormActivate()
         return;
     }
 
-    const bool small = layoutSetting == QLatin1String("800x600");
+    const bool small = layoutSetting == Layout::small;
     if (TFelirat *felirat = windows().felirat) {
         felirat->model().setEnabled(QStringLiteral("Felbonts1"), !small);
         felirat->model().setEnabled(QStringLiteral("Felbonts2"), small);
@@ -254,7 +255,7 @@ void TFoForm::FormActivate()
     }
 
     activating_ = false;
-    if (appMode == QLatin1String("ki"))
+    if (appMode == AppMode::quit)
         closeProgram();
 }
 
@@ -264,14 +265,14 @@ void TFoForm::BitBtn3Click()
     if (!felirat)
         return;
     hide();
-    openMode = QStringLiteral("megnyitas");
-    if (appMode == QLatin1String("vissza") || appMode == QLatin1String("be2"))
-        appMode = QStringLiteral("be");
+    openMode = OpenMode::opening;
+    if (appMode == AppMode::backFromTranslation || appMode == AppMode::backFromEditor)
+        appMode = AppMode::start;
     felirat->resetState();
     felirat->model().cds.create();
     displayLock = false;
     showModal(felirat);
-    if (appMode == QLatin1String("ki"))
+    if (appMode == AppMode::quit)
         closeProgram();
     else
         show();
@@ -283,16 +284,16 @@ void TFoForm::BitBtn2Click()
     if (!uj)
         return;
     hide();
-    openMode = QStringLiteral("uj");
-    if (appMode == QLatin1String("be2"))
-        appMode = QStringLiteral("be");
+    openMode = OpenMode::newSubtitle;
+    if (appMode == AppMode::backFromEditor)
+        appMode = AppMode::start;
     showModal(uj);
-    if (appMode == QLatin1String("ki")) {
+    if (appMode == AppMode::quit) {
         closeProgram();
         return;
     }
-    if (appMode == QLatin1String("be2"))
-        appMode = QStringLiteral("be");
+    if (appMode == AppMode::backFromEditor)
+        appMode = AppMode::start;
     show();
 }
 
@@ -316,11 +317,11 @@ void TFoForm::Button1Click()
 
 void TFoForm::Button2Click()
 {
-    boxAnswer = QStringLiteral("hozzarendeles");
+    boxAnswer = Answer::association;
     showMessageBox(QStringLiteral("Hozzárendelés"), QStringLiteral("kerdes"),
                    QStringLiteral("Tényleg hozzá szeretné rendelni a"), true, true, false,
                    QStringLiteral("Kelvo progamot az srt kiterjesztéshez?"));
-    if (boxAnswer != QLatin1String("igen"))
+    if (boxAnswer != Answer::yes)
         return;
     const QString failure = srtAssociation().associate(QCoreApplication::applicationFilePath());
     if (failure.isEmpty())

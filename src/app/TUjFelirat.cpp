@@ -5,10 +5,11 @@
 #include <QPushButton>
 
 #include "app/ModeGlobals.h"
+#include "app/ModeValues.h"
 #include "app/TFoForm.h"
+#include "app/Windows.h"
 #include "editor/TFelirat.h"
 #include "ui/Modal.h"
-#include "app/Windows.h"
 
 TUjFelirat::TUjFelirat(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -47,7 +48,7 @@ void TUjFelirat::openEditor(const QString &timeBase)
     hide();
     if (felirat) {
         felirat->setTimeBase(timeBase);
-        openMode = QStringLiteral("uj");
+        openMode = OpenMode::newSubtitle;
         showModal(felirat);
     }
     done(Accepted);
@@ -55,17 +56,17 @@ void TUjFelirat::openEditor(const QString &timeBase)
 
 void TUjFelirat::Button1Click()
 {
-    openEditor(QStringLiteral("Time"));
+    openEditor(TimeBase::time);
 }
 
 void TUjFelirat::Button2Click()
 {
-    openEditor(QStringLiteral("Frame"));
+    openEditor(TimeBase::frame);
 }
 
 void TUjFelirat::Button3Click()
 {
-    appMode = QStringLiteral("be2");
+    appMode = AppMode::backFromEditor;
     done(Rejected);
     if (TFoForm *start = windows().foForm)
         start->show();
@@ -83,7 +84,7 @@ void TUjFelirat::keyPressEvent(QKeyEvent *e)
 void TUjFelirat::done(int result)
 {
     // Every way of closing ends the program unless the user went back.
-    if (appMode != QLatin1String("be2"))
-        appMode = QStringLiteral("ki");
+    if (appMode != AppMode::backFromEditor)
+        appMode = AppMode::quit;
     QDialog::done(result);
 }

@@ -1,5 +1,6 @@
 #include "document/TimeCode.h"
 
+#include "app/ModeValues.h"
 #include "document/Decimal.h"
 
 namespace {
@@ -166,7 +167,7 @@ ValueCheck frameValueCheck(QStringView text)
 
 TimeBaseFields timeBaseFields(QStringView timeBase)
 {
-    if (timeBase == QLatin1String("Time"))
+    if (timeBase == TimeBase::time)
         return {zeroTimeCode, 12};
     return {QStringLiteral("0"), 6};
 }

@@ -1,5 +1,7 @@
 #include "editor/EditorLayout.h"
 
+#include "app/ModeValues.h"
+
 namespace {
 
 QPoint centred(QSize screen, QSize window)
@@ -13,7 +15,7 @@ QPoint centred(QSize screen, QSize window)
 EditorPlacement editorPlacement(const QString &layoutSetting, QSize screen)
 {
     EditorPlacement p;
-    if (layoutSetting != QLatin1String("1024x768")) {
+    if (layoutSetting != Layout::large) {
         p.large = false;
         p.size = smallLayoutSize;
         p.pos = centred(screen, p.size);

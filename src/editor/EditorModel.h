@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/ModeValues.h"
 #include "document/SubtitleTable.h"
 #include "files/FileEncoding.h"
 #include "tools/text/CorrectionLog.h"
@@ -53,7 +54,7 @@ public:
     // Time base shown by beosztas: "Time" or "Frame".
     QString timeBase() const { return timeBase_; }
     void setTimeBase(const QString &base);
-    bool isTimeBase() const { return timeBase_ == QLatin1String("Time"); }
+    bool isTimeBase() const { return timeBase_ == TimeBase::time; }
     // Frame rate text of cbFps, such as "23,976".
     QString fps() const { return fps_; }
     void setFps(const QString &fps);
@@ -111,7 +112,7 @@ signals:
     void controlChanged(const QString &control);
 
 private:
-    QString timeBase_ = QStringLiteral("Frame");
+    QString timeBase_ = TimeBase::frame;
     QString fps_ = QStringLiteral("23,976");
     int threshold_ = 37;
     QHash<QString, bool> enabled_;

@@ -1,6 +1,7 @@
 #include "editor/EnableSets.h"
 
 #include "app/ModeGlobals.h"
+#include "app/ModeValues.h"
 #include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
 
@@ -131,7 +132,7 @@ void applyAfterReadSet(EditorModel &m)
     setAll(m, saveAsControls, true);
     if (rows)
         applyTimeBaseTools(m, m.isTimeBase());
-    const bool second = textTarget == QLatin1String("2");
+    const bool second = textTarget == Target::second;
     for (const QString &n : secondShown)
         m.setVisible(n, second);
     m.setEnabled(QStringLiteral("MentesMF"), second);

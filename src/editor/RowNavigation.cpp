@@ -1,6 +1,7 @@
 #include "editor/RowNavigation.h"
 
 #include "app/ModeGlobals.h"
+#include "app/ModeValues.h"
 #include "document/DocumentGlobals.h"
 #include "editor/EditorModel.h"
 #include "editor/EnableSets.h"
@@ -96,5 +97,5 @@ void prepareNewSubtitle(EditorModel &m)
         m.setEnabled(n, true);
     m.setVisible(QStringLiteral("GB12"), false);
     m.setVisible(QStringLiteral("GB1"), true);
-    openMode = QStringLiteral("mas");
+    openMode = OpenMode::handled;
 }

@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "app/MessageBox.h"
+#include "app/ModeValues.h"
 #include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
 #include "ui/DirectoryBrowser.h"
@@ -26,12 +27,12 @@ namespace {
 
 QString extensionFor(const QString &base)
 {
-    return base == QLatin1String("Time") ? QStringLiteral(".srt") : QStringLiteral(".sub");
+    return base == TimeBase::time ? QStringLiteral(".srt") : QStringLiteral(".sub");
 }
 
 QString filterFor(const QString &base)
 {
-    return base == QLatin1String("Time") ? QStringLiteral("Feliratok (*.srt)|*.srt")
+    return base == TimeBase::time ? QStringLiteral("Feliratok (*.srt)|*.srt")
                                          : QStringLiteral("Feliratok (*.sub)|*.sub");
 }
 
@@ -163,14 +164,14 @@ void TFileneve::activate()
     e1->clear();
     Bok->setEnabled(false);
     browser_->setDirectory(lastDirectory);
-    if (fileNameMode == QLatin1String("Felirat")) {
+    if (fileNameMode == FileNameMode::subtitle) {
         const EditorModel *m = editorModel();
         browser_->setFilter(filterFor(m ? m->timeBase() : Edit1->text()));
-    } else if (fileNameMode == QLatin1String("Forditas")) {
+    } else if (fileNameMode == FileNameMode::translation) {
         browser_->setFilter(filterFor(translationFormat_));
-    } else if (fileNameMode == QLatin1String("dupla")) {
+    } else if (fileNameMode == FileNameMode::cdJoin) {
         browser_->setFilter(filterFor(cdJoinTimeBase_));
-    } else if (fileNameMode == QLatin1String("MentesMaskent")) {
+    } else if (fileNameMode == FileNameMode::conversion) {
         // The whole extension goes, also a four-letter one such as ".ssts".
         e1->setText(withoutExtension(subtitleFileName));
         if (!conversionExtension_.isEmpty()) {
@@ -194,7 +195,7 @@ bool TFileneve::event(QEvent *event)
 
 void TFileneve::Button1Click()
 {
-    boxAnswer = QStringLiteral("nem");
+    boxAnswer = Answer::no;
     reject();
 }
 
@@ -203,8 +204,8 @@ void TFileneve::BokClick()
     const QString name = e1->text();
     if (name.isEmpty())
         return;
-    boxAnswer = QStringLiteral("felulir");
-    if (fileNameMode != QLatin1String("MentesMaskent"))
+    boxAnswer = Answer::overwrite;
+    if (fileNameMode != FileNameMode::conversion)
         saveExtension = extensionFor(Edit1->text());
 
     browser_->refresh();
@@ -215,25 +216,25 @@ void TFileneve::BokClick()
                        QStringLiteral("Már létezik a file!"), true, true, false,
                        QStringLiteral("Felülírjam?"));
     }
-    if (boxAnswer != QLatin1String("igen") && boxAnswer != QLatin1String("felulir"))
+    if (boxAnswer != Answer::yes && boxAnswer != Answer::overwrite)
         return;
 
-    if (fileNameMode == QLatin1String("Felirat")) {
+    if (fileNameMode == FileNameMode::subtitle) {
         const QString fileName = name + saveExtension;
-        if (textTarget == QLatin1String("2")) {
+        if (textTarget == Target::second) {
             secondSubtitlePath = joinPath(dir, fileName);
             secondSubtitleFileName = fileName;
         } else {
             subtitlePath = joinPath(dir, fileName);
             subtitleFileName = fileName;
         }
-    } else if (fileNameMode == QLatin1String("Forditas")) {
+    } else if (fileNameMode == FileNameMode::translation) {
         const QString fileName = name + extensionFor(translationFormat_);
         subtitlePath = joinPath(dir, fileName);
         subtitleFileName = fileName;
-    } else if (fileNameMode == QLatin1String("dupla")) {
+    } else if (fileNameMode == FileNameMode::cdJoin) {
         cdJoinFileName_ = joinPath(dir, name + extensionFor(cdJoinTimeBase_));
-    } else if (fileNameMode == QLatin1String("MentesMaskent")) {
+    } else if (fileNameMode == FileNameMode::conversion) {
         subtitlePath = joinPath(dir, name + saveExtension);
         subtitleFileName = name + saveExtension;
     }

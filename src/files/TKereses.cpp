@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "app/MessageBox.h"
+#include "app/ModeValues.h"
 #include "document/DocumentGlobals.h"
 #include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
@@ -117,7 +118,7 @@ EditorModel *TKereses::editorModel() const
 void TKereses::openForEditor(bool second, bool modal)
 {
     textTarget = second ? QStringLiteral("2") : QStringLiteral("1");
-    openPurpose = QStringLiteral("Felirat");
+    openPurpose = OpenPurpose::subtitle;
     secondOpen = second;
     if (modal) {
         showModal(this);
@@ -153,12 +154,12 @@ void TKereses::activate()
 {
     centre(this);
     clearPick();
-    openResult = QStringLiteral("ki");
+    openResult = OpenResult::open;
     replacedFileGlobals_ = false;
     QString filter = QStringLiteral("Feliratok (*.srt,*.sub)|*.srt;*.sub");
     if (secondOpen) {
         const EditorModel *m = editorModel();
-        const bool frame = m && m->timeBase() == QLatin1String("Frame");
+        const bool frame = m && m->timeBase() == TimeBase::frame;
         filter = frame ? QStringLiteral("Feliratok (*.sub)|*.sub")
                        : QStringLiteral("Feliratok (*.srt)|*.srt");
     }
@@ -209,7 +210,7 @@ void TKereses::megnyitasClick()
 
 void TKereses::Button1Click()
 {
-    openResult = QStringLiteral("vissza");
+    openResult = OpenResult::back;
     reject();
 }
 
@@ -227,20 +228,20 @@ void TKereses::openPicked()
     subtitlePath = pickedPath;
     replacedFileGlobals_ = true;
 
-    if (openPurpose == QLatin1String("Felirat")) {
+    if (openPurpose == OpenPurpose::subtitle) {
         if (EditorModel *m = editorModel())
             prepareEditor(*m, !secondOpen, e1->text());
         displayLock = false;
-        openResult = QStringLiteral("megnyit");
+        openResult = OpenResult::chosen;
         accept();
-    } else if (openPurpose == QLatin1String("Forditas1")
-               || openPurpose == QLatin1String("Eredeti")) {
+    } else if (openPurpose == OpenPurpose::translationSource
+               || openPurpose == OpenPurpose::workspaceSource) {
         acceptTranslation(translated_, source_,
                           QStringLiteral("Ezt a feliratot már betöltötte a \"Fordított felirat\"-hoz!"));
-    } else if (openPurpose == QLatin1String("Forditas2")) {
+    } else if (openPurpose == OpenPurpose::translationTarget) {
         acceptTranslation(source_, translated_,
                           QStringLiteral("Ezt a feliratot már betöltötte az \"Eredeti felirat\"-hoz!"));
-    } else if (openPurpose == QLatin1String("Forditott")) {
+    } else if (openPurpose == OpenPurpose::workspaceTarget) {
         acceptTranslation(source_, translated_,
                           QStringLiteral("Ezt a feliratot már betöltötte a \"Eredeti felirat\"-hoz!"));
     }
@@ -265,7 +266,7 @@ void TKereses::acceptTranslation(const QString &otherSide, QString &ownSide,
 void TKereses::done(int result)
 {
     QDialog::done(result);
-    if (openResult == QLatin1String("megnyit")) {
+    if (openResult == OpenResult::chosen) {
         if (EditorModel *m = editorModel())
             readIntoEditor(*m);
     }
