@@ -2,7 +2,7 @@
 
 #include "app/ModeGlobals.h"
 #include "app/ModeValues.h"
-#include "document/DocumentGlobals.h"
+#include "editor/BulkPass.h"
 #include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
 #include "files/OpenSubtitle.h"
@@ -26,9 +26,8 @@ ActivationSteps routeActivation(EditorModel &model)
         openCommandLineFile(model);
     if (appMode == AppMode::start && openMode == OpenMode::opening) {
         // no row to show: the line fields keep the reset state behind the dialog
-        displayLock = true;
+        const DisplayHold hold;
         model.cds.empty();
-        displayLock = false;
         openPurpose = OpenPurpose::subtitle;
         openMode = OpenMode::handled;
         textTarget = Target::main;

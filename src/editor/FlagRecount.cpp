@@ -1,23 +1,18 @@
 #include "editor/FlagRecount.h"
 
-#include "document/DocumentGlobals.h"
+#include "editor/BulkPass.h"
 #include "editor/EditorModel.h"
 #include "editor/RowStats.h"
 
 void recountAllFlags(EditorModel &model)
 {
     SubtitleTable &cds = model.cds;
-    EditorHost *host = model.host();
     model.overThresholdCount = 0;
     model.threeLineCount = 0;
-    displayLock = true;
-    host->showProgress(true);
-    host->setProgress(0);
-    cds.suspendRefresh();
+    BulkPass pass(model, {.gauge = true});
     const int remembered = cds.recNo();
     cds.first();  // also posts a row left in edit state
     const int rows = cds.recordCount();
-    const int step = rows / 100;
     const int threshold = model.threshold();
     int done = 0;
     while (!cds.eof() && done < rows) {
@@ -33,16 +28,9 @@ void recountAllFlags(EditorModel &model)
             cds.setField(Field::Sor3, sor3 ? QStringLiteral("t") : QString());
             cds.post();
         }
-        ++done;
-        if (step > 0)
-            host->setProgress(done / step);
+        pass.progress(++done);
         cds.next();
     }
-    if (remembered > 0)
-        cds.setRecNo(remembered);
-    cds.resumeRefresh();
-    displayLock = false;
-    host->setProgress(0);
-    host->showProgress(false);
+    pass.finish(remembered, false);
     model.announceCounts();
 }

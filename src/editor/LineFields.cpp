@@ -1,11 +1,11 @@
 #include "editor/LineFields.h"
 
-#include "document/DocumentGlobals.h"
 #include "document/TimeCode.h"
-#include "editor/TypedValues.h"
+#include "editor/BulkPass.h"
 #include "editor/EditorModel.h"
 #include "editor/RowStats.h"
 #include "editor/RowText.h"
+#include "editor/TypedValues.h"
 
 namespace {
 
@@ -24,14 +24,13 @@ bool storeTypedTimes(EditorModel &model, const QString &start, const QString &en
                         : checkFramePair(start, end);
     if (!ok || !cds.isActive() || cds.recordCount() == 0)
         return false;
-    displayLock = true;
+    const DisplayHold hold;
     cds.edit();
     cds.setField(Field::Kezdes, start);
     cds.setField(Field::Befejezes, end);
     cds.post();
     model.setModified(true);
     model.setEnabled(QStringLiteral("Bertek"), false);
-    displayLock = false;
     return true;
 }
 
@@ -53,10 +52,11 @@ QString storeTypedText(EditorModel &model, const QString &fieldText)
     const QString text = storedFormOf(fieldText);
     if (cds.recordCount() > 0 && text == cds.field(Field::Szoveg))
         return QString();
-    displayLock = true;
-    writeRowText(model, text, true, false, true);
-    model.setModified(true);
-    displayLock = false;
+    {
+        const DisplayHold hold;
+        writeRowText(model, text, true, false, true);
+        model.setModified(true);
+    }
     return counterLabel(cds.field(Field::Szoveg));
 }
 
@@ -68,9 +68,10 @@ QString storeTypedText2(EditorModel &model, const QString &fieldText)
     const QString text = storedFormOf(fieldText);
     if (text == cds.field(Field::Szoveg2))
         return QString();
-    displayLock = true;
-    writeRowText2(model, text, true, false, true);
-    model.setModified(true);
-    displayLock = false;
+    {
+        const DisplayHold hold;
+        writeRowText2(model, text, true, false, true);
+        model.setModified(true);
+    }
     return counterLabel(cds.field(Field::Szoveg2));
 }

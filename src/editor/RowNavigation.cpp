@@ -3,6 +3,7 @@
 #include "app/ModeGlobals.h"
 #include "app/ModeValues.h"
 #include "document/DocumentGlobals.h"
+#include "editor/BulkPass.h"
 #include "editor/EditorModel.h"
 #include "editor/EnableSets.h"
 #include "editor/TimeFieldRules.h"
@@ -47,17 +48,18 @@ void continueFromEnd(EditorModel &model)
     SubtitleTable &cds = model.cds;
     if (!cds.isActive() || cds.recordCount() == 0)
         return;
-    displayLock = true;
-    const QString end = cds.field(Field::Befejezes);
-    if (cds.recNo() >= cds.recordCount()) {
-        cds.append();
-    } else {
-        cds.next();
-        cds.edit();
+    {
+        const DisplayHold hold;
+        const QString end = cds.field(Field::Befejezes);
+        if (cds.recNo() >= cds.recordCount()) {
+            cds.append();
+        } else {
+            cds.next();
+            cds.edit();
+        }
+        cds.setField(Field::Kezdes, end);
+        cds.post();
     }
-    cds.setField(Field::Kezdes, end);
-    cds.post();
-    displayLock = false;
     model.setModified(true);
     finishMove(model);
 }

@@ -1,10 +1,12 @@
 // The editor window's decisions, run without the window.
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 #include "app/MessageBox.h"
 #include "app/ModeGlobals.h"
 #include "document/DocumentGlobals.h"
 #include "editor/Activation.h"
+#include "editor/BulkPass.h"
 #include "editor/EditorLayout.h"
 #include "editor/EditorModel.h"
 #include "editor/GridScrollBar.h"
@@ -182,6 +184,38 @@ TEST_F(EditorRoutines, LayoutSwitchAsksAndRefusesTooSmallScreens)
                            "programbéli felbontásra?|",
                            "Felbontás átállítása!|info|Túl kicsi a képernyő felbontása ahhoz,|hogy "
                            "átállítsam a program felbontását!"}));
+}
+
+// A pass that throws or returns early leaves the editor free again.
+TEST_F(EditorRoutines, BulkPassGivesEverythingBack)
+{
+    fill(3);
+    try {
+        BulkPass pass(model, {.gauge = true, .waitCursor = false});
+        EXPECT_TRUE(displayLock);
+        EXPECT_TRUE(model.cds.refreshSuspended());
+        throw std::runtime_error("a rule failed");
+    } catch (const std::runtime_error &) {
+    }
+    EXPECT_FALSE(displayLock);
+    EXPECT_FALSE(model.cds.refreshSuspended());
+
+    // showing the row: the lock is off before the grid catches up
+    bool lockedOnReset = true;
+    QObject::connect(&model.cds, &SubtitleTable::reset, [&] { lockedOnReset = displayLock; });
+    {
+        BulkPass pass(model);
+        model.cds.last();
+        pass.finish(2, true);
+    }
+    EXPECT_FALSE(lockedOnReset);
+    EXPECT_EQ(model.cds.recNo(), 2);
+    {
+        BulkPass pass(model);
+        pass.finish(0, false);
+    }
+    EXPECT_TRUE(lockedOnReset);
+    EXPECT_FALSE(displayLock);
 }
 
 TEST_F(EditorRoutines, GridTextColumnsByLayout)

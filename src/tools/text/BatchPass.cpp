@@ -2,6 +2,7 @@
 
 #include "app/MessageBox.h"
 #include "document/DocumentGlobals.h"
+#include "editor/BulkPass.h"
 #include "editor/EditorModel.h"
 #include "editor/RowText.h"
 #include "tools/text/CorrectionLog.h"
@@ -11,32 +12,6 @@ namespace {
 // A rule that fires on every examination would keep the pass on one row
 // for ever; no honest rule needs this many rounds on a 220-character text.
 constexpr int maxExaminations = 1000;
-
-// Ends the pass's hold on the table and the line fields also when a rule
-// throws, so the editor is never left frozen.
-struct PassHold {
-    SubtitleTable &cds;
-    bool held = true;
-    explicit PassHold(SubtitleTable &t) : cds(t)
-    {
-        cds.suspendRefresh();
-        displayLock = true;
-    }
-    void release()
-    {
-        if (!held)
-            return;
-        held = false;
-        displayLock = false;
-    }
-    ~PassHold()
-    {
-        if (held) {
-            displayLock = false;
-            cds.resumeRefresh();
-        }
-    }
-};
 
 void removeCurrentRow(EditorModel &model)
 {
@@ -100,7 +75,7 @@ int runBatchPass(EditorModel &model, const BatchTool &tool)
     SubtitleTable &cds = model.cds;
     CorrectionLog &log = model.log;
     const int remembered = cds.recNo();
-    PassHold hold(cds);
+    BulkPass pass(model);
     log.clear();
     cds.first();
     int row = 1;
@@ -155,10 +130,8 @@ int runBatchPass(EditorModel &model, const BatchTool &tool)
     }
     if (changes > 0)
         model.setModified(true);
-    hold.release();
-    if (remembered > 0)
-        cds.setRecNo(remembered);  // the last row when the table shrank below it
-    cds.resumeRefresh();
+    // the last row when the table shrank below the remembered one
+    pass.finish(remembered, true);
     if (tool.summary)
         showBatchSummary(changes);
     model.host()->focusGrid();
