@@ -7,5 +7,6 @@ class TFelirat;
 void wireEditorTools(TFelirat &editor);
 
 // The tools' glue.
+void wireFileCommands(TFelirat &editor);   // files
 void wireCorrectionLog(TFelirat &editor);  // tools/text
 void wireOverlapTools(TFelirat &editor);   // tools/timing

@@ -2,6 +2,7 @@
 
 void wireEditorTools(TFelirat &editor)
 {
+    wireFileCommands(editor);
     wireCorrectionLog(editor);
     wireOverlapTools(editor);
 }

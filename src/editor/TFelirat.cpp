@@ -39,7 +39,6 @@
 #include "editor/EditorTools.h"
 #include "editor/EnableSets.h"
 #include "editor/FlagRecount.h"
-#include "editor/GridScrollBar.h"
 #include "editor/LayoutSwitch.h"
 #include "editor/Leaving.h"
 #include "editor/LineFields.h"
@@ -47,10 +46,8 @@
 #include "editor/RowStats.h"
 #include "editor/TimeFieldRules.h"
 #include "files/FileGlobals.h"
-#include "files/SubtitleWriter.h"
 #include "files/TFileneve.h"
 #include "files/THibaki.h"
-#include "files/TKereses.h"
 #include "ui/Resources.h"
 #include "ui/SubtitleGridDelegate.h"
 #include "ui/SubtitleGridModel.h"
@@ -156,11 +153,6 @@ TFelirat::TFelirat(EditorModel *model, QWidget *parent)
         mirrorControl(it.key());
     applyResetSet(m);
     applyTimeBaseFields(m.timeBase());
-
-    exitSaveHandler = [this] {
-        saveSubtitle(*model_, model_->fileNameField.isEmpty(), true);
-        syncFileName();
-    };
 
     Timer1_ = new QTimer(this);
     Timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -404,9 +396,6 @@ void TFelirat::connectControls()
     onClick(QStringLiteral("Belso"), [this] { goFirstRow(*model_); });
     onClick(QStringLiteral("Butolso"), [this] { goLastRow(*model_); });
     onClick(QStringLiteral("Bvegelso"), [this] { continueFromEnd(*model_); });
-    onClick(QStringLiteral("Btallozas"), [this] { BtallozasClick(); });
-    onClick(QStringLiteral("Bmentes"), [this] { BmentesClick(); });
-    onClick(QStringLiteral("BMMN"), [this] { BMMNClick(); });
     onClick(QStringLiteral("Kereses1"), [this] { Ekereses_->setFocus(); });
     onClick(QStringLiteral("Leiras1"), [] {
         if (TLeiras *w = windows().leiras)
@@ -425,7 +414,6 @@ void TFelirat::connectControls()
         });
     onClick(QStringLiteral("Felbonts1"), [this] { Felbonts1Click(); });
     onClick(QStringLiteral("Felbonts2"), [this] { Felbonts2Click(); });
-    onClick(QStringLiteral("MentesMF"), [this] { saveSecondSubtitle(*model_); });
     for (const auto &[item, box] : {std::pair{"Szinezes38", "Cbtobb"}, {"Szinezes3", "CB3sor"}})
         onClick(QLatin1String(item), [this, box] {
             if (model_->isEnabled(QLatin1String(box)))
@@ -758,7 +746,7 @@ void TFelirat::formActivate()
     const ActivationSteps steps = routeActivation(*model_);
     if (steps.newSubtitle)
         newSubtitle();
-    syncFileName();
+    showFileName();
     if (steps.openDialog) {
         showSingleSubtitleLayout();
         if (openDialogRunner)
@@ -773,7 +761,7 @@ void TFelirat::formActivate()
 
 void TFelirat::showCurrentRow()
 {
-    syncFileName();
+    showFileName();
     const SubtitleTable &cds = model_->cds;
     syncGridToCursor();
     displayLock = true;
@@ -883,35 +871,7 @@ void TFelirat::BugrasClick()
     jumpToRow(*model_, Eugras_->text());
 }
 
-void TFelirat::BtallozasClick()
-{
-    Ekereses_->clear();
-    if (TKereses *w = windows().kereses)
-        w->openForEditor(false, false);
-}
-
-void TFelirat::BmentesClick()
-{
-    const int recNo = model_->cds.recNo();
-    const bool noName = model_->fileNameField.isEmpty();
-    saveSubtitle(*model_, noName, noName);
-    syncFileName();
-    if (model_->cds.isActive() && recNo > 0)
-        model_->cds.setRecNo(recNo);
-    hideScrollBarAfterSave(*model_);
-    focusGrid();
-}
-
-void TFelirat::BMMNClick()
-{
-    kulonbseg_->clear();
-    Esorszam_->clear();
-    saveSubtitle(*model_, true, true);
-    syncFileName();
-    focusGrid();
-}
-
-void TFelirat::syncFileName()
+void TFelirat::showFileName()
 {
     Efilenev_->setText(model_->fileNameField);
 }

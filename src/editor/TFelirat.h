@@ -64,6 +64,8 @@ public:
     // Prepares a new subtitle (open mode "uj").
     void newSubtitle();
 
+    // Efilenev shows the subtitle's name.
+    void showFileName();
     // Shows the open dialog modally for the activation after "Megnyitás".
     std::function<void()> openDialogRunner;
 
@@ -111,7 +113,6 @@ private:
     void formActivate();
     void dsDataChange();
     void syncGridToCursor();
-    void syncFileName();
     void refreshCountLabels();
     void colouringChanged();
     void applyTimeBaseFields(const QString &base);
@@ -130,9 +131,6 @@ private:
     bool mainMenuShortcut(QKeyEvent *e) const;
 
     void BugrasClick();
-    void BmentesClick();
-    void BMMNClick();
-    void BtallozasClick();
     void atlatszoClick();
     void ValtoChange(int value);
     void SEbetuChange(int value);

@@ -1,0 +1,59 @@
+#include <QLineEdit>
+
+#include "app/MessageBox.h"
+#include "app/Windows.h"
+#include "editor/EditorTools.h"
+#include "editor/GridScrollBar.h"
+#include "editor/TFelirat.h"
+#include "files/SubtitleWriter.h"
+#include "files/TKereses.h"
+
+namespace {
+
+// "Mentés": with the name it has, or through the file-name dialog when it
+// has none; the editor returns to the row that was current.
+void saveAsItIs(TFelirat &editor)
+{
+    EditorModel &model = editor.model();
+    const int recNo = model.cds.recNo();
+    const bool noName = model.fileNameField.isEmpty();
+    saveSubtitle(model, noName, noName);
+    editor.showFileName();
+    if (model.cds.isActive() && recNo > 0)
+        model.cds.setRecNo(recNo);
+    hideScrollBarAfterSave(model);
+    editor.focusGrid();
+}
+
+void saveUnderAnotherName(TFelirat &editor)
+{
+    for (const char *field : {"kulonbseg", "Esorszam"})
+        editor.controlAs<QLineEdit>(QLatin1String(field))->clear();
+    saveSubtitle(editor.model(), true, true);
+    editor.showFileName();
+    editor.focusGrid();
+}
+
+}  // namespace
+
+// Opening and saving the subtitle: "Tallózás", "Mentés", "Mentés Más Néven",
+// the second subtitle's save and the save behind "Igen" on leaving.
+void wireFileCommands(TFelirat &editor)
+{
+    editor.onClick(QStringLiteral("Btallozas"), [&editor] {
+        editor.controlAs<QLineEdit>(QStringLiteral("Ekereses"))->clear();
+        if (TKereses *w = windows().kereses)
+            w->openForEditor(false, false);
+    });
+    editor.onClick(QStringLiteral("Bmentes"), [&editor] { saveAsItIs(editor); });
+    editor.onClick(QStringLiteral("BMMN"), [&editor] { saveUnderAnotherName(editor); });
+    editor.onClick(QStringLiteral("MentesMF"), [&editor] { saveSecondSubtitle(editor.model()); });
+    editor.openDialogRunner = [] {
+        if (TKereses *w = windows().kereses)
+            w->openForEditor(false, true);
+    };
+    exitSaveHandler = [&editor] {
+        saveSubtitle(editor.model(), editor.model().fileNameField.isEmpty(), true);
+        editor.showFileName();
+    };
+}
