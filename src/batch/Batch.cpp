@@ -1,42 +1,108 @@
 #include "batch/Batch.h"
 
-#include <QSet>
 #include <QTextStream>
 #include <cstdio>
-#include <map>
 
 #include "app/MessageBox.h"
 #include "app/ModeGlobals.h"
+#include "batch/BatchRecords.h"
 #include "editor/EditorModel.h"
 
 namespace {
 
-struct CommandEntry {
-    QString usage;
-    int minArgs;
-    int maxArgs;
-    BatchHandler handler;
-    QStringList switches;
+// A global option: what --help says, and how its value is checked and put
+// into the run. apply gets whether the option was given and its value, and
+// returns the usage error or an empty text; options without apply are read
+// where they are used (--answer by the presenter, --rows and --partial by
+// the commands).
+struct GlobalOption {
+    const char *name;
+    const char *value;  // the value's name in the help ("N"); a switch has none
+    const char *help;
+    QString (*apply)(bool given, const QString &value, EditorModel &model);
 };
 
-std::map<QString, CommandEntry> &commands()
+const GlobalOption globalOptions[] = {
+    {"--threshold", "N", "characters per line, 10..99 (default 37)",
+     [](bool given, const QString &value, EditorModel &model) -> QString {
+         if (!given)
+             return QString();
+         bool ok = false;
+         const int t = value.toInt(&ok);
+         if (!ok || t < 10 || t > 99)
+             return QStringLiteral("--threshold takes a whole number from 10 to 99");
+         model.setThreshold(t);
+         return QString();
+     }},
+    {"--fps", "TEXT", "frame rate: 15 20 23,976 24 25 29,976 30 (default 23,976)",
+     [](bool given, const QString &value, EditorModel &model) -> QString {
+         static const QStringList rates{"15", "20", "23,976", "24", "25", "29,976", "30"};
+         if (!given)
+             return QString();
+         if (!rates.contains(value))
+             return QStringLiteral("--fps takes one of: ") + rates.join(QStringLiteral(" "));
+         model.setFps(value);
+         return QString();
+     }},
+    {"--max2", nullptr, "remove up to two leading line breaks when storing a text",
+     [](bool given, const QString &, EditorModel &model) -> QString {
+         model.options.max2 = given;
+         return QString();
+     }},
+    {"--skip-empty", nullptr, "do not write rows whose text is empty",
+     [](bool given, const QString &, EditorModel &model) -> QString {
+         model.options.uresNe = given;
+         return QString();
+     }},
+    {"--no-overlap-check", nullptr, "do not check overlaps while saving",
+     [](bool given, const QString &, EditorModel &model) -> QString {
+         model.options.mentAt = !given;
+         return QString();
+     }},
+    {"--hide-read-report", nullptr, "show no read report (the log is printed all the same)",
+     [](bool given, const QString &, EditorModel &model) -> QString {
+         model.options.beolvas = given;
+         return QString();
+     }},
+    {"--edition", "vn", "behave as the VN edition",
+     [](bool given, const QString &value, EditorModel &) -> QString {
+         if (!given)
+             return QString();
+         if (value != QLatin1String("vn") && value != QLatin1String("full"))
+             return QStringLiteral("--edition takes vn");
+         edition = value == QLatin1String("vn") ? Edition::VN : Edition::Full;
+         return QString();
+     }},
+    {"--answer", "nem", "answer questions \"Nem\" (default \"Igen\")",
+     [](bool given, const QString &value, EditorModel &) -> QString {
+         if (given && value != QLatin1String("nem") && value != QLatin1String("igen"))
+             return QStringLiteral("--answer takes nem");
+         return QString();
+     }},
+    {"--rows", nullptr, "print the table's rows after a tool", nullptr},
+    {"--partial", nullptr,
+     "write OUT also when the read stopped early or gave no rows (without it nothing is "
+     "written, exit status 1)",
+     nullptr},
+    {"--help", nullptr, "this text", nullptr},
+};
+
+const GlobalOption *findGlobal(const QString &name)
 {
-    static std::map<QString, CommandEntry> table;
-    return table;
+    for (const GlobalOption &o : globalOptions)
+        if (name == QLatin1String(o.name))
+            return &o;
+    return nullptr;
 }
 
-QSet<QString> &valueOptions()
+bool takesValue(const QString &name, BatchCommandList commands)
 {
-    static QSet<QString> set{QStringLiteral("--threshold"), QStringLiteral("--fps"),
-                             QStringLiteral("--edition"), QStringLiteral("--answer")};
-    return set;
-}
-
-const QSet<QString> &globalSwitches()
-{
-    static const QSet<QString> set{"--max2",    "--skip-empty", "--no-overlap-check",
-                                   "--hide-read-report", "--rows", "--partial", "--help"};
-    return set;
+    if (const GlobalOption *o = findGlobal(name))
+        return o->value != nullptr;
+    for (const BatchCommand *c : commands)
+        if (const BatchSwitch *s = c->findSwitch(name))
+            return s->value != nullptr;
+    return false;
 }
 
 // Shows boxes as records and answers every question "Igen", or "Nem" when
@@ -63,229 +129,245 @@ private:
     bool answerNo_;
 };
 
-void writeLine(const QStringList &fields)
+// --help: a term ("save IN OUT", "--fps TEXT") and its help, the help
+// starting in one column (two spaces after the longest term that fits) and
+// wrapped to the width; a longer term stands on a line of its own. Plain
+// text goes between the entries as it stands.
+class HelpText {
+public:
+    static constexpr int widestColumn = 28;
+    static constexpr int width = 79;
+
+    void entry(int indent, const QString &term, const QString &help)
+    {
+        parts_.append({QString(indent, u' ') + term, help, true});
+    }
+    void text(const char *lines) { parts_.append({QString::fromUtf8(lines), QString(), false}); }
+
+    QString result() const
+    {
+        int column = 0;
+        for (const Part &p : parts_)
+            if (p.entry && p.term.size() + 2 <= widestColumn)
+                column = qMax(column, int(p.term.size()) + 2);
+        QString out;
+        for (const Part &p : parts_) {
+            if (!p.entry) {
+                out += p.term;
+                continue;
+            }
+            QString line = p.term;
+            if (!p.help.isEmpty() && line.size() + 2 > column) {
+                out += line + u'\n';
+                line.clear();
+            }
+            line = line.leftJustified(column, u' ');
+            bool lineEmpty = true;
+            for (const QString &word : p.help.split(u' ', Qt::SkipEmptyParts)) {
+                if (!lineEmpty && line.size() + 1 + word.size() > width) {
+                    out += line + u'\n';
+                    line = QString(column, u' ');
+                    lineEmpty = true;
+                }
+                if (!lineEmpty)
+                    line += u' ';
+                line += word;
+                lineEmpty = false;
+            }
+            out += (p.help.isEmpty() ? p.term : line) + u'\n';
+        }
+        return out;
+    }
+
+private:
+    struct Part {
+        QString term;
+        QString help;
+        bool entry;
+    };
+    QList<Part> parts_;
+};
+
+void printUsageError(const BatchCall &call, BatchCommandList commands)
 {
-    QStringList escaped;
-    for (const QString &f : fields)
-        escaped.append(BatchOutput::escape(f));
-    const QByteArray bytes = escaped.join(u'\t').toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    QTextStream err(stderr);
+    if (!call.error.isEmpty())
+        err << "kelvo-batch: " << call.error << '\n';
+    if (call.withUsage)
+        err << (call.error.isEmpty() ? "" : "\n") << batchUsage(commands);
+}
+
+}  // namespace
+
+QString BatchCommand::synopsis() const
+{
+    QString text = QString::fromUtf8(name);
+    for (const BatchSwitch &s : switches) {
+        text += QStringLiteral(" [") + QString::fromUtf8(s.name);
+        if (s.value)
+            text += u' ' + QString::fromUtf8(s.value);
+        text += u']';
+    }
+    if (*operands)
+        text += u' ' + QString::fromUtf8(operands);
+    return text;
+}
+
+QStringList BatchCommand::operandNames() const
+{
+    return QString::fromUtf8(operands).split(u' ', Qt::SkipEmptyParts);
+}
+
+const BatchSwitch *BatchCommand::findSwitch(const QString &name) const
+{
+    for (const BatchSwitch &s : switches)
+        if (name == QLatin1String(s.name))
+            return &s;
+    return nullptr;
+}
+
+bool BatchArgs::has(const QString &option) const
+{
+    for (const auto &o : options)
+        if (o.first == option)
+            return true;
+    return false;
+}
+
+QString BatchArgs::value(const QString &option, const QString &fallback) const
+{
+    for (auto it = options.crbegin(); it != options.crend(); ++it)
+        if (it->first == option)
+            return it->second;
+    return fallback;
+}
+
+QString BatchContext::operand(const char *name) const
+{
+    const qsizetype i = command.operandNames().indexOf(QString::fromUtf8(name));
+    Q_ASSERT(i >= 0);
+    return i >= 0 && i < args.operands.size() ? args.operands.at(i) : QString();
 }
 
 // Options may stand before or after the command word; "--" ends them, so
 // what follows is taken as it stands (a file named "--help.srt").
-bool parseArguments(const QStringList &arguments, QString *command, BatchArgs *args,
-                    QString *error)
+BatchCall parseBatchCall(const QStringList &arguments, BatchCommandList commands)
 {
+    BatchCall call;
+    BatchArgs &args = call.args;
     bool options = true;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         if (options && a == QLatin1String("--")) {
             options = false;
         } else if (options && a.startsWith(QLatin1String("--")) && a.size() > 2) {
-            if (valueOptions().contains(a)) {
+            if (takesValue(a, commands)) {
                 if (i + 1 >= arguments.size()) {
-                    *error = a + QStringLiteral(" needs a value");
-                    return false;
+                    call.error = a + QStringLiteral(" needs a value");
+                    call.withUsage = true;
+                    return call;
                 }
-                args->options.insert(a, arguments[++i]);
+                args.options.append({a, arguments[++i]});
             } else {
-                args->options.insert(a, QString());
+                args.options.append({a, QString()});
             }
-        } else if (command->isEmpty()) {
-            *command = a;
+        } else if (args.command.isEmpty()) {
+            args.command = a;
         } else {
-            args->positional.append(a);
+            args.operands.append(a);
         }
     }
-    return true;
-}
-
-// The first option neither global nor the command's own, or empty.
-QString unknownOption(const BatchArgs &args, const CommandEntry &entry)
-{
-    for (auto it = args.options.cbegin(); it != args.options.cend(); ++it) {
-        if (!valueOptions().contains(it.key()) && !globalSwitches().contains(it.key())
-            && !entry.switches.contains(it.key()))
-            return it.key();
+    if (args.has(QStringLiteral("--help")) || args.command == QLatin1String("-h")) {
+        call.help = true;
+        return call;
     }
-    return QString();
-}
-
-bool configureModel(const BatchArgs &args, EditorModel &model, QString *error)
-{
-    if (args.has(QStringLiteral("--threshold"))) {
-        bool ok = false;
-        const int t = args.value(QStringLiteral("--threshold")).toInt(&ok);
-        if (!ok || t < 10 || t > 99) {
-            *error = QStringLiteral("--threshold takes a whole number from 10 to 99");
-            return false;
-        }
-        model.setThreshold(t);
+    for (const BatchCommand *c : commands)
+        if (args.command == QLatin1String(c->name))
+            call.command = c;
+    if (!call.command) {
+        if (!args.command.isEmpty())
+            call.error = QStringLiteral("unknown command ") + args.command;
+        call.withUsage = true;
+        return call;
     }
-    if (args.has(QStringLiteral("--fps"))) {
-        static const QStringList rates{"15", "20", "23,976", "24", "25", "29,976", "30"};
-        const QString fps = args.value(QStringLiteral("--fps"));
-        if (!rates.contains(fps)) {
-            *error = QStringLiteral("--fps takes one of: ") + rates.join(QStringLiteral(" "));
-            return false;
-        }
-        model.setFps(fps);
-    }
-    if (args.has(QStringLiteral("--edition"))) {
-        const QString e = args.value(QStringLiteral("--edition"));
-        if (e != QLatin1String("vn") && e != QLatin1String("full")) {
-            *error = QStringLiteral("--edition takes vn");
-            return false;
-        }
-        edition = e == QLatin1String("vn") ? Edition::VN : Edition::Full;
-    }
-    if (args.has(QStringLiteral("--answer"))) {
-        const QString a = args.value(QStringLiteral("--answer"));
-        if (a != QLatin1String("nem") && a != QLatin1String("igen")) {
-            *error = QStringLiteral("--answer takes nem");
-            return false;
+    for (const auto &o : args.options) {
+        if (!findGlobal(o.first) && !call.command->findSwitch(o.first)) {
+            call.error = QStringLiteral("unknown option ") + o.first;
+            call.withUsage = true;
+            call.command = nullptr;
+            return call;
         }
     }
-    model.options.max2 = args.has(QStringLiteral("--max2"));
-    model.options.uresNe = args.has(QStringLiteral("--skip-empty"));
-    model.options.mentAt = !args.has(QStringLiteral("--no-overlap-check"));
-    model.options.beolvas = args.has(QStringLiteral("--hide-read-report"));
-    return true;
-}
-
-}  // namespace
-
-BatchCommand::BatchCommand(const char *name, const char *usage, int minArgs, int maxArgs,
-                           BatchHandler handler, QStringList switches)
-{
-    commands()[QString::fromUtf8(name)] = CommandEntry{QString::fromUtf8(usage), minArgs, maxArgs,
-                                                       std::move(handler), std::move(switches)};
-}
-
-void registerValueOption(const QString &option)
-{
-    valueOptions().insert(option);
-}
-
-QString BatchOutput::escape(const QString &field)
-{
-    QString out;
-    out.reserve(field.size());
-    for (QChar c : field) {
-        if (c == u'\\')
-            out += QStringLiteral("\\\\");
-        else if (c == u'\t')
-            out += QStringLiteral("\\t");
-        else
-            out += c;
+    if (args.operands.size() != call.command->operandNames().size()) {
+        call.error = QStringLiteral("usage: kelvo-batch [OPTIONS] ") + call.command->synopsis();
+        call.command = nullptr;
     }
-    return out;
+    return call;
 }
 
-void BatchOutput::addRows(const EditorModel &model)
+QString batchUsage(BatchCommandList commands)
 {
-    const SubtitleTable &cds = model.cds;
-    for (int i = 0; i < cds.recordCount(); ++i) {
-        const SubtitleRow &r = cds.rowAt(i);
-        rows_.append({QStringLiteral("row"), QString::number(i + 1), r.kezdes, r.befejezes,
-                      r.szoveg, r.szoveg2});
+    HelpText help;
+    help.text("Usage: kelvo-batch [OPTIONS] COMMAND ARGS...\n"
+              "\n"
+              "Commands:\n");
+    for (const BatchCommand *c : commands) {
+        help.entry(2, c->synopsis(), QString::fromUtf8(c->help));
+        for (const BatchSwitch &s : c->switches) {
+            QString term = QString::fromUtf8(s.name);
+            if (s.value)
+                term += u' ' + QString::fromUtf8(s.value);
+            help.entry(6, term, QString::fromUtf8(s.help));
+        }
     }
-}
-
-void BatchOutput::addLog(const EditorModel &model)
-{
-    log_ = model.log.lines();
-}
-
-void BatchOutput::print() const
-{
-    if (hasType_)
-        writeLine({QStringLiteral("type"), type_});
-    for (const QStringList &r : rows_)
-        writeLine(r);
-    for (const QString &l : log_)
-        writeLine({QStringLiteral("log"), l});
-    for (const QStringList &m : messages_)
-        writeLine(m);
-    std::fflush(stdout);
-}
-
-QString batchUsage()
-{
-    QString text = QStringLiteral(
-        "Usage: kelvo-batch [OPTIONS] COMMAND ARGS...\n"
-        "\n"
-        "Commands:\n");
-    for (const auto &[name, entry] : commands())
-        text += QStringLiteral("  ") + entry.usage + u'\n';
-    text += QStringLiteral(
-        "\n"
-        "Options (before or after the command word):\n"
-        "  --threshold N        characters per line, 10..99 (default 37)\n"
-        "  --fps TEXT           frame rate: 15 20 23,976 24 25 29,976 30 (default 23,976)\n"
-        "  --max2               remove up to two leading line breaks when storing a text\n"
-        "  --skip-empty         do not write rows whose text is empty\n"
-        "  --no-overlap-check   do not check overlaps while saving\n"
-        "  --hide-read-report   do not show the read report (the log is printed all the same)\n"
-        "  --edition vn         behave as the VN edition\n"
-        "  --answer nem         answer questions \"Nem\" (default \"Igen\")\n"
-        "  --rows               print the table's rows after a tool\n"
-        "  --partial            write OUT also when the read stopped early or gave no rows\n"
-        "                       (otherwise nothing is written and the exit status is 1)\n"
-        "  --help               this text\n"
-        "  --                   ends the options: what follows is a command word or a file\n"
-        "\n"
-        "An unknown option is wrong usage (exit status 2).\n"
-        "\n"
-        "Output: one record per line, fields separated by TAB (type, row, log, box, plain).\n"
-        "Exit status: 0 done, 1 input unreadable, 2 wrong usage, 3 output unwritable,\n"
-        "4 refused by the tool (nothing written).\n");
-    return text;
-}
-
-int runBatch(const QStringList &arguments)
-{
-    QString command;
-    BatchArgs args;
-    QString error;
-    QTextStream err(stderr);
-    if (!parseArguments(arguments, &command, &args, &error)) {
-        err << "kelvo-batch: " << error << "\n\n" << batchUsage();
-        return ExitUsage;
+    help.text("\n"
+              "Options (before or after the command word):\n");
+    for (const GlobalOption &o : globalOptions) {
+        QString term = QString::fromUtf8(o.name);
+        if (o.value)
+            term += u' ' + QString::fromUtf8(o.value);
+        help.entry(2, term, QString::fromUtf8(o.help));
     }
-    if (args.has(QStringLiteral("--help")) || command == QLatin1String("-h")) {
-        QTextStream(stdout) << batchUsage();
+    help.entry(2, QStringLiteral("--"), QStringLiteral("ends the options: what follows is a command "
+                                                       "word or file"));
+    help.text("\n"
+              "An unknown option is wrong usage (exit status 2).\n"
+              "\n"
+              "Output: one record per line, fields separated by TAB (type, row, log, box, plain).\n"
+              "Exit status: 0 done, 1 input unreadable, 2 wrong usage, 3 output unwritable,\n"
+              "4 refused by the tool (nothing written).\n");
+    return help.result();
+}
+
+int runBatch(const QStringList &arguments, BatchCommandList commands)
+{
+    const BatchCall call = parseBatchCall(arguments, commands);
+    if (call.help) {
+        QTextStream(stdout) << batchUsage(commands);
         return ExitDone;
     }
-    auto it = commands().find(command);
-    if (command.isEmpty() || it == commands().end()) {
-        if (!command.isEmpty())
-            err << "kelvo-batch: unknown command " << command << "\n\n";
-        err << batchUsage();
+    if (!call.command) {
+        printUsageError(call, commands);
         return ExitUsage;
     }
-    const CommandEntry &entry = it->second;
-    if (const QString unknown = unknownOption(args, entry); !unknown.isEmpty()) {
-        err << "kelvo-batch: unknown option " << unknown << "\n\n" << batchUsage();
-        return ExitUsage;
-    }
-    const int n = int(args.positional.size());
-    if (n < entry.minArgs || (entry.maxArgs >= 0 && n > entry.maxArgs)) {
-        err << "kelvo-batch: usage: kelvo-batch [OPTIONS] " << entry.usage << "\n";
-        return ExitUsage;
-    }
+    const BatchArgs &args = call.args;
     EditorModel model;
-    if (!configureModel(args, model, &error)) {
-        err << "kelvo-batch: " << error << "\n";
-        return ExitUsage;
+    for (const GlobalOption &o : globalOptions) {
+        if (!o.apply)
+            continue;
+        const QString name = QString::fromUtf8(o.name);
+        if (const QString error = o.apply(args.has(name), args.value(name), model); !error.isEmpty()) {
+            QTextStream(stderr) << "kelvo-batch: " << error << '\n';
+            return ExitUsage;
+        }
     }
     BatchOutput out;
     BatchPresenter presenter(out, args.value(QStringLiteral("--answer")) == QLatin1String("nem"));
     MessagePresenter *previous = installMessagePresenter(&presenter);
-    BatchContext context{args, model, out};
-    const int status = entry.handler(context);
+    BatchContext context{*call.command, args, model, out};
+    const int status = call.command->handler(context);
     installMessagePresenter(previous);
-    out.print();
+    RecordWriter records(stdout);
+    out.print(model, records);
     return status;
 }

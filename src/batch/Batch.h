@@ -1,74 +1,99 @@
 #pragma once
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <functional>
+#include <span>
+#include <utility>
 
 class EditorModel;
+class BatchOutput;
 
-// The headless face of the core. Each command lives in its own file and
-// registers itself with a BatchCommand object at static initialisation.
+// The headless face of the core. Every command is one entry of a table
+// (BatchCommands.cpp lists them in the documented order); parsing and
+// --help are generated from that table and from the table of global options.
 
 enum BatchExit { ExitDone = 0, ExitUnreadable = 1, ExitUsage = 2, ExitUnwritable = 3, ExitRefused = 4 };
 
-struct BatchArgs {
-    QStringList positional;             // after the command word
-    QHash<QString, QString> options;    // "--fps" -> "25", "--max2" -> ""
-    bool has(const QString &option) const { return options.contains(option); }
-    QString value(const QString &option, const QString &fallback = QString()) const
-    {
-        return options.value(option, fallback);
-    }
+// A "--word" of a command besides the global options. value names the
+// value it takes in the help ("N"); a switch has none.
+struct BatchSwitch {
+    const char *name;
+    const char *value;
+    const char *help;
 };
 
-// Records written to standard output at the end of a command, in this order:
-// type, rows, log, then the messages (box and plain) as they were shown.
-class BatchOutput {
-public:
-    void setType(const QString &type) { type_ = type; hasType_ = true; }
-    void addRows(const EditorModel &model);  // every row of the table
-    void addLog(const EditorModel &model);   // the correction log as it stands
-    void addMessage(const QStringList &fields) { messages_.append(fields); }
-    void print() const;
+struct BatchContext;
+using BatchHandler = int (*)(BatchContext &);
 
-    static QString escape(const QString &field);
+struct BatchCommand {
+    const char *name;
+    const char *operands;                  // "IN OUT": the operand names, in order
+    std::span<const BatchSwitch> switches; // shown in the usage line, in order
+    const char *help;
+    BatchHandler handler;
 
-private:
-    bool hasType_ = false;
-    QString type_;
-    QList<QStringList> rows_;
-    QStringList log_;
-    QList<QStringList> messages_;  // first field is "box" or "plain"
+    QString synopsis() const;              // "overlap [--repair] ... IN OUT"
+    QStringList operandNames() const;
+    const BatchSwitch *findSwitch(const QString &name) const;
+};
+
+struct BatchArgs {
+    QString command;
+    QStringList operands;                          // after the command word
+    QList<std::pair<QString, QString>> options;    // as given; a switch has an empty value
+    bool has(const QString &option) const;
+    // The value given last, or fallback.
+    QString value(const QString &option, const QString &fallback = QString()) const;
 };
 
 struct BatchContext {
-    BatchArgs args;
+    const BatchCommand &command;
+    const BatchArgs &args;
     EditorModel &model;
     BatchOutput &out;
+
+    // The operand of that name in the command's usage line.
+    QString operand(const char *name) const;
+    bool has(const char *option) const { return args.has(QLatin1String(option)); }
 };
 
-using BatchHandler = std::function<int(BatchContext &)>;
+using BatchCommandList = std::span<const BatchCommand *const>;
 
-struct BatchCommand {
-    // usage: the line shown by --help, e.g. "read IN"; switches: the
-    // command's own "--word" switches besides the global options.
-    BatchCommand(const char *name, const char *usage, int minArgs, int maxArgs,
-                 BatchHandler handler, QStringList switches = {});
+// The commands this build has, in the order --help lists them.
+BatchCommandList batchCommands();
+
+// A command line checked against the table. error is what to say after
+// "kelvo-batch: " (empty for none); withUsage asks for the whole usage text
+// after it.
+struct BatchCall {
+    const BatchCommand *command = nullptr;
+    BatchArgs args;
+    bool help = false;
+    QString error;
+    bool withUsage = false;
 };
+BatchCall parseBatchCall(const QStringList &arguments, BatchCommandList commands);
 
-// Options that take a value; every other "--word" is a switch.
-void registerValueOption(const QString &option);
+QString batchUsage(BatchCommandList commands = batchCommands());
+int runBatch(const QStringList &arguments, BatchCommandList commands = batchCommands());
 
-int runBatch(const QStringList &arguments);
-QString batchUsage();
+// Shared steps of the commands (BatchFiles.cpp); each returns a BatchExit.
 
 // Reads IN into the model as the editor would open it (textTarget "1").
-// Returns ExitDone, or ExitUnreadable after printing the editor's failure
-// message when the file could not be read as a subtitle. The detected type
-// is left in *type.
+// ExitUnreadable after the editor's failure message when the file could not
+// be read as a subtitle. The detected type is left in *type.
 int readInput(BatchContext &context, const QString &path, QString *type = nullptr);
 // The same for a command that writes the table out: a read that stopped
 // early or gave no rows is not written over OUT (ExitUnreadable) unless
 // --partial asks for what was read.
 int readInputToWrite(BatchContext &context, const QString &path);
+// "Mentés" of the table under the name path, in the table's own kind, with
+// the save-time overlap check as the options say. A name that does not fit
+// the kind gets the editor's "Eltérés!" message and nothing is written
+// (ExitRefused); a failed write is ExitUnwritable.
+int saveTable(BatchContext &context, const QString &path);
+// Writes the time-based table to path without the save-time overlap check,
+// so the log stays the command's own.
+int writeTimeTable(BatchContext &context, const QString &path);
+// Asks for the table's rows when --rows was given, and for the log.
+void reportTable(BatchContext &context);

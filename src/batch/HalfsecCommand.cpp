@@ -1,5 +1,4 @@
-#include "batch/Batch.h"
-#include "editor/EditorModel.h"
+#include "batch/BatchCommands.h"
 #include "tools/timing/OverlapCheck.h"
 
 namespace {
@@ -7,17 +6,14 @@ namespace {
 // The editor's "0.5 mp" button: lists the lines that last exactly 0,5 s.
 int runHalfsec(BatchContext &context)
 {
-    if (const int status = readInput(context, context.args.positional[0]); status != ExitDone)
+    if (const int status = readInput(context, context.operand("IN")); status != ExitDone)
         return status;
     listHalfSecondLines(context.model);
-    if (context.args.has(QStringLiteral("--rows")))
-        context.out.addRows(context.model);
-    context.out.addLog(context.model);
+    reportTable(context);
     return ExitDone;
 }
 
-const BatchCommand halfsecCommand("halfsec",
-                                  "halfsec IN                 list the lines that last exactly 0,5 s",
-                                  1, 1, runHalfsec);
-
 }  // namespace
+
+const BatchCommand halfsecCommand{"halfsec", "IN", {}, "list the lines that last exactly 0,5 s",
+                                  runHalfsec};

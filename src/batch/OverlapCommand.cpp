@@ -1,10 +1,7 @@
-#include <QFileInfo>
 #include <QTextStream>
 
-#include "batch/Batch.h"
+#include "batch/BatchCommands.h"
 #include "editor/EditorModel.h"
-#include "files/FileGlobals.h"
-#include "files/SubtitleWriter.h"
 #include "tools/timing/OverlapCheck.h"
 
 namespace {
@@ -14,46 +11,37 @@ namespace {
 // check, so the printed log is the run's own.
 int runOverlap(BatchContext &context)
 {
-    const QString &in = context.args.positional[0];
-    const QString &out = context.args.positional[1];
-    if (const int status = readInputToWrite(context, in); status != ExitDone)
+    if (const int status = readInputToWrite(context, context.operand("IN")); status != ExitDone)
         return status;
     EditorModel &model = context.model;
     if (!model.isTimeBase()) {
         QTextStream(stderr) << "kelvo-batch: the overlap check works on time-based subtitles only\n";
         return ExitRefused;
     }
-    const BatchArgs &args = context.args;
     OverlapOptions options;
-    options.repair = args.has(QStringLiteral("--repair"));
-    options.stretch = args.has(QStringLiteral("--stretch"));
-    options.errorsOnly = args.has(QStringLiteral("--errors-only"));
-    options.statistics = !args.has(QStringLiteral("--no-stats"));
+    options.repair = context.has("--repair");
+    options.stretch = context.has("--stretch");
+    options.errorsOnly = context.has("--errors-only");
+    options.statistics = !context.has("--no-stats");
     const OverlapResult result = runOverlapCheck(model, options);
-    if (args.has(QStringLiteral("--show-stats")) && result.statisticsEnabled)
+    if (context.has("--show-stats") && result.statisticsEnabled)
         showDurationStatistics(result);
-
-    subtitlePath = out;
-    subtitleFileName = QFileInfo(out).fileName();
-    const bool check = model.options.mentAt;
-    model.options.mentAt = false;
-    const bool written = writeTimeFile(model, QStringLiteral("1"));
-    model.options.mentAt = check;
-
-    if (args.has(QStringLiteral("--rows")))
-        context.out.addRows(model);
-    context.out.addLog(model);
-    return written ? ExitDone : ExitUnwritable;
+    const int status = writeTimeTable(context, context.operand("OUT"));
+    reportTable(context);
+    return status;
 }
 
-const BatchCommand overlapCommand(
-    "overlap",
-    "overlap [--repair] [--stretch] [--errors-only] [--no-stats] [--show-stats] IN OUT\n"
-    "                             the overlap check of a time-based subtitle: --repair moves\n"
-    "                             overlapping starts, --stretch makes lines under 0,5 s last\n"
-    "                             0,5 s, --errors-only leaves touching lines out of the log,\n"
-    "                             --show-stats prints the duration bands; OUT is written",
-    2, 2, runOverlap,
-    {"--repair", "--stretch", "--errors-only", "--no-stats", "--show-stats"});
+constexpr BatchSwitch overlapSwitches[] = {
+    {"--repair", nullptr, "move overlapping starts after the previous line's end"},
+    {"--stretch", nullptr, "make lines under 0,5 s last 0,5 s"},
+    {"--errors-only", nullptr, "leave touching lines out of the log"},
+    {"--no-stats", nullptr, "make no statistics of the lines under 0,5 s"},
+    {"--show-stats", nullptr, "print the duration bands of the statistics"},
+};
 
 }  // namespace
+
+const BatchCommand overlapCommand{
+    "overlap", "IN OUT", overlapSwitches,
+    "the overlap check of a time-based subtitle; OUT is written without the save-time check",
+    runOverlap};

@@ -1,39 +1,21 @@
-#include <QFileInfo>
-
-#include "batch/Batch.h"
-#include "editor/EditorModel.h"
-#include "files/FileGlobals.h"
-#include "files/SubtitleWriter.h"
+#include "batch/BatchCommands.h"
 
 namespace {
 
-// "Mentés" of a named subtitle: no dialog, no "saved" message. A name that
-// does not fit the table's kind gets the editor's "Eltérés!" message; with
-// no dialog to ask for another name nothing is written.
+// "Mentés" of a named subtitle: no dialog, no "saved" message.
 int runSave(BatchContext &context)
 {
-    const QString &in = context.args.positional[0];
-    const QString &out = context.args.positional[1];
-    if (const int status = readInputToWrite(context, in); status != ExitDone)
+    if (const int status = readInputToWrite(context, context.operand("IN")); status != ExitDone)
         return status;
-    EditorModel &model = context.model;
-    subtitlePath = out;
-    subtitleFileName = QFileInfo(out).fileName();
-    model.fileNameField = subtitleFileName;
-    const bool written = saveSubtitle(model, false, false);
-    if (context.args.has(QStringLiteral("--rows")))
-        context.out.addRows(model);
-    context.out.addLog(model);
-    if (written)
-        return ExitDone;
-    return saveCancelled ? ExitRefused : ExitUnwritable;
+    const int status = saveTable(context, context.operand("OUT"));
+    reportTable(context);
+    return status;
 }
 
-const BatchCommand saveCommand(
-    "save",
-    "save IN OUT                write the table in its own kind (.srt for Time, .sub for\n"
-    "                             Frame), with the save-time overlap check unless\n"
-    "                             --no-overlap-check; --skip-empty leaves out empty rows",
-    2, 2, runSave);
-
 }  // namespace
+
+const BatchCommand saveCommand{
+    "save", "IN OUT", {},
+    "write the table in its own kind (.srt for Time, .sub for Frame), with the save-time "
+    "overlap check unless --no-overlap-check; --skip-empty leaves out empty rows",
+    runSave};

@@ -1,18 +1,12 @@
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "support/BatchRun.h"
+#include "support/TestFiles.h"
 
 namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A file already in Kelvo's own layout comes back byte for byte, in its
 // own encoding.
@@ -26,7 +20,7 @@ TEST(RoundTrip, OwnLayoutFilesAreWrittenBackUnchanged)
         const QString target = out.filePath(name);
         const BatchRun r = runBatchTool({QStringLiteral("save"), data.filePath(name), target});
         EXPECT_EQ(r.exitCode, 0) << qPrintable(name) << r.out.constData();
-        EXPECT_EQ(bytesOf(target), bytesOf(data.filePath(name))) << qPrintable(name);
+        EXPECT_EQ(fileBytes(target), fileBytes(data.filePath(name))) << qPrintable(name);
     }
 }
 
@@ -38,7 +32,7 @@ TEST(RoundTrip, ASavedRepairReadsBackToTheSameRows)
     QTemporaryDir out;
     const QDir data(QStringLiteral(KELVO_TEST_DATA "/srt"));
     auto rows = [](const BatchRun &r) {
-        return r.lines().filter(QRegularExpression("^row\t")).join(u'\n').toStdString();
+        return r.records("row").join(u'\n').toStdString();
     };
     const QStringList changedOnPurpose{QStringLiteral("leading_space.srt"),
                                        QStringLiteral("separator_leading_bars.srt")};

@@ -11,12 +11,8 @@
 #include "files/FileGlobals.h"
 #include "support/GlobalsFixture.h"
 #include "support/MessageRecorder.h"
-
-// Readable failure output for texts.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include "support/PrintQString.h"
+#include "support/TestFiles.h"
 
 // Times of the first rows and the time lines they are written as.
 #define T1 "00:00:01,000 --> 00:00:02,000\r\n"
@@ -48,19 +44,6 @@ inline void fillTable(EditorModel &model, const std::vector<RowData> &rows,
         cds.post();
     }
     cds.first();
-}
-
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-inline void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
 }
 
 // Stands in for the file-name dialog: each run takes the next path of its

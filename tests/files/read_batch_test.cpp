@@ -1,26 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
 #include "read_support.h"
+#include "support/BatchRun.h"
 
 namespace {
-
-struct BatchRun {
-    int status;
-    QStringList lines;
-};
-
-BatchRun runBatchTool(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(KELVO_BATCH_EXE), arguments);
-    p.waitForFinished(30000);
-    QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return {p.exitCode(), lines};
-}
 
 // The batch tool prints the same records the editor's read leaves behind.
 TEST(ReadBatch, PrintsFixtureRecords)
@@ -39,16 +22,16 @@ TEST(ReadBatch, PrintsFixtureRecords)
     for (const auto &c : cases) {
         const BatchRun run = runBatchTool(
             QStringList{QStringLiteral("read"), dataPath(QString::fromLatin1(c.fixture))} + c.options);
-        EXPECT_EQ(run.status, c.status) << c.fixture;
-        EXPECT_EQ(run.lines, expectedLines(QString::fromLatin1(c.expected))) << c.fixture;
+        EXPECT_EQ(run.exitCode, c.status) << c.fixture;
+        EXPECT_EQ(run.lines(), expectedLines(QString::fromLatin1(c.expected))) << c.fixture;
     }
 }
 
 TEST(ReadBatch, UnopenableFileExitsWithItsMessage)
 {
     const BatchRun run = runBatchTool({QStringLiteral("read"), dataPath(QStringLiteral("srt/nincs ilyen.srt"))});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.lines, (QStringList{QStringLiteral("type\t"),
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.lines(), (QStringList{QStringLiteral("type\t"),
                                       QStringLiteral("box\tHiba\thiba\tNem található a file: nincs "
                                                      "ilyen.srt\tEllenőrizze a file nevét és helyét!")}));
 }

@@ -8,6 +8,7 @@
 
 #include "editor/EditorModel.h"
 #include "support/MessageRecorder.h"
+#include "support/PrintQString.h"
 
 // Shared by the reader tests: a host that counts what the reader asks of the
 // window, and the rendering of a read in the batch tool's record format so a
@@ -33,12 +34,6 @@ struct CountingHost : EditorHost {
     void setWaitCursor(bool on) override { steps.append(on ? "c+" : "c-"); }
     void placeForRead() override { steps.append("place"); }
 };
-
-// Readable failures for QString comparisons.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 inline QString escapeField(const QString &field)
 {

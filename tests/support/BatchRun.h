@@ -15,6 +15,15 @@ struct BatchRun {
             l.removeLast();
         return l;
     }
+    // The lines of one kind of record ("log", "box", ...), whole.
+    QStringList records(const char *kind) const
+    {
+        QStringList out;
+        for (const QString &l : lines())
+            if (l.startsWith(QLatin1String(kind) + u'\t'))
+                out.append(l);
+        return out;
+    }
 };
 
 inline BatchRun runBatchTool(const QStringList &arguments)

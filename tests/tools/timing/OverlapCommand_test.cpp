@@ -3,40 +3,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "files/SubtitleWriterFixture.h"
 #include "support/BatchRun.h"
+#include "support/TestFiles.h"
 
 namespace {
 
 const QString data = QStringLiteral(KELVO_TEST_DATA "/save/");
 const QString moreInfo = QStringLiteral("További információt a \"Lista\" gomb alatt találsz!");
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-// These run the real tool, which needs the subtitle readers.
-bool toolReads()
-{
-    static const bool reads =
-        runBatchTool({QStringLiteral("read"), data + "worked_example.srt"}).exitCode == 0;
-    return reads;
-}
-
-#define REQUIRE_READER()                                                         \
-    if (!toolReads())                                                            \
-    GTEST_SKIP() << "kelvo-batch cannot read subtitles in this build yet"
-
-QStringList records(const BatchRun &r, const char *kind)
-{
-    QStringList out;
-    for (const QString &l : r.lines())
-        if (l.startsWith(QLatin1String(kind) + u'\t'))
-            out.append(l);
-    return out;
-}
 
 class OverlapCommand : public ::testing::Test {
 protected:
@@ -51,10 +24,9 @@ protected:
 
 TEST_F(OverlapCommand, CheckOnlyLogsAndWritesTheTableUnchanged)
 {
-    REQUIRE_READER();
     const BatchRun r = overlap(QStringLiteral("overlaps.srt"));
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
-    EXPECT_EQ(records(r, "log"),
+    EXPECT_EQ(r.records("log"),
               (QStringList{"log\t", "log\tSor száma: 1      Érték: 00:00:01,000-->00:00:02,000",
                            "log\tSor száma: 2      Érték: 00:00:02,000-->00:00:03,000",
                            "log\tÁtfedés", "log\t",
@@ -62,55 +34,51 @@ TEST_F(OverlapCommand, CheckOnlyLogsAndWritesTheTableUnchanged)
                            "log\tSor száma: 3      Érték: 00:00:02,500-->00:00:04,000",
                            "log\tA 3. sor kezdő értéke kisebb, mint az 2. sor befejező értéke!"}));
     // the window's summary only: OUT is written without the save-time check
-    EXPECT_EQ(records(r, "box"),
+    EXPECT_EQ(r.records("box"),
               QStringList{"box\tEredmény\tinfo\tEnnyi átfedést/hibát találtam összesen: 1/1\t"
                           + moreInfo});
-    EXPECT_EQ(bytesOf(out()), bytesOf(data + "overlaps.srt"));
+    EXPECT_EQ(fileBytes(out()), fileBytes(data + "overlaps.srt"));
 }
 
 TEST_F(OverlapCommand, ErrorsOnlyLeavesTouchingLinesOut)
 {
-    REQUIRE_READER();
     const BatchRun r = overlap(QStringLiteral("overlaps.srt"), {QStringLiteral("--errors-only")});
-    EXPECT_EQ(records(r, "log").size(), 4);
-    EXPECT_EQ(records(r, "box"),
+    EXPECT_EQ(r.records("log").size(), 4);
+    EXPECT_EQ(r.records("box"),
               QStringList{"box\tEredmény\tinfo\tEnnyi hibát találtam összesen: 1/1\t" + moreInfo});
 }
 
 TEST_F(OverlapCommand, RepairMovesStartsAfterThePreviousEnd)
 {
-    REQUIRE_READER();
     const BatchRun r = overlap(QStringLiteral("overlaps.srt"), {QStringLiteral("--repair"), QStringLiteral("--rows")});
     EXPECT_EQ(r.exitCode, 0);
-    QByteArray expected = bytesOf(data + "overlaps.srt");
+    QByteArray expected = fileBytes(data + "overlaps.srt");
     expected.replace("00:00:02,000 --> 00:00:03,000", "00:00:02,001 --> 00:00:03,000");
     expected.replace("00:00:02,500 --> 00:00:04,000", "00:00:03,001 --> 00:00:04,000");
-    EXPECT_EQ(bytesOf(out()), expected);
-    EXPECT_EQ(records(r, "box"),
+    EXPECT_EQ(fileBytes(out()), expected);
+    EXPECT_EQ(r.records("box"),
               QStringList{"box\tEredmény\tinfo\tEnnyi átfedést javítottam ki: 2/0\t" + moreInfo});
-    EXPECT_EQ(records(r, "row").size(), 3);
+    EXPECT_EQ(r.records("row").size(), 3);
 }
 
 TEST_F(OverlapCommand, StretchMakesShortLinesHalfASecond)
 {
-    REQUIRE_READER();
     const BatchRun r = overlap(QStringLiteral("short_lines.srt"),
                                {QStringLiteral("--repair"), QStringLiteral("--stretch"),
                                 QStringLiteral("--show-stats")});
     EXPECT_EQ(r.exitCode, 0);
-    QByteArray expected = bytesOf(data + "short_lines.srt");
+    QByteArray expected = fileBytes(data + "short_lines.srt");
     expected.replace("00:00:05,000 --> 00:00:05,200", "00:00:05,000 --> 00:00:05,500");
     expected.replace("00:00:05,400 --> 00:00:06,200", "00:00:05,501 --> 00:00:06,200");
-    EXPECT_EQ(bytesOf(out()), expected);
-    EXPECT_EQ(records(r, "box"),
+    EXPECT_EQ(fileBytes(out()), expected);
+    EXPECT_EQ(r.records("box"),
               QStringList{"box\tEredmény\tinfo\tEnnyi 0,5 mp alatti időt javítottam: 1\t"});
-    EXPECT_EQ(records(r, "plain"),
+    EXPECT_EQ(r.records("plain"),
               QStringList{"plain\t0 mp alatt: 0\t0 - 0.249 mp: 0\t0.250 - 0.499 mp: 1"});
 }
 
 TEST_F(OverlapCommand, FrameBasedSubtitleIsRefused)
 {
-    REQUIRE_READER();
     const BatchRun r = overlap(QStringLiteral("worked_example.sub"));
     EXPECT_EQ(r.exitCode, 4);
     EXPECT_FALSE(QFile::exists(out()));
@@ -118,13 +86,12 @@ TEST_F(OverlapCommand, FrameBasedSubtitleIsRefused)
 
 TEST_F(OverlapCommand, HalfSecondList)
 {
-    REQUIRE_READER();
     const BatchRun r = runBatchTool({QStringLiteral("halfsec"), data + "short_lines.srt"});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(records(r, "log"), (QStringList{"log\t", "log\tSor száma: 3",
+    EXPECT_EQ(r.records("log"), (QStringList{"log\t", "log\tSor száma: 3",
                                               "log\t00:00:07,000-->00:00:07,500",
                                               "log\t0,5 mp-es sor"}));
-    EXPECT_EQ(records(r, "box"),
+    EXPECT_EQ(r.records("box"),
               QStringList{"box\tEredmény\tinfo\tEnnyit találtam: 1\t" + moreInfo});
 }
 

@@ -12,11 +12,7 @@
 #include "files/FileGlobals.h"
 #include "support/GlobalsFixture.h"
 #include "support/MessageRecorder.h"
-
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include "support/PrintQString.h"
 
 // An editor window on a chosen screen, with rows put into its table the way
 // a read leaves them.

@@ -11,15 +11,10 @@
 #include "files/THibaki.h"
 #include "ui/Modal.h"
 #include "app/Windows.h"
+#include "support/TestFiles.h"
 #include "ui/editor/EditorFixture.h"
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 class EditorFilesTest : public EditorFixture {
 protected:

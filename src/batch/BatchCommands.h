@@ -1,0 +1,9 @@
+#pragma once
+#include "batch/Batch.h"
+
+// One entry per command, each defined in the command's own file. A new
+// command adds its line here and its place in the list of BatchCommands.cpp.
+extern const BatchCommand readCommand;
+extern const BatchCommand saveCommand;
+extern const BatchCommand overlapCommand;
+extern const BatchCommand halfsecCommand;

@@ -1,0 +1,140 @@
+#include "batch/BatchRecords.h"
+
+#include <cstring>
+
+#include "editor/EditorModel.h"
+
+namespace {
+
+constexpr qsizetype chunk = 1 << 20;
+
+}  // namespace
+
+RecordWriter::RecordWriter(std::FILE *file) : file_(file), buffer_(chunk + 4096, Qt::Uninitialized) {}
+
+RecordWriter::~RecordWriter()
+{
+    flush();
+}
+
+char *RecordWriter::room(qsizetype bytes)
+{
+    if (used_ + bytes > buffer_.size()) {
+        if (file_)
+            flush();
+        if (used_ + bytes > buffer_.size())
+            buffer_.resize(qMax(used_ + bytes, buffer_.size() * 2));
+    }
+    return buffer_.data() + used_;
+}
+
+void RecordWriter::field(QStringView text)
+{
+    // room for the worst case: every unit three bytes or an escape
+    char *out = room(text.size() * 3 + 1);
+    if (!recordStart_)
+        *out++ = '\t';
+    recordStart_ = false;
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t c = p[i];
+        if (c < 0x80) {
+            if (c == u'\t') {
+                *out++ = '\\';
+                *out++ = 't';
+            } else if (c == u'\\') {
+                *out++ = '\\';
+                *out++ = '\\';
+            } else {
+                *out++ = char(c);
+            }
+            continue;
+        }
+        // a pair is one character of four bytes; a lone half cannot be
+        // written as UTF-8 and becomes U+FFFD
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < n && p[i + 1] >= 0xDC00 && p[i + 1] < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (p[++i] - 0xDC00);
+        else if (c >= 0xD800 && c < 0xE000)
+            c = 0xFFFD;
+        if (c < 0x800) {
+            *out++ = char(0xC0 | (c >> 6));
+        } else {
+            if (c < 0x10000) {
+                *out++ = char(0xE0 | (c >> 12));
+            } else {
+                *out++ = char(0xF0 | (c >> 18));
+                *out++ = char(0x80 | ((c >> 12) & 0x3F));
+            }
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        }
+        *out++ = char(0x80 | (c & 0x3F));
+    }
+    used_ = out - buffer_.data();
+}
+
+void RecordWriter::number(int value)
+{
+    char digits[16];
+    const int n = std::snprintf(digits, sizeof digits, "%s%d", recordStart_ ? "" : "\t", value);
+    std::memcpy(room(n), digits, size_t(n));
+    used_ += n;
+    recordStart_ = false;
+}
+
+void RecordWriter::endRecord()
+{
+    *room(1) = '\n';
+    ++used_;
+    recordStart_ = true;
+    if (file_ && used_ >= chunk)
+        flush();
+}
+
+void RecordWriter::record(const QStringList &fields)
+{
+    for (const QString &f : fields)
+        field(f);
+    endRecord();
+}
+
+void RecordWriter::flush()
+{
+    if (!file_)
+        return;
+    if (used_ > 0)
+        std::fwrite(buffer_.constData(), 1, size_t(used_), file_);
+    used_ = 0;
+    std::fflush(file_);
+}
+
+void BatchOutput::print(const EditorModel &model, RecordWriter &out) const
+{
+    if (hasType_)
+        out.record({QStringLiteral("type"), type_});
+    if (rows_) {
+        const SubtitleTable &cds = model.cds;
+        const QString rowKind = QStringLiteral("row");
+        for (int i = 0; i < cds.recordCount(); ++i) {
+            const SubtitleRow &r = cds.rowAt(i);
+            out.field(rowKind);
+            out.number(i + 1);
+            out.field(r.kezdes);
+            out.field(r.befejezes);
+            out.field(r.szoveg);
+            out.field(r.szoveg2);
+            out.endRecord();
+        }
+    }
+    if (log_) {
+        const QString logKind = QStringLiteral("log");
+        for (const QString &l : model.log.lines()) {
+            out.field(logKind);
+            out.field(l);
+            out.endRecord();
+        }
+    }
+    for (const QStringList &m : messages_)
+        out.record(m);
+    out.flush();
+}
