@@ -1,9 +1,11 @@
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "batch/Batch.h"
 #include "batch/BatchRecords.h"
 #include "support/BatchRun.h"
 #include "support/PrintQString.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -163,6 +165,28 @@ TEST(BatchTool, RecordsEscapeTabsAndBackslashesAndAreUtf8)
     out.endRecord();
     EXPECT_EQ(out.bytes(), QByteArray("a\\tb\\\\c\t") + QStringLiteral("árvíztűrő|tükör").toUtf8()
                                + "\nrow\t12\t\xF0\x9F\x98\x80\t\xEF\xBF\xBDx\n");
+}
+
+// The rows after a tool are written as the rows after a read, down to a
+// lone half of a surrogate pair from a UTF-16 file.
+TEST(BatchTool, RowsAfterAToolAreTheRowsOfARead)
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("lone.srt"));
+    const QString text = QStringLiteral("1\r\n00:00:01,000 --> 00:00:02,000\r\nab") + QChar(0xD800)
+                         + QStringLiteral("c\r\n");
+    QByteArray bytes("\xFF\xFE");
+    for (QChar c : text)
+        bytes.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    putFile(in, bytes);
+    const BatchRun read = runBatchTool({QStringLiteral("read"), in});
+    const BatchRun saved = runBatchTool({QStringLiteral("--rows"), QStringLiteral("save"), in,
+                                         dir.filePath(QStringLiteral("out.srt"))});
+    EXPECT_EQ(read.exitCode, 0);
+    EXPECT_EQ(saved.exitCode, 0);
+    EXPECT_EQ(read.records("row"),
+              QStringList{QStringLiteral("row\t1\t00:00:01,000\t00:00:02,000\tab\uFFFDc\t")});
+    EXPECT_EQ(saved.records("row"), read.records("row"));
 }
 
 }  // namespace
