@@ -1,0 +1,185 @@
+# Every source file belongs to exactly one layer, named here by its path
+# under src/ without the extension (a header-only file keeps its ".h").
+# A layer may include its own files and those of the layers it depends on,
+# nothing else; the include_layers test holds the tree to that.
+#
+#   base        the table, the model, the log, the message routine, encodings
+#   editor      the editor's decisions on the model, without a window
+#   files       readers, writers and the file system
+#   tools       the text and timing tools
+#   operations  routines that join reading, tools and the editor's state
+#   batch       the kelvo-batch commands
+#   windows     every widget: the windows, their glue and the composition root
+#   video       the player (full edition)
+#   program     the entry points
+#
+# Layers up to operations form kelvo_core (Qt Core only).
+
+set(KELVO_LAYERS base editor files tools operations batch windows video program)
+
+set(KELVO_LAYER_base_DEPENDS "")
+set(KELVO_LAYER_base
+  app/MessageBox
+  app/ModeGlobals
+  app/ModeValues.h
+  document/Decimal
+  document/DocumentGlobals
+  document/RowStore.h
+  document/SubtitleTable
+  document/TimeCode
+  editor/EditorControls
+  editor/EditorModel
+  files/FileEncoding.h
+  files/FileGlobals
+  files/FileReplace
+  files/TextDecoding
+  files/TextEncoding
+  tools/text/CorrectionLog
+)
+
+set(KELVO_LAYER_editor_DEPENDS base)
+set(KELVO_LAYER_editor
+  editor/BulkPass
+  editor/CellShade
+  editor/EditorLayout
+  editor/EnableSets
+  editor/FlagRecount
+  editor/GridScrollBar
+  editor/LayoutSwitch
+  editor/Leaving
+  editor/LineFields
+  editor/RowNavigation
+  editor/RowStats
+  editor/RowText
+  editor/TimeFieldRules
+  editor/TypedValues
+)
+
+set(KELVO_LAYER_files_DEPENDS base editor)
+set(KELVO_LAYER_files
+  files/DottedReader
+  files/Drives
+  files/FrameReader
+  files/LineClasses
+  files/ReadSession
+  files/SrtReader
+  files/SubtitleReader
+  files/SubtitleWriter
+)
+
+set(KELVO_LAYER_tools_DEPENDS base editor files)
+set(KELVO_LAYER_tools
+  tools/text/BatchPass
+  tools/text/ShowLog
+  tools/timing/OverlapCheck
+)
+
+set(KELVO_LAYER_operations_DEPENDS base editor files tools)
+set(KELVO_LAYER_operations
+  app/Association
+  editor/Activation
+  files/OpenSubtitle
+)
+
+set(KELVO_LAYER_batch_DEPENDS base editor files tools operations)
+set(KELVO_LAYER_batch
+  batch/Batch
+  batch/BatchCommands
+  batch/BatchFiles
+  batch/BatchRecords
+  batch/HalfsecCommand
+  batch/OverlapCommand
+  batch/ReadCommand
+  batch/SaveCommand
+)
+
+set(KELVO_LAYER_windows_DEPENDS base editor files tools operations)
+set(KELVO_LAYER_windows
+  app/Startup
+  app/TFoForm
+  app/TInfo
+  app/TKiszoveg
+  app/TLeiras
+  app/TUjFelirat
+  app/TVerzioinfo
+  app/Windows
+  editor/EditorTools.h
+  editor/EditorToolsWiring
+  editor/TFelirat
+  editor/TFeliratKeys
+  files/FileCommandsWiring
+  files/TFileneve
+  files/THibaki
+  files/TKereses
+  tools/text/CorrectionLogWiring
+  tools/timing/OverlapWiring
+  tools/timing/TAtfedes
+  ui/DirectoryBrowser
+  ui/JpegImage
+  ui/Modal
+  ui/Resources
+  ui/SubtitleGridDelegate
+  ui/SubtitleGridModel
+)
+
+set(KELVO_LAYER_video_DEPENDS base editor files tools operations windows)
+set(KELVO_LAYER_video "")
+
+set(KELVO_LAYER_program_DEPENDS base editor files tools operations batch windows video)
+set(KELVO_LAYER_program
+  batch/main
+  main/main
+)
+
+# The .cpp files of the given layers, as absolute paths; a listed name with
+# neither a .cpp nor a .h stops the configuration.
+function(kelvo_layer_sources out)
+  set(result "")
+  foreach(layer ${ARGN})
+    foreach(name ${KELVO_LAYER_${layer}})
+      set(base ${CMAKE_SOURCE_DIR}/src/${name})
+      if(name MATCHES "\\.h$")
+        if(NOT EXISTS ${base})
+          message(FATAL_ERROR "layer ${layer}: src/${name} does not exist")
+        endif()
+      elseif(EXISTS ${base}.cpp)
+        list(APPEND result ${base}.cpp)
+      elseif(NOT EXISTS ${base}.h)
+        message(FATAL_ERROR "layer ${layer}: src/${name}.cpp does not exist")
+      endif()
+    endforeach()
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# Writes the manifest the include check reads ("layer name" per line, then
+# "depends layer deps..." lines), and stops the configuration for a source
+# file that no layer lists, so a new file cannot land in the wrong library.
+function(kelvo_write_layer_manifest path)
+  set(text "")
+  set(listed "")
+  foreach(layer ${KELVO_LAYERS})
+    string(APPEND text "depends ${layer} ${KELVO_LAYER_${layer}_DEPENDS}\n")
+    foreach(name ${KELVO_LAYER_${layer}})
+      string(REGEX REPLACE "\\.h$" "" stem ${name})
+      if(stem IN_LIST listed)
+        message(FATAL_ERROR "src/${name} is listed in two layers")
+      endif()
+      list(APPEND listed ${stem})
+      string(APPEND text "file ${layer} ${stem}\n")
+    endforeach()
+  endforeach()
+  set(again CONFIGURE_DEPENDS)
+  if(CMAKE_SCRIPT_MODE_FILE)
+    set(again "")
+  endif()
+  file(GLOB_RECURSE all RELATIVE ${CMAKE_SOURCE_DIR}/src ${again}
+       ${CMAKE_SOURCE_DIR}/src/*.cpp ${CMAKE_SOURCE_DIR}/src/*.h)
+  foreach(f ${all})
+    string(REGEX REPLACE "\\.(cpp|h)$" "" stem ${f})
+    if(NOT stem IN_LIST listed)
+      message(FATAL_ERROR "src/${f} belongs to no layer: add it to cmake/Layers.cmake")
+    endif()
+  endforeach()
+  file(WRITE ${path} "${text}")
+endfunction()
