@@ -149,7 +149,6 @@ bool configureModel(const BatchArgs &args, EditorModel &model, QString *error)
     }
     model.options.max2 = args.has(QStringLiteral("--max2"));
     model.options.uresNe = args.has(QStringLiteral("--skip-empty"));
-    model.options.mentAt = !args.has(QStringLiteral("--no-overlap-check"));
     model.options.beolvas = args.has(QStringLiteral("--hide-read-report"));
     return true;
 }

@@ -35,10 +35,7 @@ int runOverlap(BatchContext &context)
 
     subtitlePath = out;
     subtitleFileName = QFileInfo(out).fileName();
-    const bool check = model.options.mentAt;
-    model.options.mentAt = false;
-    const bool written = writeTimeFile(model, QStringLiteral("1"));
-    model.options.mentAt = check;
+    const bool written = writeTimeFile(model, QStringLiteral("1"), nullptr);
 
     if (args.has(QStringLiteral("--rows")))
         context.out.addRows(model);

@@ -4,6 +4,7 @@
 #include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
 #include "files/SubtitleWriter.h"
+#include "tools/timing/OverlapCheck.h"
 
 namespace {
 
@@ -20,7 +21,11 @@ int runSave(BatchContext &context)
     subtitlePath = out;
     subtitleFileName = QFileInfo(out).fileName();
     model.fileNameField = subtitleFileName;
-    const bool written = saveSubtitle(model, false, false);
+    SaveOverlapCheck check(model);
+    const bool written = saveSubtitle(model, false, false,
+                                      context.args.has(QStringLiteral("--no-overlap-check"))
+                                          ? nullptr
+                                          : &check);
     if (context.args.has(QStringLiteral("--rows")))
         context.out.addRows(model);
     context.out.addLog(model);

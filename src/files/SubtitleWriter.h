@@ -2,16 +2,28 @@
 #include <QString>
 
 class EditorModel;
+class WriteCheck;
+struct SubtitleFormat;
 
 // Saving the table in its own time base: a time-based file in "Time", a
 // frame-based one in "Frame". askName shows the file-name dialog first;
 // announce shows "A file-t elmentettem!" after a successful save.
 // Both return true when a file was written.
+//
+// The save-time overlap check runs as the editor's option "Mentéskor
+// átfedés ellenőrzése" says; the forms taking a check run the one given
+// (nullptr: none) over the entries of a time-based file.
 bool saveSubtitle(EditorModel &model, bool askName, bool announce);
+bool saveSubtitle(EditorModel &model, bool askName, bool announce, WriteCheck *check);
 bool saveSecondSubtitle(EditorModel &model);
 // target "1" writes Szoveg to subtitlePath, "2" Szoveg2 to secondSubtitlePath.
 // The file on disk is replaced only once the whole new file was written.
 bool writeTimeFile(EditorModel &model, const QString &target);
+bool writeTimeFile(EditorModel &model, const QString &target, WriteCheck *check);
 bool writeFrameFile(EditorModel &model, const QString &target);
+// Any format: holds the editor still while the rows are rendered, replaces
+// the file and shows the outcome as the editor does.
+bool writeSubtitleFile(EditorModel &model, const QString &target, const SubtitleFormat &format,
+                       WriteCheck *check);
 // The lower-case extension of a path with its dot (".srt"), or empty.
 QString lowerExtension(const QString &path);

@@ -54,15 +54,6 @@ const char utf8Bom[] = "\xEF\xBB\xBF";
 
 }  // namespace
 
-bool encodeCp1250(const QString &text, QByteArray *out)
-{
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    if (!encodeCp1250Into(text, bytes.data()))
-        return false;
-    *out = std::move(bytes);
-    return true;
-}
-
 EncodedFile::EncodedFile(FileEncoding encoding, qsizetype expectedChars)
     : cp1250_(encoding != FileEncoding::Utf8 && encoding != FileEncoding::Utf8Bom)
 {
@@ -95,6 +86,57 @@ void EncodedFile::append(QStringView text)
     }
 }
 
+void EncodedFile::appendNumber(int number)
+{
+    if (!fits_)
+        return;
+    char digits[12];
+    char *d = digits + sizeof digits;
+    unsigned v = number < 0 ? 0u - unsigned(number) : unsigned(number);
+    do {
+        *--d = char('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (number < 0)
+        *--d = '-';
+    const qsizetype n = digits + sizeof digits - d;
+    std::memcpy(room(n), d, size_t(n));
+    length_ += n;
+}
+
+void EncodedFile::appendLines(QStringView text, QLatin1StringView lineEnd)
+{
+    if (!fits_)
+        return;
+    if (!cp1250_) {
+        qsizetype from = 0;
+        for (qsizetype bar; (bar = text.indexOf(u'|', from)) >= 0; from = bar + 1) {
+            append(text.mid(from, bar - from));
+            append(lineEnd);
+        }
+        append(text.mid(from));
+        return;
+    }
+    // one pass: each character through the table, a bar as the line end
+    const auto &byteFor = cp1250().byteFor;
+    char *out = room(text.size() * qMax<qsizetype>(1, lineEnd.size()));
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'|') {
+            std::memcpy(out, lineEnd.data(), size_t(lineEnd.size()));
+            out += lineEnd.size();
+            continue;
+        }
+        const unsigned char b = byteFor[u];
+        if (b == 0 && u != 0) {
+            fits_ = false;
+            return;
+        }
+        *out++ = char(b);
+    }
+    length_ = out - out_.data();
+}
+
 void EncodedFile::append(QLatin1StringView ascii)
 {
     if (!fits_)
@@ -108,20 +150,4 @@ QByteArray EncodedFile::take()
     out_.truncate(length_);
     length_ = 0;
     return std::move(out_);
-}
-
-EncodedText encodeSubtitleText(const QString &text, FileEncoding readAs)
-{
-    EncodedText result;
-    EncodedFile file(readAs, text.size());
-    file.append(text);
-    if (file.fits()) {
-        result.bytes = file.take();
-        return result;
-    }
-    EncodedFile utf8(FileEncoding::Utf8Bom, text.size());
-    utf8.append(text);
-    result.bytes = utf8.take();
-    result.fellBackToUtf8 = true;
-    return result;
 }
