@@ -24,7 +24,7 @@ void renderCounted(EncodedFile &out, const EntryToWrite &e)
         return;
     }
     out.appendLines(e.text, lineEnd);
-    if (!e.lastOfTable && !e.text.endsWith(u'|'))
+    if (!e.lastOfTable && e.text.back() != u'|')
         out.append(lineEnd);
 }
 

@@ -27,11 +27,20 @@ public:
     QByteArray take();
 
 private:
-    char *room(qsizetype bytes);
+    // Where the next `bytes` bytes go.
+    char *room(qsizetype bytes)
+    {
+        if (length_ + bytes > out_.size())
+            grow(length_ + bytes);
+        return data_ + length_;
+    }
+    void grow(qsizetype bytes);
 
     bool cp1250_;
     bool fits_ = true;
+    const unsigned char *byteFor_;  // code page 1250 byte of each UTF-16 unit, 0: none
     QStringEncoder utf8_{QStringEncoder::Utf8};
     QByteArray out_;
+    char *data_ = nullptr;  // out_'s bytes, taken once per growth
     qsizetype length_ = 0;
 };
