@@ -32,9 +32,17 @@ QString generatorPath()
     const QByteArray given = qgetenv("KELVO_GEN_SRT");
     if (!given.isEmpty())
         return QString::fromLocal8Bit(given);
-    // <checkout>/bench/writer_bench.cpp -> <checkout>/../shared/tools
-    const QDir checkout = QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral(".."));
-    return QDir::cleanPath(checkout.filePath(QStringLiteral("../shared/tools/gen_srt.py")));
+    // <checkout>/bench/writer_bench.cpp -> <checkout>/../shared/tools. The
+    // compiler may give the source's name relative to the build folder,
+    // which holds this program in bench/.
+    QString source = QStringLiteral(__FILE__);
+    if (QFileInfo(source).isRelative()) {
+        QDir build = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+        build.cdUp();
+        source = build.filePath(source);
+    }
+    const QDir bench = QFileInfo(source).dir();
+    return QDir::cleanPath(bench.filePath(QStringLiteral("../../shared/tools/gen_srt.py")));
 }
 
 QTemporaryDir &scratch()
