@@ -64,7 +64,9 @@ set(KELVO_LAYER_files
   files/ReadSession
   files/SrtReader
   files/SubtitleReader
+  files/SubtitleFormat
   files/SubtitleWriter
+  files/WriterEngine
 )
 
 set(KELVO_LAYER_tools_DEPENDS base editor files)
@@ -78,6 +80,7 @@ set(KELVO_LAYER_operations_DEPENDS base editor files tools)
 set(KELVO_LAYER_operations
   app/Association
   editor/Activation
+  files/EditorSave
   files/OpenSubtitle
 )
 

@@ -54,11 +54,9 @@ const GlobalOption globalOptions[] = {
          model.options.uresNe = given;
          return QString();
      }},
+    // The save command reads it: only saving runs the save-time check.
     {"--no-overlap-check", nullptr, "do not check overlaps while saving",
-     [](bool given, const QString &, EditorModel &model) -> QString {
-         model.options.mentAt = !given;
-         return QString();
-     }},
+     [](bool, const QString &, EditorModel &) -> QString { return QString(); }},
     {"--hide-read-report", nullptr, "show no read report (the log is printed all the same)",
      [](bool given, const QString &, EditorModel &model) -> QString {
          model.options.beolvas = given;

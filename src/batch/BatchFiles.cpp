@@ -1,11 +1,13 @@
 #include <QFileInfo>
 
 #include "batch/Batch.h"
+#include "app/ModeValues.h"
 #include "batch/BatchRecords.h"
 #include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
 #include "files/OpenSubtitle.h"
 #include "files/SubtitleWriter.h"
+#include "tools/timing/OverlapCheck.h"
 
 // The readers and writers take their file from the globals the open and
 // save dialogs set; these steps set them as the dialogs would, so no command
@@ -26,7 +28,7 @@ int readInput(BatchContext &context, const QString &path, QString *type)
     EditorModel &model = context.model;
     nameSubtitle(path);
     lastDirectory = QFileInfo(path).path() + u'/';
-    textTarget = QStringLiteral("1");
+    textTarget = Target::main;
     model.cds.create();
     prepareEditor(model, true, subtitleFileName);
     const QString detected = readIntoEditor(model);
@@ -50,7 +52,9 @@ int saveTable(BatchContext &context, const QString &path)
     EditorModel &model = context.model;
     nameSubtitle(path);
     model.fileNameField = subtitleFileName;
-    if (saveSubtitle(model, false, false))
+    SaveOverlapCheck check(model);
+    WriteCheck *checkOrNone = context.has("--no-overlap-check") ? nullptr : &check;
+    if (saveSubtitle(model, false, false, checkOrNone))
         return ExitDone;
     return saveCancelled ? ExitRefused : ExitUnwritable;
 }
@@ -59,11 +63,7 @@ int writeTimeTable(BatchContext &context, const QString &path)
 {
     EditorModel &model = context.model;
     nameSubtitle(path);
-    const bool check = model.options.mentAt;
-    model.options.mentAt = false;
-    const bool written = writeTimeFile(model, QStringLiteral("1"));
-    model.options.mentAt = check;
-    return written ? ExitDone : ExitUnwritable;
+    return writeTimeFile(model, Target::main, nullptr) ? ExitDone : ExitUnwritable;
 }
 
 void reportTable(BatchContext &context)

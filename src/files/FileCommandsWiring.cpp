@@ -5,6 +5,7 @@
 #include "editor/EditorTools.h"
 #include "editor/GridScrollBar.h"
 #include "editor/TFelirat.h"
+#include "files/EditorSave.h"
 #include "files/SubtitleWriter.h"
 #include "files/TKereses.h"
 

@@ -9,21 +9,6 @@
 // table built from the same codec the readers decode with, so every byte a
 // reader produced goes back unchanged.
 
-// The text in code page 1250; false (and *out untouched) when a character
-// has no place in it.
-bool encodeCp1250(const QString &text, QByteArray *out);
-
-struct EncodedText {
-    QByteArray bytes;
-    // Code page 1250 was asked for but the text did not fit, so it is UTF-8
-    // with a byte-order mark instead.
-    bool fellBackToUtf8 = false;
-};
-
-// A whole text by the rules of EncodedFile below, falling back to UTF-8
-// with a byte-order mark.
-EncodedText encodeSubtitleText(const QString &text, FileEncoding readAs);
-
 // A file being written, encoded piece by piece straight into its bytes. A
 // file read as UTF-8 is written as UTF-8 (with a byte-order mark exactly
 // when it had one); everything else in code page 1250. When a character has
@@ -34,15 +19,28 @@ public:
     EncodedFile(FileEncoding encoding, qsizetype expectedChars);
     void append(QStringView text);
     void append(QLatin1StringView ascii);
+    // The number in decimal.
+    void appendNumber(int number);
+    // The text with every "|" written as lineEnd.
+    void appendLines(QStringView text, QLatin1StringView lineEnd);
     bool fits() const { return fits_; }
     QByteArray take();
 
 private:
-    char *room(qsizetype bytes);
+    // Where the next `bytes` bytes go.
+    char *room(qsizetype bytes)
+    {
+        if (length_ + bytes > out_.size())
+            grow(length_ + bytes);
+        return data_ + length_;
+    }
+    void grow(qsizetype bytes);
 
     bool cp1250_;
     bool fits_ = true;
+    const unsigned char *byteFor_;  // code page 1250 byte of each UTF-16 unit, 0: none
     QStringEncoder utf8_{QStringEncoder::Utf8};
     QByteArray out_;
+    char *data_ = nullptr;  // out_'s bytes, taken once per growth
     qsizetype length_ = 0;
 };

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "files/FileReplace.h"
+#include "files/EditorSave.h"
 #include "files/SubtitleWriter.h"
 #include "files/SubtitleWriterFixture.h"
 

@@ -6,6 +6,7 @@
 #include "app/MessageBox.h"
 #include "document/DocumentGlobals.h"
 #include "files/FileGlobals.h"
+#include "files/EditorSave.h"
 #include "files/SubtitleWriter.h"
 #include "files/SubtitleWriterFixture.h"
 

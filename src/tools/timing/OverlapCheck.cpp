@@ -1,17 +1,20 @@
 #include "tools/timing/OverlapCheck.h"
 
 #include "app/MessageBox.h"
-#include "document/DocumentGlobals.h"
 #include "document/TimeCode.h"
+#include "editor/BulkPass.h"
 #include "editor/EditorModel.h"
 
 namespace {
 
 const QString moreInfo = QStringLiteral("További információt a \"Lista\" gomb alatt találsz!");
 
-QString span(const QString &start, const QString &end)
+QString span(QStringView start, QStringView end)
 {
-    return start + QStringLiteral("-->") + end;
+    QString text;
+    text.reserve(start.size() + 3 + end.size());
+    text.append(start).append(QLatin1StringView("-->")).append(end);
+    return text;
 }
 
 QString rowLine(int recNo, const QString &spanText)
@@ -92,28 +95,22 @@ OverlapResult runOverlapCheck(EditorModel &model, const OverlapOptions &options)
 {
     SubtitleTable &cds = model.cds;
     CorrectionLog &log = model.log;
-    EditorHost *host = model.host();
     OverlapResult r;
     const bool repair = options.repair;
 
-    host->showProgress(true);
-    host->setProgress(0);
-    displayLock = true;
+    BulkPass pass(model, {.gauge = true});
     log.clear();
     log.caption = QStringLiteral("Az átfedés vizsgálatának eredménye");
     log.headingsVisible = false;
-    cds.suspendRefresh();
 
     const int count = cds.recordCount();
-    const int step = count / 100;
     // Every line takes part, also one without times (they count as 0), and
     // the previous line is always the one above.
     qint64 previousEnd = 0;
     QString previousSpan;
     for (int n = 1; n <= count; ++n) {
         cds.setRecNo(n);
-        if (step > 0)
-            host->setProgress(n / step);
+        pass.progress(n);
         // s and e as read: the statistics may stretch this line afterwards
         const QString startText = cds.field(Field::Kezdes);
         const qint64 s = timeCodeToMs(startText);
@@ -164,9 +161,7 @@ OverlapResult runOverlapCheck(EditorModel &model, const OverlapOptions &options)
     }
 
     cds.first();
-    displayLock = false;
-    cds.resumeRefresh();
-    host->showProgress(false);
+    pass.finish(0, true);
     r.statisticsEnabled = options.statistics;
 
     if (r.overlaps > 0 || r.smallerStart > 0) {
@@ -211,13 +206,6 @@ void showDurationStatistics(const OverlapResult &r)
                      + QStringLiteral("0.250 - 0.499 mp: ") + QString::number(r.bands[2]));
 }
 
-void showOverlapLog(EditorModel &model)
-{
-    model.log.caption = QStringLiteral("Az átfedés vizsgálatának eredménye");
-    model.log.headingsVisible = false;
-    model.host()->showReportWindow();
-}
-
 namespace {
 
 // Milliseconds of a start or end: a time code in the Time base, a frame
@@ -235,9 +223,8 @@ void listHalfSecondLines(EditorModel &model)
 {
     SubtitleTable &cds = model.cds;
     CorrectionLog &log = model.log;
-    cds.suspendRefresh();
-    displayLock = true;
     const int remembered = cds.recNo();
+    BulkPass pass(model);
     log.clear();
     int found = 0;
     const int count = cds.recordCount();
@@ -253,10 +240,7 @@ void listHalfSecondLines(EditorModel &model)
         log.add(span(start, end));
         log.add(QStringLiteral("0,5 mp-es sor"));
     }
-    displayLock = false;
-    if (remembered > 0)
-        cds.setRecNo(remembered);
-    cds.resumeRefresh();
+    pass.finish(remembered, true);
     if (found > 0)
         showResult(QStringLiteral("Ennyit találtam: ") + QString::number(found), moreInfo);
     else
@@ -266,17 +250,26 @@ void listHalfSecondLines(EditorModel &model)
 
 SaveOverlapCheck::SaveOverlapCheck(EditorModel &model) : model_(model) {}
 
-void SaveOverlapCheck::line(int recNo, const QString &start, const QString &end)
+void SaveOverlapCheck::start()
+{
+    model_.log.clear();
+    first_ = true;
+    previousEnd_ = 0;
+    previousRecNo_ = 0;
+    errors_ = 0;
+}
+
+void SaveOverlapCheck::entry(int recNo, const QString &start, const QString &end)
 {
     if (!first_ && timeCodeToMs(start) < previousEnd_) {
         ++errors_;
-        logSmallerStart(model_.log, previousRecNo_, span(previousStart_, previousEndText_), recNo,
+        logSmallerStart(model_.log, previousRecNo_,
+                        span(previousStart_, previousEndText_), recNo,
                         span(start, end));
     }
     first_ = false;
     previousEnd_ = timeCodeToMs(end);
     previousRecNo_ = recNo;
-    // kept as shared copies; the texts are joined only for an entry
     previousStart_ = start;
     previousEndText_ = end;
 }

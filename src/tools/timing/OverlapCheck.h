@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "files/WriterEngine.h"
+
 class EditorModel;
 
 // Options of the overlap window.
@@ -28,28 +30,27 @@ struct OverlapResult {
 OverlapResult runOverlapCheck(EditorModel &model, const OverlapOptions &options);
 // "Statisztika": the duration bands of the last run as a plain message.
 void showDurationStatistics(const OverlapResult &result);
-// "Lista" of the overlap window: the log under its own caption, without the
-// report window's headings.
-void showOverlapLog(EditorModel &model);
 // "0.5 mp": lists the rows that last exactly half a second.
 void listHalfSecondLines(EditorModel &model);
 
-// The check the time-based writer runs over the lines it writes, in writing
-// order. The caller clears the log before the first line.
-class SaveOverlapCheck {
+// The check a save runs over the time-based entries it writes, in writing
+// order: a start before the previously written end is an error, logged as
+// such. It starts by clearing the log and shows its summary at the end.
+class SaveOverlapCheck : public WriteCheck {
 public:
     explicit SaveOverlapCheck(EditorModel &model);
-    void line(int recNo, const QString &start, const QString &end);
+    void start() override;
+    void entry(int recNo, const QString &start, const QString &end) override;
     // Shows the summary when errors were found.
-    void finish();
-    int errors() const { return errors_; }
+    void finish() override;
 
 private:
     EditorModel &model_;
     bool first_ = true;
     qint64 previousEnd_ = 0;
     int previousRecNo_ = 0;
-    QString previousStart_;
-    QString previousEndText_;
+    // the table's own texts, joined only for an entry of the log
+    QStringView previousStart_;
+    QStringView previousEndText_;
     int errors_ = 0;
 };

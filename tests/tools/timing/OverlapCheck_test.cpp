@@ -2,6 +2,7 @@
 
 #include "document/DocumentGlobals.h"
 #include "files/FileGlobals.h"
+#include "files/EditorSave.h"
 #include "files/SubtitleWriter.h"
 #include "files/SubtitleWriterFixture.h"
 #include "tools/timing/OverlapCheck.h"

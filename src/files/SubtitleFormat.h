@@ -1,0 +1,36 @@
+#pragma once
+#include <QLatin1StringView>
+#include <QString>
+#include <span>
+
+class EncodedFile;
+
+// One entry as the writer hands it to a format: a row that is written.
+struct EntryToWrite {
+    int number;  // 1-based among the written entries
+    int recNo;   // the row's 1-based position in the table
+    const QString &start;
+    const QString &end;
+    const QString &text;  // "|" marks a line break
+    bool lastOfTable;     // the table's last row: its line end is left off
+};
+
+// Puts one entry's bytes into the file. One renderer serves every format
+// that lays its entries out the same way.
+using EntryRenderer = void (*)(EncodedFile &out, const EntryToWrite &entry);
+
+// What the writer knows of a file format.
+struct SubtitleFormat {
+    QLatin1StringView name;
+    QLatin1StringView extension;  // lower case, with its dot
+    bool frameBased;              // starts and ends are frame numbers, not time codes
+    qsizetype charsPerEntry;      // about what an entry adds to its fields, to size the file once
+    EntryRenderer render;
+};
+
+// Every format the writer knows, in the order they are offered.
+std::span<const SubtitleFormat> subtitleFormats();
+// The format a table of that time base is saved in: ".srt" or ".sub".
+const SubtitleFormat &savedFormat(bool frameBased);
+// A format by its name, or nullptr.
+const SubtitleFormat *findSubtitleFormat(QStringView name);
