@@ -41,6 +41,19 @@ public:
             growBy(n - int(buf_.size()));
     }
 
+    // Appends all of rows; an empty store takes them over without moving.
+    void append(std::vector<T> &&rows)
+    {
+        if (size() == 0) {
+            buf_ = std::move(rows);
+            gapStart_ = gapEnd_ = int(buf_.size());
+            return;
+        }
+        reserve(size() + int(rows.size()));
+        for (T &row : rows)
+            insert(size(), std::move(row));
+    }
+
     void clear()
     {
         buf_.clear();
