@@ -127,6 +127,20 @@ bool ReadRows::setField(Field field, QStringView value)
     return true;
 }
 
+bool ReadRows::setField(Field field, const QString &value)
+{
+    if (value.size() > fieldSize(field) || field == Field::Sor3 || field == Field::Betu38
+        || field == Field::Sorszam)
+        return setField(field, QStringView(value));
+    if (state_ != State::Edit && state_ != State::Insert) {
+        qWarning("ReadRows: a field was set outside edit or insert state");
+        return false;
+    }
+    textOf(pending_, field) = value;
+    pendingTouched_ = true;
+    return true;
+}
+
 const QString &ReadRows::field(Field field) const
 {
     const SubtitleRow *r = nullptr;

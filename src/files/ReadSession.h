@@ -27,6 +27,8 @@ public:
     void post();
     void next();
     bool setField(Field field, QStringView value);
+    // A text that fits is shared, not copied.
+    bool setField(Field field, const QString &value);
     const QString &field(Field field) const;
     bool flag(Field field) const;
 

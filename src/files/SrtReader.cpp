@@ -341,7 +341,8 @@ void SrtReader::storeSecond(bool moveOn)
     if (cds.recordCount() == 0 || pastLastRow_)
         return;
     cds.edit();
-    cds.setField(Field::Szoveg2, pending_.text());
+    // a copy of its own size, not the working buffer
+    cds.setField(Field::Szoveg2, QStringView(pending_.text()));
     cds.post();
     ++s_.secondRowCount;
     if (moveOn) {

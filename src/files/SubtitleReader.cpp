@@ -98,8 +98,9 @@ int expectedRows(const DecodedText &text, const QString &type)
 ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options, const ReadStart &start)
 {
     ReadResult result;
-    const DecodedText decoded = prepareSubtitleText(std::move(bytes));
+    DecodedText decoded = prepareSubtitleText(std::move(bytes));
     result.encoding = decoded.encoding;
+    decoded.releaseRead = true;
     ReadSession s(decoded, options);
     s.cds.start(options.second, start.rowCount, start.currentIndex, start.current);
     QString type;
@@ -110,6 +111,8 @@ ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options, const Read
     }
     if (type == QLatin1String("2") && decoded.isUtf16())
         type = QStringLiteral("3");
+    // Only a guess for the room (the bytes of a long run of junk before
+    // the first entry may have been given back already).
     if (!options.second && !type.isEmpty())
         s.cds.rows.reserve(size_t(expectedRows(decoded, type)));
 
@@ -200,7 +203,21 @@ bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
                   QStringLiteral("Nincs hozzá olvasási joga, vagy más program használja!"));
         return false;
     }
-    *bytes = file.readAll();
+    // One buffer of the file's size: reading in growing chunks would hold
+    // up to twice the file while the rows are built.
+    const qint64 size = file.size();
+    bytes->resize(qsizetype(size));
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 n = file.read(bytes->data() + got, size - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    if (got < size && file.error() == QFileDevice::NoError)
+        bytes->truncate(qsizetype(got));  // the file shrank while it was read
+    if (file.error() == QFileDevice::NoError && !file.atEnd())
+        bytes->append(file.readAll());    // or grew
     if (file.error() != QFileDevice::NoError) {
         bytes->clear();
         fileError(QStringLiteral("Hiba a file olvasása közben: ") + name,
