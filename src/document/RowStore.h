@@ -83,13 +83,15 @@ private:
 
     void grow() { growBy(std::max(64, int(buf_.size()))); }
 
+    // Widens the gap by extra slots; the gap there was (reserve finds one
+    // after deletions or appends) is kept, not counted as rows.
     void growBy(int extra)
     {
         const int oldSize = int(buf_.size());
         std::vector<T> next(oldSize + extra);
         std::move(buf_.begin(), buf_.begin() + gapStart_, next.begin());
-        std::move(buf_.begin() + gapEnd_, buf_.end(), next.begin() + gapStart_ + extra);
-        gapEnd_ = gapStart_ + extra;
+        std::move(buf_.begin() + gapEnd_, buf_.end(), next.begin() + gapEnd_ + extra);
+        gapEnd_ += extra;
         buf_ = std::move(next);
     }
 

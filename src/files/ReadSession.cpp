@@ -22,9 +22,9 @@ auto &textOf(Row &row, Field field)
 void ReadRows::start(bool second, int rowsBefore, int currentIndex, const SubtitleRow &row)
 {
     second_ = second;
-    before_ = rowsBefore;
-    start_ = qMax(0, currentIndex);
-    cur_ = currentIndex;
+    before_ = qMax(0, rowsBefore);
+    cur_ = qBound(-1, currentIndex, before_ - 1);
+    start_ = qMax(0, cur_);
     current = row;
     state_ = State::Browse;
     eof_ = rowsBefore == 0;

@@ -24,8 +24,10 @@ QString checkTimeCode(ReadSession &session, const QString &time)
 {
     if (!hasTimeCodeShape(time))
         return zeroTimeCode;
-    const int minutes = time[3].digitValue() * 10 + time[4].digitValue();
-    const int seconds = time[6].digitValue() * 10 + time[7].digitValue();
+    // the shape says these are ASCII digits
+    auto digit = [&time](int at) { return int(time[at].unicode() - u'0'); };
+    const int minutes = digit(3) * 10 + digit(4);
+    const int seconds = digit(6) * 10 + digit(7);
     // Below sixty the round trip through seconds gives the time back.
     if (minutes < 60 && seconds < 60)
         return time;

@@ -233,8 +233,9 @@ ReadStart startOf(const SubtitleTable &cds)
 {
     ReadStart start;
     start.rowCount = cds.recordCount();
-    start.currentIndex = cds.recNo() - 1;
-    if (start.currentIndex >= 0 && start.currentIndex < start.rowCount)
+    // a row still being inserted is not one of the table's rows
+    start.currentIndex = qMin(cds.recNo(), start.rowCount) - 1;
+    if (start.currentIndex >= 0)
         start.current = cds.rowAt(start.currentIndex);
     return start;
 }
@@ -257,7 +258,7 @@ void applySecondTexts(EditorModel &model, const ReadStart &start, ReadResult &re
     for (size_t k = 0; k < rows.secondTexts.size(); ++k) {
         if (!rows.secondWritten[k])
             continue;
-        const int index = start.currentIndex + int(k);
+        const int index = qMax(0, start.currentIndex) + int(k);
         SubtitleRow row = cds.rowAt(index);
         row.szoveg2 = std::move(rows.secondTexts[k]);
         cds.replaceRow(index, std::move(row));
