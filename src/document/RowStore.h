@@ -41,6 +41,19 @@ public:
             growBy(n - int(buf_.size()));
     }
 
+    // Appends all of rows; an empty store takes them over without moving.
+    void append(std::vector<T> &&rows)
+    {
+        if (size() == 0) {
+            buf_ = std::move(rows);
+            gapStart_ = gapEnd_ = int(buf_.size());
+            return;
+        }
+        reserve(size() + int(rows.size()));
+        for (T &row : rows)
+            insert(size(), std::move(row));
+    }
+
     void clear()
     {
         buf_.clear();
@@ -70,13 +83,15 @@ private:
 
     void grow() { growBy(std::max(64, int(buf_.size()))); }
 
+    // Widens the gap by extra slots; the gap there was (reserve finds one
+    // after deletions or appends) is kept, not counted as rows.
     void growBy(int extra)
     {
         const int oldSize = int(buf_.size());
         std::vector<T> next(oldSize + extra);
         std::move(buf_.begin(), buf_.begin() + gapStart_, next.begin());
-        std::move(buf_.begin() + gapEnd_, buf_.end(), next.begin() + gapStart_ + extra);
-        gapEnd_ = gapStart_ + extra;
+        std::move(buf_.begin() + gapEnd_, buf_.end(), next.begin() + gapEnd_ + extra);
+        gapEnd_ += extra;
         buf_ = std::move(next);
     }
 

@@ -241,6 +241,39 @@ void SubtitleTable::remove()
     notifyData();
 }
 
+void SubtitleTable::appendRows(std::vector<SubtitleRow> &&rows)
+{
+    if (rows.empty())
+        return;
+    finishPending();
+    if (announcing())
+        emit aboutToReset();
+    changeCount_ += int(rows.size());
+    rows_.append(std::move(rows));
+    rows = {};
+    if (announcing()) {
+        emit reset();
+        emit dataChange();
+    } else {
+        changedWhileSuspended_ = true;
+    }
+}
+
+void SubtitleTable::replaceRow(int index, SubtitleRow row)
+{
+    if (index < 0 || index >= rows_.size())
+        return;
+    finishPending();
+    rows_[index] = std::move(row);
+    ++changeCount_;
+    if (announcing())
+        emit rowChanged(index);
+    else
+        changedWhileSuspended_ = true;
+    if (index == cur_)
+        notifyData();
+}
+
 SubtitleRow *SubtitleTable::buffer()
 {
     if (state_ == State::Edit || state_ == State::Insert)

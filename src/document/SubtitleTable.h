@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <vector>
 
 #include "document/RowStore.h"
 
@@ -66,6 +67,11 @@ public:
     // Room for that many rows in all before a bulk append (a reader).
     void reserve(int rows) { rows_.reserve(rows); }
     State state() const { return state_; }
+
+    // Bulk changes of a read, in Browse state: rows appended after the last
+    // one, and one posted row replaced. Each is announced as one change.
+    void appendRows(std::vector<SubtitleRow> &&rows);
+    void replaceRow(int index, SubtitleRow row);
 
     int changeCount() const { return changeCount_; }
     void mergeChangeLog() { changeCount_ = 0; }

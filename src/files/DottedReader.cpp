@@ -1,12 +1,10 @@
 #include "files/DottedReader.h"
 
-#include "editor/EditorModel.h"
-#include "editor/RowText.h"
 #include "files/LineClasses.h"
 
 void readDottedLine(ReadSession &s, QStringView firstTimeLine)
 {
-    SubtitleTable &cds = s.model.cds;
+    ReadRows &cds = s.cds;
     QStringView timeLine = firstTimeLine;
     auto next = [&s]() { return s.atEnd() ? QStringView() : s.nextLine(); };
     // A time line the file ends on makes no entry.
@@ -22,7 +20,7 @@ void readDottedLine(ReadSession &s, QStringView firstTimeLine)
         if (!text.isEmpty()) {
             QString stored = text.toString();
             stored.replace(QStringLiteral("[br]"), QStringLiteral("|"));
-            writeRowText(s.model, stored, false, false, false);
+            s.storeText(stored, false);
         } else {
             cds.setField(Field::Befejezes, QString());
         }

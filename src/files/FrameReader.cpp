@@ -1,8 +1,5 @@
 #include "files/FrameReader.h"
 
-#include "document/DocumentGlobals.h"
-#include "editor/EditorModel.h"
-#include "editor/RowText.h"
 
 namespace {
 
@@ -21,7 +18,7 @@ QString firstField(QStringView line)
 void FrameReader::prepareOffset(QStringView firstLine)
 {
     bool typedOk = false, fileOk = false;
-    const qint64 typed = s_.model.cdJoinStart.trimmed().toLongLong(&typedOk);
+    const qint64 typed = s_.options.cdJoinStart.trimmed().toLongLong(&typedOk);
     const qint64 first = firstField(firstLine).toLongLong(&fileOk);
     offset_ = typedOk && fileOk ? typed - first : 0;
 }
@@ -42,7 +39,7 @@ void FrameReader::readFrameLine(QStringView line)
         s_.stopWithMessage();
         return;
     }
-    SubtitleTable &cds = s_.cds;
+    ReadRows &cds = s_.cds;
     QString field;
     int closing = 0;
     for (qsizetype i = 1; i < line.size(); ++i) {
@@ -61,15 +58,15 @@ void FrameReader::readFrameLine(QStringView line)
             field.clear();
             continue;
         }
-        const QString text = line.mid(i + 1).toString();
+        const QStringView text = line.mid(i + 1);
         if (!s_.second) {
             cds.setField(Field::Befejezes, shifted(field));
-            writeRowText(s_.model, text, false, false, false);
+            s_.storeText(text, false);
         } else if (cds.recordCount() > 0) {
             cds.edit();
             cds.setField(Field::Szoveg2, text);
             cds.post();
-            ++secondRowCount;
+            ++s_.secondRowCount;
             cds.next();
         }
         return;

@@ -2,21 +2,16 @@
 
 #include "app/MessageBox.h"
 #include "app/ModeGlobals.h"
+#include "app/ModeValues.h"
 #include "document/DocumentGlobals.h"
+#include "editor/BulkPass.h"
 #include "editor/EditorModel.h"
+#include "editor/GridScrollBar.h"
 #include "editor/EnableSets.h"
 #include "files/FileGlobals.h"
 #include "files/SubtitleReader.h"
 
 namespace {
-
-void setGridScrollBar(EditorModel &model)
-{
-    const int rows = model.cds.recordCount();
-    const bool shown = (layoutSetting == QLatin1String("1024x768") && rows > 15)
-                       || (layoutSetting == QLatin1String("800x600") && rows > 10);
-    model.setVisible(QStringLiteral("racsVScroll"), shown);
-}
 
 void showSecondColumn(EditorModel &model, bool on)
 {
@@ -53,14 +48,12 @@ QString readIntoEditor(EditorModel &model)
     if (!editorReady)
         return QString();
     SubtitleTable &cds = model.cds;
-    const bool second = textTarget == QLatin1String("2");
+    const bool second = textTarget == Target::second;
     model.setEnabled(QStringLiteral("megnyitas"), false);
     model.host()->placeForRead();
-    model.host()->setWaitCursor(true);
-    displayLock = true;
     if (!cds.isActive())
         cds.create();
-    cds.suspendRefresh();
+    BulkPass pass(model, {.waitCursor = true});
     if (second) {
         showSecondColumn(model, true);
         cds.first();
@@ -74,7 +67,8 @@ QString readIntoEditor(EditorModel &model)
 
     cds.first();
     cds.mergeChangeLog();
-    cds.resumeRefresh();
+    // The grid catches up before the editor shows the outcome.
+    pass.finish(0, false);
 
     if (isReadSuccess(type)) {
         model.host()->showCurrentRow();
@@ -82,8 +76,8 @@ QString readIntoEditor(EditorModel &model)
         model.setModified(model.readErrorsFound);
         if (second)
             model.setEnabled(QStringLiteral("MentesMF"), true);
-        appMode = QStringLiteral("felvitt");
-        openMode = QStringLiteral("megnyitas");
+        appMode = AppMode::subtitleRead;
+        openMode = OpenMode::opening;
         model.host()->focusGrid();
     } else {
         // the failure set empties the line fields
@@ -92,17 +86,15 @@ QString readIntoEditor(EditorModel &model)
             model.setEnabled(QStringLiteral("MentesMF"), false);
         // A file that could not be opened has had its own message.
         if (!unopenable)
-            showMessageBox(QStringLiteral("Hiba"), QStringLiteral("hiba"),
+            showMessageBox(QStringLiteral("Hiba"), BoxKind::error,
                            QStringLiteral("Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!"),
                            false, false, true,
                            QStringLiteral("Vagy a file értelmezhetetlen típust tartalmaz!"));
     }
 
-    model.host()->setWaitCursor(false);
     model.setEnabled(QStringLiteral("megnyitas"), true);
     model.host()->showProgress(false);
-    displayLock = false;
-    setGridScrollBar(model);
+    showScrollBarAfterRead(model);
     return type;
 }
 
@@ -117,7 +109,7 @@ bool openCommandLineFile(EditorModel &model)
     subtitleFileName = path.mid(cut + 1);
     lastDirectory = path.left(cut + 1);
     model.cds.create();
-    textTarget = QStringLiteral("1");
+    textTarget = Target::main;
     prepareEditor(model, true, subtitleFileName);
     readIntoEditor(model);
     commandLineFile.clear();

@@ -1,11 +1,170 @@
 #include "files/ReadSession.h"
 
-#include "app/MessageBox.h"
-#include "editor/EditorModel.h"
+#include "editor/RowStats.h"
 
-ReadSession::ReadSession(EditorModel &m, const DecodedText &text, bool secondText,
-                         bool offset)
-    : model(m), cds(m.cds), second(secondText), withOffset(offset), lines_(text)
+namespace {
+
+const QString noText;
+
+template <typename Row>
+auto &textOf(Row &row, Field field)
+{
+    switch (field) {
+    case Field::Kezdes: return row.kezdes;
+    case Field::Befejezes: return row.befejezes;
+    case Field::Szoveg2: return row.szoveg2;
+    default: return row.szoveg;
+    }
+}
+
+}  // namespace
+
+void ReadRows::start(bool second, int rowsBefore, int currentIndex, const SubtitleRow &row)
+{
+    second_ = second;
+    before_ = qMax(0, rowsBefore);
+    cur_ = qBound(-1, currentIndex, before_ - 1);
+    start_ = qMax(0, cur_);
+    current = row;
+    state_ = State::Browse;
+    eof_ = rowsBefore == 0;
+}
+
+void ReadRows::finishPending()
+{
+    if (state_ == State::Edit || state_ == State::Insert) {
+        if (pendingTouched_) {
+            post();
+        } else {
+            if (state_ == State::Insert)
+                eof_ = recordCount() == 0;
+            state_ = State::Browse;
+            pending_ = SubtitleRow();
+        }
+    }
+}
+
+void ReadRows::append()
+{
+    finishPending();
+    pending_ = SubtitleRow();
+    pendingTouched_ = false;
+    state_ = State::Insert;
+    eof_ = false;
+}
+
+void ReadRows::edit()
+{
+    if (state_ == State::Edit || state_ == State::Insert)
+        return;
+    if (cur_ < 0) {
+        // editing an empty table starts a new row, as a dataset does
+        append();
+        return;
+    }
+    // A second read writes only Szoveg2, which is all it keeps of a row.
+    if (second_)
+        pending_ = SubtitleRow();
+    else if (cur_ < before_)
+        pending_ = current;
+    else
+        pending_ = rows[size_t(cur_ - before_)];
+    pendingTouched_ = false;
+    state_ = State::Edit;
+}
+
+void ReadRows::post()
+{
+    if (state_ == State::Insert) {
+        rows.push_back(std::move(pending_));
+        cur_ = recordCount() - 1;
+    } else if (state_ == State::Edit && pendingTouched_) {
+        if (second_) {
+            const size_t slot = size_t(cur_ - start_);
+            if (secondTexts.size() <= slot) {
+                secondTexts.resize(slot + 1);
+                secondWritten.resize(slot + 1);
+            }
+            secondTexts[slot] = std::move(pending_.szoveg2);
+            secondWritten[slot] = true;
+        } else if (cur_ < before_) {
+            current = std::move(pending_);
+            currentRewritten = true;
+        } else {
+            rows[size_t(cur_ - before_)] = std::move(pending_);
+        }
+    }
+    state_ = State::Browse;
+    pending_ = SubtitleRow();
+    pendingTouched_ = false;
+}
+
+void ReadRows::next()
+{
+    finishPending();
+    if (cur_ + 1 < recordCount()) {
+        eof_ = false;
+        ++cur_;
+    } else {
+        eof_ = true;
+    }
+}
+
+bool ReadRows::setField(Field field, QStringView value)
+{
+    if (state_ != State::Edit && state_ != State::Insert) {
+        qWarning("ReadRows: a field was set outside edit or insert state");
+        return false;
+    }
+    const QStringView cut = value.left(fieldSize(field));
+    switch (field) {
+    case Field::Sorszam: return false;
+    case Field::Sor3: pending_.sor3 = !cut.isEmpty(); break;
+    case Field::Betu38: pending_.betu38 = !cut.isEmpty(); break;
+    default: textOf(pending_, field) = cut.toString(); break;
+    }
+    pendingTouched_ = true;
+    return true;
+}
+
+bool ReadRows::setField(Field field, const QString &value)
+{
+    if (value.size() > fieldSize(field) || field == Field::Sor3 || field == Field::Betu38
+        || field == Field::Sorszam)
+        return setField(field, QStringView(value));
+    if (state_ != State::Edit && state_ != State::Insert) {
+        qWarning("ReadRows: a field was set outside edit or insert state");
+        return false;
+    }
+    textOf(pending_, field) = value;
+    pendingTouched_ = true;
+    return true;
+}
+
+const QString &ReadRows::field(Field field) const
+{
+    const SubtitleRow *r = nullptr;
+    if (state_ == State::Edit || state_ == State::Insert)
+        r = &pending_;
+    else if (cur_ >= 0 && !second_)
+        r = cur_ < before_ ? &current : &rows[size_t(cur_ - before_)];
+    return r ? textOf(*r, field) : noText;
+}
+
+bool ReadRows::flag(Field field) const
+{
+    const SubtitleRow *r = nullptr;
+    if (state_ == State::Edit || state_ == State::Insert)
+        r = &pending_;
+    else if (cur_ >= 0 && !second_)
+        r = cur_ < before_ ? &current : &rows[size_t(cur_ - before_)];
+    if (!r)
+        return false;
+    return field == Field::Sor3 ? r->sor3 : r->betu38;
+}
+
+ReadSession::ReadSession(const DecodedText &text, const ReadOptions &o)
+    : options(o), second(o.second), withOffset(o.withOffset), lines_(text)
 {
     step_ = lines_.count() / 100;
     untilProgress_ = step_;
@@ -19,24 +178,42 @@ QStringView ReadSession::nextLine()
     // costs a hundred calls whatever the file's size.
     if (step_ >= 1 && --untilProgress_ == 0) {
         untilProgress_ = step_;
-        model.host()->setProgress(int(pos_ / step_));
+        if (options.progress)
+            options.progress(int(pos_ / step_));
     }
     return line;
 }
 
 void ReadSession::report(std::initializer_list<QString> lines)
 {
-    model.log.add(QString());
+    log.append(QString());
     for (const QString &l : lines)
-        model.log.add(l);
+        log.append(l);
     reported = true;
 }
 
-void ReadSession::stopWithMessage()
+void ReadSession::syncFlag(Field field, bool want, int &count)
 {
-    fatal = true;
-    showMessageBox(QStringLiteral("Hiba"), QStringLiteral("hiba"), QStringLiteral("Hiba a file-ban!"),
-                   false, false, true, QStringLiteral("Csak eddig tudtam betölteni a file-t!"));
+    if (want == cds.flag(field))
+        return;
+    if (cds.setField(field, want ? QStringView(u"t") : QStringView()))
+        count += want ? 1 : -1;
+}
+
+void ReadSession::storeText(QStringView text, bool startEdit)
+{
+    if (options.max2 && text.startsWith(u'|')) {
+        text = text.mid(1);
+        if (text.startsWith(u'|'))
+            text = text.mid(1);
+    }
+    if (startEdit)
+        cds.edit();
+    cds.setField(Field::Szoveg, text);
+    const LineLengths m = measureLines(cds.field(Field::Szoveg));
+    syncFlag(Field::Betu38, m.anyLongerThan(options.threshold), overThresholdCount);
+    syncFlag(Field::Sor3, m.hasThirdLine(), threeLineCount);
+    cds.post();
 }
 
 QString faultRowLine(int n)

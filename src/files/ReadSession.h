@@ -1,27 +1,94 @@
 #pragma once
 #include <QString>
 #include <QStringView>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
+#include "document/SubtitleTable.h"
+#include <QStringList>
 #include "files/TextDecoding.h"
 
-class EditorModel;
-class SubtitleTable;
+// The rows a read works on, used the way the table is (append, edit, set
+// fields, post, next) but owned by the read: it starts from the row count
+// and the current row of the table read into, and only ever appends after
+// them (the main subtitle) or fills Szoveg2 of rows already there (the
+// second one). Nothing is announced, nothing global is touched.
+class ReadRows {
+public:
+    using State = SubtitleTable::State;
+
+    // rowsBefore rows stand in the table, the cursor on currentIndex (-1:
+    // none); current is that row's content, which a main read may rewrite.
+    void start(bool second, int rowsBefore, int currentIndex, const SubtitleRow &current);
+
+    void append();
+    void edit();
+    void post();
+    void next();
+    bool setField(Field field, QStringView value);
+    // A text that fits is shared, not copied.
+    bool setField(Field field, const QString &value);
+    const QString &field(Field field) const;
+    bool flag(Field field) const;
+
+    State state() const { return state_; }
+    int recNo() const { return state_ == State::Insert ? recordCount() + 1 : cur_ + 1; }
+    int recordCount() const { return before_ + int(rows.size()); }
+    bool eof() const { return eof_; }
+    int currentIndex() const { return cur_; }
+    // The end of the read: a row left open is posted when something was set
+    // in it and dropped otherwise, as the table does when the cursor moves.
+    void finishPending();
+
+    // What the read produced. Main: the rows appended after the table's own,
+    // and the table's current row when the read rewrote it. Second: the
+    // Szoveg2 texts of the rows from the start row on (empty slots were not
+    // written).
+    std::vector<SubtitleRow> rows;
+    bool currentRewritten = false;
+    SubtitleRow current;
+    std::vector<QString> secondTexts;
+    std::vector<bool> secondWritten;
+
+private:
+    bool second_ = false;
+    int before_ = 0;
+    int start_ = 0;
+    int cur_ = -1;
+    State state_ = State::Browse;
+    SubtitleRow pending_;
+    bool pendingTouched_ = false;
+    bool eof_ = true;
+};
+
+// How a read goes: where the texts go and the options that shape them.
+struct ReadOptions {
+    bool second = false;      // texts go to Szoveg2 of the rows already there
+    bool withOffset = false;  // the CD-join read of a second part
+    bool max2 = false;        // up to two leading line breaks removed when stored
+    int threshold = 37;       // the characters per line that flag a row
+    QString cdJoinStart;      // the start typed for the CD join
+    // Called with 1..100 as the lines are read (at most a hundred times).
+    std::function<void(int)> progress;
+};
 
 // What one read shares between its parts: the lines of the decoded file with
-// the read position, the progress gauge, the reported and fatal marks.
+// the read position, the rows, the report, the reported and fatal marks.
 class ReadSession {
 public:
-    ReadSession(EditorModel &model, const DecodedText &text, bool second,
-                bool withOffset);
+    ReadSession(const DecodedText &text, const ReadOptions &options);
 
-    EditorModel &model;
-    SubtitleTable &cds;
-    const bool second;      // textTarget "2": texts go to Szoveg2 of existing rows
+    const ReadOptions &options;
+    ReadRows cds;
+    QStringList log;  // the report lines, in order
+    const bool second;      // texts go to Szoveg2 of existing rows
     const bool withOffset;  // the CD-join read of a second part
     bool reported = false;
     bool fatal = false;
+    int secondRowCount = 0;  // rows that received a second text
+    int overThresholdCount = 0;
+    int threeLineCount = 0;
 
     bool atEnd() const { return lines_.atEnd(); }
     size_t lineCount() const { return lines_.count(); }
@@ -31,9 +98,16 @@ public:
     // Writes one report: an empty line and the given lines.
     void report(std::initializer_list<QString> lines);
     // The refusal of the frame-based reader and the dotted layout.
-    void stopWithMessage();
+    void stopWithMessage() { fatal = true; }
+
+    // Stores a text into Szoveg of the current row (edit first when asked),
+    // the leading breaks removed under max2, the flags brought up to date,
+    // and posts.
+    void storeText(QStringView text, bool startEdit);
 
 private:
+    void syncFlag(Field field, bool want, int &count);
+
     LineCursor lines_;
     size_t pos_ = 0;
     size_t step_ = 0;

@@ -1,9 +1,6 @@
 #include "files/SrtReader.h"
 
-#include "document/DocumentGlobals.h"
 #include "document/TimeCode.h"
-#include "editor/EditorModel.h"
-#include "editor/RowText.h"
 #include "files/LineClasses.h"
 
 namespace {
@@ -27,8 +24,10 @@ QString checkTimeCode(ReadSession &session, const QString &time)
 {
     if (!hasTimeCodeShape(time))
         return zeroTimeCode;
-    const int minutes = time[3].digitValue() * 10 + time[4].digitValue();
-    const int seconds = time[6].digitValue() * 10 + time[7].digitValue();
+    // the shape says these are ASCII digits
+    auto digit = [&time](int at) { return int(time[at].unicode() - u'0'); };
+    const int minutes = digit(3) * 10 + digit(4);
+    const int seconds = digit(6) * 10 + digit(7);
     // Below sixty the round trip through seconds gives the time back.
     if (minutes < 60 && seconds < 60)
         return time;
@@ -140,7 +139,7 @@ void SrtReader::takeFirstTextLine(QStringView line)
 
 void SrtReader::readMainLine(QStringView line)
 {
-    SubtitleTable &cds = s_.cds;
+    ReadRows &cds = s_.cds;
     switch (state_) {
     case '1':
         if (isTimeLine(line, true)) {
@@ -215,7 +214,7 @@ void SrtReader::readMainLine(QStringView line)
         } else {
             // A stray text after an entry's number and blank line joins the
             // posted row's text instead of replacing it.
-            const bool reopensPosted = cds.state() == SubtitleTable::State::Browse
+            const bool reopensPosted = cds.state() == ReadRows::State::Browse
                                        && cds.recNo() > 0 && !pendingMark_
                                        && pending_.text().isEmpty();
             cds.edit();
@@ -301,7 +300,7 @@ void SrtReader::rememberPreviousEnd()
 
 void SrtReader::appendTimeRow(QStringView line)
 {
-    SubtitleTable &cds = s_.cds;
+    ReadRows &cds = s_.cds;
     rememberPreviousEnd();
     cds.append();
     QString start = checkTimeCode(s_, timeLineStart(line));
@@ -321,8 +320,8 @@ QString SrtReader::moveByOffset(const QString &time) const
 
 void SrtReader::activateOffset()
 {
-    SubtitleTable &cds = s_.cds;
-    offsetMs_ = timeCodeToMs(cds.field(Field::Kezdes)) - timeCodeToMs(s_.model.cdJoinStart);
+    ReadRows &cds = s_.cds;
+    offsetMs_ = timeCodeToMs(cds.field(Field::Kezdes)) - timeCodeToMs(s_.options.cdJoinStart);
     offsetActive_ = true;
     cds.setField(Field::Kezdes, moveByOffset(cds.field(Field::Kezdes)));
     cds.setField(Field::Befejezes, moveByOffset(cds.field(Field::Befejezes)));
@@ -330,23 +329,24 @@ void SrtReader::activateOffset()
 
 bool SrtReader::storePending(bool startEdit)
 {
-    SubtitleTable &cds = s_.cds;
+    ReadRows &cds = s_.cds;
     // Nothing is open to store into: storing would overwrite a posted row.
-    if (!startEdit && cds.state() == SubtitleTable::State::Browse)
+    if (!startEdit && cds.state() == ReadRows::State::Browse)
         return false;
-    writeRowText(s_.model, pending_.take(), startEdit, false, false);
+    s_.storeText(pending_.text(), startEdit);
     return true;
 }
 
 void SrtReader::storeSecond(bool moveOn)
 {
-    SubtitleTable &cds = s_.cds;
+    ReadRows &cds = s_.cds;
     if (cds.recordCount() == 0 || pastLastRow_)
         return;
     cds.edit();
-    cds.setField(Field::Szoveg2, pending_.take());
+    // a copy of its own size, not the working buffer
+    cds.setField(Field::Szoveg2, QStringView(pending_.text()));
     cds.post();
-    ++secondRowCount;
+    ++s_.secondRowCount;
     if (moveOn) {
         cds.next();
         pastLastRow_ = cds.eof();
@@ -355,7 +355,7 @@ void SrtReader::storeSecond(bool moveOn)
 
 void SrtReader::checkRow()
 {
-    SubtitleTable &cds = s_.cds;
+    ReadRows &cds = s_.cds;
     const int n = cds.recordCount();
     const QString startText = cds.field(Field::Kezdes);
     const QString endText = cds.field(Field::Befejezes);

@@ -18,9 +18,9 @@ public:
     void clear();
     void append(QStringView separator, QStringView line);
     void clean();
+    // Stored through a view, so the copy has the text's own size and the
+    // working buffer keeps its capacity.
     const QString &text() const { return text_; }
-    // An exact copy for storing; the working buffer keeps its capacity.
-    QString take() const { return QString(text_.constData(), text_.size()); }
 
 private:
     QString text_;

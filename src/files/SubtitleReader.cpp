@@ -7,6 +7,7 @@
 
 #include "app/MessageBox.h"
 #include "app/ModeGlobals.h"
+#include "app/ModeValues.h"
 #include "document/DocumentGlobals.h"
 #include "editor/EditorModel.h"
 #include "files/DottedReader.h"
@@ -24,7 +25,7 @@ constexpr qint64 largestReadableFile = qint64(512) * 1024 * 1024;
 
 void fileError(const QString &first, const QString &second)
 {
-    showMessageBox(QStringLiteral("Hiba"), QStringLiteral("hiba"), first, false, false, true,
+    showMessageBox(QStringLiteral("Hiba"), BoxKind::error, first, false, false, true,
                    second);
 }
 
@@ -54,34 +55,6 @@ void readFrameBased(ReadSession &s, QStringView firstLine)
         if (!line.isEmpty())
             reader.readFrameLine(line);
     }
-}
-
-// Rows after the last one that received a second text lose a stale one.
-void clearSecondTail(EditorModel &model)
-{
-    SubtitleTable &cds = model.cds;
-    const int rows = cds.recordCount();
-    if (secondRowCount >= rows)
-        return;
-    const int step = rows / 100;
-    for (int index = secondRowCount; index < rows; ++index) {
-        if (cds.rowAt(index).szoveg2.isEmpty())
-            continue;
-        cds.setRecNo(index + 1);
-        cds.edit();
-        cds.setField(Field::Szoveg2, QString());
-        cds.post();
-        if (step >= 1 && (rows - index) % step == 0)
-            model.host()->setProgress(100 - (rows - index) / step);
-    }
-    cds.setRecNo(qMax(1, secondRowCount));
-}
-
-void applyLoadedTimeBase(EditorModel &model, const QString &type)
-{
-    const QString base = type == QLatin1String("1") ? QStringLiteral("Frame") : QStringLiteral("Time");
-    model.setTimeBase(base);
-    loadedTimeBase = base;
 }
 
 // About as many rows as the file holds entries (its time lines, or its
@@ -122,6 +95,84 @@ int expectedRows(const DecodedText &text, const QString &type)
 
 }  // namespace
 
+ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options, const ReadStart &start)
+{
+    ReadResult result;
+    DecodedText decoded = prepareSubtitleText(std::move(bytes));
+    result.encoding = decoded.encoding;
+    decoded.releaseRead = true;
+    ReadSession s(decoded, options);
+    s.cds.start(options.second, start.rowCount, start.currentIndex, start.current);
+    QString type;
+    QStringView classifying;
+    while (type.isEmpty() && !s.atEnd()) {
+        classifying = s.nextLine();
+        type = detectFileType(classifying);
+    }
+    if (type == QLatin1String("2") && decoded.isUtf16())
+        type = QStringLiteral("3");
+    // Only a guess for the room (the bytes of a long run of junk before
+    // the first entry may have been given back already).
+    if (!options.second && !type.isEmpty())
+        s.cds.rows.reserve(size_t(expectedRows(decoded, type)));
+
+    if (type == QLatin1String("2")) {
+        readTimeBased(s);
+    } else if (type == QLatin1String("3")) {
+        addUnicodeNotice(s);
+        readTimeBased(s);
+    } else if (type == QLatin1String("4")) {
+        if (!options.second)
+            readDottedLine(s, classifying);
+    } else if (type == QLatin1String("1")) {
+        readFrameBased(s, classifying);
+    }
+    s.cds.finishPending();
+
+    result.type = type;
+    result.currentIndex = s.cds.currentIndex();
+    result.secondRowCount = s.secondRowCount;
+    result.overThresholdCount = s.overThresholdCount;
+    result.threeLineCount = s.threeLineCount;
+    result.reported = s.reported;
+    result.stoppedEarly = s.fatal;
+    result.report = std::move(s.log);
+    result.rows = std::move(s.cds);
+    return result;
+}
+
+namespace {
+
+// Rows after the last one that received a second text lose a stale one.
+void clearSecondTail(EditorModel &model)
+{
+    SubtitleTable &cds = model.cds;
+    const int rows = cds.recordCount();
+    if (secondRowCount >= rows)
+        return;
+    const int step = rows / 100;
+    for (int index = secondRowCount; index < rows; ++index) {
+        if (cds.rowAt(index).szoveg2.isEmpty())
+            continue;
+        cds.setRecNo(index + 1);
+        cds.edit();
+        cds.setField(Field::Szoveg2, QString());
+        cds.post();
+        if (step >= 1 && (rows - index) % step == 0)
+            model.host()->setProgress(100 - (rows - index) / step);
+    }
+    cds.setRecNo(qMax(1, secondRowCount));
+}
+
+void applyLoadedTimeBase(EditorModel &model, const QString &type)
+{
+    const QString base = type == QLatin1String("1") ? QStringLiteral("Frame") : QStringLiteral("Time");
+    model.setTimeBase(base);
+    loadedTimeBase = base;
+}
+
+}  // namespace
+
 bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
 {
     const QFileInfo info(path);
@@ -152,7 +203,21 @@ bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
                   QStringLiteral("Nincs hozzá olvasási joga, vagy más program használja!"));
         return false;
     }
-    *bytes = file.readAll();
+    // One buffer of the file's size: reading in growing chunks would hold
+    // up to twice the file while the rows are built.
+    const qint64 size = file.size();
+    bytes->resize(qsizetype(size));
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 n = file.read(bytes->data() + got, size - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    if (got < size && file.error() == QFileDevice::NoError)
+        bytes->truncate(qsizetype(got));  // the file shrank while it was read
+    if (file.error() == QFileDevice::NoError && !file.atEnd())
+        bytes->append(file.readAll());    // or grew
     if (file.error() != QFileDevice::NoError) {
         bytes->clear();
         fileError(QStringLiteral("Hiba a file olvasása közben: ") + name,
@@ -164,10 +229,47 @@ bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
 
 namespace {
 
+ReadStart startOf(const SubtitleTable &cds)
+{
+    ReadStart start;
+    start.rowCount = cds.recordCount();
+    // a row still being inserted is not one of the table's rows
+    start.currentIndex = qMin(cds.recNo(), start.rowCount) - 1;
+    if (start.currentIndex >= 0)
+        start.current = cds.rowAt(start.currentIndex);
+    return start;
+}
+
+void applyMainRows(EditorModel &model, const ReadStart &start, ReadResult &result)
+{
+    SubtitleTable &cds = model.cds;
+    ReadRows &rows = result.rows;
+    if (rows.currentRewritten)
+        cds.replaceRow(start.currentIndex, std::move(rows.current));
+    cds.appendRows(std::move(rows.rows));
+    model.overThresholdCount = result.overThresholdCount;
+    model.threeLineCount = result.threeLineCount;
+}
+
+void applySecondTexts(EditorModel &model, const ReadStart &start, ReadResult &result)
+{
+    SubtitleTable &cds = model.cds;
+    ReadRows &rows = result.rows;
+    for (size_t k = 0; k < rows.secondTexts.size(); ++k) {
+        if (!rows.secondWritten[k])
+            continue;
+        const int index = qMax(0, start.currentIndex) + int(k);
+        SubtitleRow row = cds.rowAt(index);
+        row.szoveg2 = std::move(rows.secondTexts[k]);
+        cds.replaceRow(index, std::move(row));
+    }
+    secondRowCount = result.secondRowCount;
+}
+
 QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
 {
     displayLock = true;
-    const bool second = textTarget == QLatin1String("2");
+    const bool second = textTarget == Target::second;
     secondRowCount = 0;
     model.log.clear();
     if (!second) {
@@ -181,57 +283,53 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
     model.host()->pauseFilm();
     model.host()->showProgress(true);
 
-    DecodedText decoded;
-    {
-        QByteArray bytes;
-        if (!loadSubtitleBytes(subtitlePath, &bytes)) {
-            model.readErrorsFound = false;
-            if (unopenable)
-                *unopenable = true;
-            return QString();
-        }
-        decoded = prepareSubtitleText(std::move(bytes));
+    QByteArray bytes;
+    if (!loadSubtitleBytes(subtitlePath, &bytes)) {
+        model.readErrorsFound = false;
+        if (unopenable)
+            *unopenable = true;
+        return QString();
     }
-    (second ? model.secondFileEncoding : model.fileEncoding) = decoded.encoding;
-    ReadSession s(model, decoded, second, withOffset);
-    QString type;
-    QStringView classifying;
-    while (type.isEmpty() && !s.atEnd()) {
-        classifying = s.nextLine();
-        type = detectFileType(classifying);
-    }
-    if (type == QLatin1String("2") && decoded.isUtf16())
-        type = QStringLiteral("3");
+    ReadOptions options;
+    options.second = second;
+    options.withOffset = withOffset;
+    options.max2 = model.options.max2;
+    options.threshold = model.threshold();
+    options.cdJoinStart = model.cdJoinStart;
+    EditorHost *host = model.host();
+    options.progress = [host](int value) { host->setProgress(value); };
+    const ReadStart start = startOf(model.cds);
+    ReadResult result = readSubtitle(std::move(bytes), options, start);
+    const QString type = result.type;
+
+    (second ? model.secondFileEncoding : model.fileEncoding) = result.encoding;
     // A second subtitle fills the rows of the table as it stands.
     if (!type.isEmpty() && !second)
         applyLoadedTimeBase(model, type);
+    if (second)
+        applySecondTexts(model, start, result);
+    else
+        applyMainRows(model, start, result);
+    if (result.currentIndex >= 0)
+        model.cds.setRecNo(result.currentIndex + 1);
+    for (const QString &line : result.report)
+        model.log.add(line);
+    if (result.stoppedEarly)
+        showMessageBox(QStringLiteral("Hiba"), BoxKind::error,
+                       QStringLiteral("Hiba a file-ban!"), false, false, true,
+                       QStringLiteral("Csak eddig tudtam betölteni a file-t!"));
 
-    if (!second && !type.isEmpty())
-        model.cds.reserve(model.cds.recordCount() + expectedRows(decoded, type));
-
-    if (type == QLatin1String("2")) {
-        readTimeBased(s);
-    } else if (type == QLatin1String("3")) {
-        addUnicodeNotice(s);
-        readTimeBased(s);
-    } else if (type == QLatin1String("4")) {
-        if (!second)
-            readDottedLine(s, classifying);
-    } else if (type == QLatin1String("1")) {
-        readFrameBased(s, classifying);
-    }
     if (second && !type.isEmpty())
         clearSecondTail(model);
     // The flags were counted quietly; the editor shows the counts once.
     if (!second && (type == QLatin1String("2") || type == QLatin1String("3")))
         model.announceCounts();
 
-    model.readStoppedEarly = s.fatal;
-    s.fatal = false;
+    model.readStoppedEarly = result.stoppedEarly;
     if (!type.isEmpty())
         model.setEnabled(QStringLiteral("MentM1"), true);
     model.readErrorsFound = false;
-    if (s.reported) {
+    if (result.reported) {
         model.log.caption = QStringLiteral("Hibák észelelése");
         model.log.headingsVisible = true;
         model.readErrorsFound = true;

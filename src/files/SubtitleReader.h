@@ -1,7 +1,46 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "document/SubtitleTable.h"
+#include "files/FileEncoding.h"
+#include "files/ReadSession.h"
 
 class EditorModel;
+
+// Where a read starts: the rows the table holds, the cursor's row (-1 for
+// none) and its content. A main read appends after the rows and may rewrite
+// the current one; a second read fills Szoveg2 from the current row on.
+struct ReadStart {
+    int rowCount = 0;
+    int currentIndex = -1;
+    SubtitleRow current;
+};
+
+// Everything a read gives back; the caller applies it to the table.
+struct ReadResult {
+    // "1" frame-based, "2" time-based, "3" time-based Unicode, "4" dotted
+    // layout, empty when the file does not classify.
+    QString type;
+    FileEncoding encoding = FileEncoding::Cp1250;
+    ReadRows rows;            // the rows appended, the rewritten ones
+    int currentIndex = -1;    // where the read left the cursor (0-based)
+    int secondRowCount = 0;   // second read: rows that received a text
+    int overThresholdCount = 0;
+    int threeLineCount = 0;
+    QStringList report;       // the correction log lines of the repairs
+    bool reported = false;    // something was repaired or reported
+    // The read stopped before the end ("Csak eddig tudtam betölteni a
+    // file-t!"): the rows hold only part of the file.
+    bool stoppedEarly = false;
+};
+
+// Reads subtitle bytes: decodes them, detects the type and reads the rows,
+// repairing and reporting. Touches no global, no window and no message box.
+ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options,
+                        const ReadStart &start = {});
 
 // Reads the file named by subtitlePath into the model's table (textTarget
 // "1") or into Szoveg2 of its rows ("2"), repairing and reporting into the

@@ -2,6 +2,10 @@
 
 #include <QStringDecoder>
 #include <array>
+#include <cstring>
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
 
 namespace {
 
@@ -177,6 +181,32 @@ size_t countLines(const Unit *p, qsizetype n)
     return count;
 }
 
+// Bytes: line feeds are counted by the library's vectorised search, and
+// only the carriage returns are looked at one by one.
+size_t countLines(const char *p, qsizetype n)
+{
+    size_t count = 0;
+    const char *end = p + n;
+    for (const char *at = p; at < end;) {
+        const void *lf = std::memchr(at, '\n', size_t(end - at));
+        if (!lf)
+            break;
+        ++count;
+        at = static_cast<const char *>(lf) + 1;
+    }
+    for (const char *at = p; at < end;) {
+        const void *cr = std::memchr(at, '\r', size_t(end - at));
+        if (!cr)
+            break;
+        at = static_cast<const char *>(cr) + 1;
+        if (at >= end || *at != '\n')
+            ++count;
+    }
+    if (n > 0 && p[n - 1] != '\n' && p[n - 1] != '\r')
+        ++count;
+    return count;
+}
+
 // Finds the end of the line beginning at pos and where the next one begins.
 template <typename Unit>
 qsizetype lineEnd(const Unit *p, qsizetype pos, qsizetype n, qsizetype *nextStart)
@@ -212,6 +242,8 @@ LineCursor::LineCursor(const DecodedText &text) : encoding_(text.encoding)
     bytes_ = text.bytes.constData() + text.bytesFrom;
     end_ = text.bytes.size() - text.bytesFrom;
     count_ = countLines(bytes_, end_);
+    // Only bytes nobody else shares may be given back.
+    releasing_ = text.releaseRead && text.bytes.isDetached() && end_ >= 4 * releaseStep;
 }
 
 QStringView LineCursor::next()
@@ -227,7 +259,25 @@ QStringView LineCursor::next()
     const qsizetype end = lineEnd(bytes_, pos_, end_, &nextStart);
     const QStringView line = decodeLine(bytes_ + pos_, end - pos_);
     pos_ = nextStart;
+    if (releasing_ && pos_ >= releasedTo_ + releaseStep)
+        releaseRead();
     return line;
+}
+
+// The bytes behind the cursor are never looked at again: their pages go
+// back to the system while the rows are built, so a big file is not held
+// twice, once as bytes and once as rows.
+void LineCursor::releaseRead()
+{
+#ifdef Q_OS_LINUX
+    const qsizetype page = 4096;
+    const auto base = reinterpret_cast<quintptr>(bytes_);
+    const quintptr from = (base + quintptr(releasedTo_) + page - 1) & ~quintptr(page - 1);
+    const quintptr to = (base + quintptr(pos_)) & ~quintptr(page - 1);
+    if (to > from)
+        madvise(reinterpret_cast<void *>(from), size_t(to - from), MADV_DONTNEED);
+#endif
+    releasedTo_ = pos_;
 }
 
 QStringView LineCursor::decodeLine(const char *data, qsizetype size)

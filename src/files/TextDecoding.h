@@ -17,6 +17,9 @@ struct DecodedText {
     bool lazy = false;
     QByteArray bytes;
     qsizetype bytesFrom = 0;  // after the byte-order mark
+    // A line cursor may give the pages of bytes it has passed back to the
+    // system (a read that owns its bytes and walks them once).
+    bool releaseRead = false;
     bool isUtf16() const
     {
         return encoding == FileEncoding::Utf16Le || encoding == FileEncoding::Utf16Be;
@@ -47,6 +50,8 @@ public:
 
 private:
     QStringView decodeLine(const char *data, qsizetype size);
+    void releaseRead();
+    static constexpr qsizetype releaseStep = qsizetype(1) << 20;
 
     const QChar *chars_ = nullptr;
     const char *bytes_ = nullptr;
@@ -56,6 +61,8 @@ private:
     size_t count_ = 0;
     QString ring_[4];
     int ringNext_ = 0;
+    bool releasing_ = false;
+    qsizetype releasedTo_ = 0;
 };
 
 // All lines at once (tests and the floor of the reading benchmark).

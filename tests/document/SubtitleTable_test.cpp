@@ -202,4 +202,23 @@ TEST_F(SubtitleTableTest, DeletingEveryOtherRowOfALargeTableInOnePass)
     EXPECT_EQ(cds.rowAt(99999).szoveg, QStringLiteral("199999"));
 }
 
+// Room made or rows added in bulk behind rows already there (the join of a
+// second part) keeps the rows as they were: no empty rows appear.
+TEST_F(SubtitleTableTest, BulkAppendBehindExistingRows)
+{
+    addRow("00:00:01,000", "00:00:02,000", "a");
+    addRow("00:00:03,000", "00:00:04,000", "b");
+    cds.reserve(200);
+    EXPECT_EQ(cds.recordCount(), 2) << "room is not rows";
+
+    std::vector<SubtitleRow> more(150);
+    for (size_t i = 0; i < more.size(); ++i)
+        more[i].szoveg = QString::number(i);
+    cds.appendRows(std::move(more));
+    ASSERT_EQ(cds.recordCount(), 152);
+    EXPECT_EQ(cds.rowAt(1).szoveg, QStringLiteral("b"));
+    EXPECT_EQ(cds.rowAt(2).szoveg, QStringLiteral("0"));
+    EXPECT_EQ(cds.rowAt(151).szoveg, QStringLiteral("149"));
+}
+
 }  // namespace

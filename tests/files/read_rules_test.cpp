@@ -353,3 +353,46 @@ TEST_F(ReadRules, UnopenableFileNamedInMessage)
 }
 
 }  // namespace
+
+// The reader works on bytes alone: the rows, the report, the type and the
+// early stop come back without a table, a global or a message box, and the
+// file read gives the editor the same.
+TEST_F(ReadRules, BytesReadAloneMatchTheFileRead)
+{
+    const struct {
+        const char *fixture;
+        const char *type;
+        bool reported, stopped;
+    } cases[] = {
+        {"srt/well_formed.srt", "2", false, false},
+        {"srt/start_before_previous_end.srt", "2", true, false},
+        {"srt/utf16_le.srt", "3", true, false},
+        {"sub/frame_stop_space.sub", "1", false, true},
+        {"srt/not_a_subtitle.srt", "", false, false},
+    };
+    for (const auto &c : cases) {
+        QFile f(dataPath(QString::fromLatin1(c.fixture)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << c.fixture;
+        const QByteArray bytes = f.readAll();
+        recorder.clear();
+        const ReadResult result = readSubtitle(bytes, ReadOptions{});
+        EXPECT_TRUE(recorder.messages().isEmpty()) << c.fixture;
+        EXPECT_EQ(result.type, QLatin1String(c.type)) << c.fixture;
+        EXPECT_EQ(result.reported, c.reported) << c.fixture;
+        EXPECT_EQ(result.stoppedEarly, c.stopped) << c.fixture;
+
+        model.cds.empty();
+        subtitlePath = dataPath(QString::fromLatin1(c.fixture));
+        EXPECT_EQ(readSubtitleFile(model, false), result.type);
+        ASSERT_EQ(model.cds.recordCount(), int(result.rows.rows.size())) << c.fixture;
+        for (int i = 0; i < model.cds.recordCount(); ++i) {
+            const SubtitleRow &a = model.cds.rowAt(i), &b = result.rows.rows[size_t(i)];
+            EXPECT_EQ(QStringList({a.kezdes, a.befejezes, a.szoveg}),
+                      QStringList({b.kezdes, b.befejezes, b.szoveg}))
+                << c.fixture << " row " << i + 1;
+        }
+        EXPECT_EQ(model.log.lines(), result.report) << c.fixture;
+        EXPECT_EQ(model.readStoppedEarly, c.stopped) << c.fixture;
+        EXPECT_EQ(recorder.messages().size(), c.stopped ? 1 : 0) << "the stop is told once";
+    }
+}
