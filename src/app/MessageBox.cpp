@@ -36,7 +36,7 @@ void showMessageBox(const QString &title, const QString &kind, const QString &fi
 {
     // The silence covers the save on exit; an error in that save is still
     // shown, or the program would end as if the subtitle had been saved.
-    if ((boxAnswer == Answer::exitSaving || quietBoxes) && kind != QLatin1String("hiba"))
+    if ((boxAnswer == Answer::exitSaving || quietBoxes) && kind != BoxKind::error)
         return;
     MessageRequest request{title, kind, first, second, noVisible, yesVisible, okVisible};
     applyBoxAnswer(currentPresenter->present(request));
@@ -112,8 +112,8 @@ MessageBoxLayout layoutMessageBox(const MessageRequest &r, int firstTextWidth,
     } else {
         l.firstTop = 20;
     }
-    if (r.kind == QLatin1String("info") || r.kind == QLatin1String("kerdes")
-        || r.kind == QLatin1String("hiba"))
+    if (r.kind == BoxKind::info || r.kind == BoxKind::question
+        || r.kind == BoxKind::error)
         l.icon = r.kind;
     l.yesLeft = 68;
     l.noLeft = 160;

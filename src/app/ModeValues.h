@@ -76,3 +76,10 @@ namespace TimeBase {  // the items of beosztas
 inline const QString time = QStringLiteral("Time");
 inline const QString frame = QStringLiteral("Frame");
 }  // namespace TimeBase
+
+namespace FileType {  // what a read detects
+inline const QString frames = QStringLiteral("1");
+inline const QString times = QStringLiteral("2");
+inline const QString timesUnicode = QStringLiteral("3");
+inline const QString dotted = QStringLiteral("4");
+}  // namespace FileType

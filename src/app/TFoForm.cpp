@@ -231,7 +231,7 @@ void TFoForm::FormActivate()
     activating_ = true;
 
     if (layoutSetting == Layout::tooSmall) {
-        showMessageBox(QStringLiteral("Probléma!"), QStringLiteral("hiba"),
+        showMessageBox(QStringLiteral("Probléma!"), BoxKind::error,
                        QStringLiteral("A képernyő felbontása túl kicsi!"), false, false, true,
                        QStringLiteral("Minimum felbontás:800x600"));
         activating_ = false;
@@ -318,18 +318,18 @@ void TFoForm::Button1Click()
 void TFoForm::Button2Click()
 {
     boxAnswer = Answer::association;
-    showMessageBox(QStringLiteral("Hozzárendelés"), QStringLiteral("kerdes"),
+    showMessageBox(QStringLiteral("Hozzárendelés"), BoxKind::question,
                    QStringLiteral("Tényleg hozzá szeretné rendelni a"), true, true, false,
                    QStringLiteral("Kelvo progamot az srt kiterjesztéshez?"));
     if (boxAnswer != Answer::yes)
         return;
     const QString failure = srtAssociation().associate(QCoreApplication::applicationFilePath());
     if (failure.isEmpty())
-        showMessageBox(QStringLiteral("Kiterjesztés átállítása"), QStringLiteral("info"),
+        showMessageBox(QStringLiteral("Kiterjesztés átállítása"), BoxKind::info,
                        QStringLiteral("Sikeresen végrehajtódott az asszociáció!"), false, false,
                        true, QStringLiteral("Kérem indítsa újra a gépet!"));
     else
-        showMessageBox(QStringLiteral("Kiterjesztés átállítása"), QStringLiteral("hiba"),
+        showMessageBox(QStringLiteral("Kiterjesztés átállítása"), BoxKind::error,
                        QStringLiteral("Az asszociáció nem sikerült!"), false, false, true, failure);
 }
 

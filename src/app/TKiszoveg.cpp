@@ -1,4 +1,5 @@
 #include "app/TKiszoveg.h"
+#include "app/ModeValues.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -24,8 +25,8 @@ QPixmap kindIcon(const QString &kind)
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF disc(13, 12, 42, 42);
-    QColor fill = kind == QLatin1String("kerdes") ? QColor(0xf2, 0xb1, 0x34)
-                  : kind == QLatin1String("hiba") ? QColor(0xd9, 0x48, 0x3b)
+    QColor fill = kind == BoxKind::question ? QColor(0xf2, 0xb1, 0x34)
+                  : kind == BoxKind::error ? QColor(0xd9, 0x48, 0x3b)
                                                   : QColor(0x3d, 0x8e, 0xd8);
     QLinearGradient g(disc.topLeft(), disc.bottomLeft());
     g.setColorAt(0, fill.lighter(118));
@@ -34,19 +35,19 @@ QPixmap kindIcon(const QString &kind)
     p.setBrush(g);
     p.drawEllipse(disc);
 
-    const QColor mark = kind == QLatin1String("kerdes") ? background : Qt::white;
-    if (kind == QLatin1String("hiba")) {
+    const QColor mark = kind == BoxKind::question ? background : Qt::white;
+    if (kind == BoxKind::error) {
         p.setPen(QPen(mark, 5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(26, 25), QPointF(42, 41));
         p.drawLine(QPointF(42, 25), QPointF(26, 41));
     } else {
         QFont f(uiFontFamily);
         f.setBold(true);
-        f.setPixelSize(kind == QLatin1String("kerdes") ? 30 : 28);
+        f.setPixelSize(kind == BoxKind::question ? 30 : 28);
         p.setFont(f);
         p.setPen(mark);
         p.drawText(disc, Qt::AlignCenter,
-                   kind == QLatin1String("kerdes") ? QStringLiteral("?") : QStringLiteral("i"));
+                   kind == BoxKind::question ? QStringLiteral("?") : QStringLiteral("i"));
     }
     return pixmap;
 }
@@ -84,9 +85,9 @@ TKiszoveg::TKiszoveg(QWidget *parent)
     pal.setColor(QPalette::Highlight, QColor(0xf2, 0xb1, 0x34));
     setPalette(pal);
 
-    infoI_ = iconLabel(this, "InfoI", QStringLiteral("info"));
-    kerdesI_ = iconLabel(this, "KerdesI", QStringLiteral("kerdes"));
-    hibaI_ = iconLabel(this, "HibaI", QStringLiteral("hiba"));
+    infoI_ = iconLabel(this, "InfoI", BoxKind::info);
+    kerdesI_ = iconLabel(this, "KerdesI", BoxKind::question);
+    hibaI_ = iconLabel(this, "HibaI", BoxKind::error);
 
     szoveg_ = new QLabel(this);
     szoveg_->setObjectName(QStringLiteral("szoveg"));
@@ -112,9 +113,9 @@ void TKiszoveg::applyLayout()
 {
     const MessageBoxLayout &l = layout_;
     setFixedSize(l.width, l.height);
-    infoI_->setVisible(l.icon == QLatin1String("info"));
-    kerdesI_->setVisible(l.icon == QLatin1String("kerdes"));
-    hibaI_->setVisible(l.icon == QLatin1String("hiba"));
+    infoI_->setVisible(l.icon == BoxKind::info);
+    kerdesI_->setVisible(l.icon == BoxKind::question);
+    hibaI_->setVisible(l.icon == BoxKind::error);
 
     szoveg_->adjustSize();
     szoveg2_->adjustSize();

@@ -64,7 +64,7 @@ int expectedRows(const DecodedText &text, const QString &type)
 {
     if (type == QLatin1String("4"))
         return 0;
-    const bool frames = type == QLatin1String("1");
+    const bool frames = type == FileType::frames;
     int count = 0;
     if (text.lazy) {
         // The marks of a time line are ASCII: the bytes are looked at as
@@ -109,22 +109,22 @@ ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options, const Read
         classifying = s.nextLine();
         type = detectFileType(classifying);
     }
-    if (type == QLatin1String("2") && decoded.isUtf16())
+    if (type == FileType::times && decoded.isUtf16())
         type = QStringLiteral("3");
     // Only a guess for the room (the bytes of a long run of junk before
     // the first entry may have been given back already).
     if (!options.second && !type.isEmpty())
         s.cds.rows.reserve(size_t(expectedRows(decoded, type)));
 
-    if (type == QLatin1String("2")) {
+    if (type == FileType::times) {
         readTimeBased(s);
-    } else if (type == QLatin1String("3")) {
+    } else if (type == FileType::timesUnicode) {
         addUnicodeNotice(s);
         readTimeBased(s);
     } else if (type == QLatin1String("4")) {
         if (!options.second)
             readDottedLine(s, classifying);
-    } else if (type == QLatin1String("1")) {
+    } else if (type == FileType::frames) {
         readFrameBased(s, classifying);
     }
     s.cds.finishPending();
@@ -166,7 +166,7 @@ void clearSecondTail(EditorModel &model)
 
 void applyLoadedTimeBase(EditorModel &model, const QString &type)
 {
-    const QString base = type == QLatin1String("1") ? QStringLiteral("Frame") : QStringLiteral("Time");
+    const QString base = type == FileType::frames ? TimeBase::frame : TimeBase::time;
     model.setTimeBase(base);
     loadedTimeBase = base;
 }
@@ -322,7 +322,7 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
     if (second && !type.isEmpty())
         clearSecondTail(model);
     // The flags were counted quietly; the editor shows the counts once.
-    if (!second && (type == QLatin1String("2") || type == QLatin1String("3")))
+    if (!second && (type == FileType::times || type == FileType::timesUnicode))
         model.announceCounts();
 
     model.readStoppedEarly = result.stoppedEarly;

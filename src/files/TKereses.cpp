@@ -117,7 +117,7 @@ EditorModel *TKereses::editorModel() const
 
 void TKereses::openForEditor(bool second, bool modal)
 {
-    textTarget = second ? QStringLiteral("2") : QStringLiteral("1");
+    textTarget = second ? Target::second : Target::main;
     openPurpose = OpenPurpose::subtitle;
     secondOpen = second;
     if (modal) {
