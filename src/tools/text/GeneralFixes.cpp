@@ -175,6 +175,8 @@ struct Block {
 
 bool removeBlock(const Block &block, QString &text, RowContext &ctx)
 {
+    if (!text.contains(u'<'))
+        return false;
     qsizetype s = text.indexOf(block.open);
     if (s < 0 && !block.openUpper.isEmpty())
         s = text.indexOf(block.openUpper);
@@ -241,6 +243,8 @@ bool threeDots(QString &text, RowContext &ctx)
 // lone pairs after it are completed in this one firing, each its own change.
 bool lonePairs(QString &text, RowContext &ctx)
 {
+    if (!text.contains(u'.'))
+        return false;
     const qsizetype a = text.indexOf(u"..");
     const qsizetype b = text.indexOf(u"...");
     const QString before = text;
@@ -370,6 +374,29 @@ const GeneralFix generalFixes[] = {
     {68, u"--", first, always, replaceText(u"...", 2, 0)},
 };
 
+// The character of a pattern least likely to be in a subtitle's text: a
+// text without it cannot hold the pattern, and looking for one character
+// is much cheaper than looking for the pattern (most rules find nothing).
+QChar keyOf(QStringView pattern)
+{
+    auto rank = [](QChar c) {
+        if (c == u' ')
+            return 0;
+        if (c >= u'a' && c <= u'z')
+            return 1;
+        if (c == u'.' || c == u',')
+            return 2;
+        if (c >= u'A' && c <= u'Z')
+            return 3;
+        return 4;
+    };
+    QChar key = pattern[0];
+    for (QChar c : pattern)
+        if (rank(c) > rank(key))
+            key = c;
+    return key;
+}
+
 qsizetype findPattern(const GeneralFix &fix, QStringView text)
 {
     if (fix.find == Find::AtEnd)
@@ -397,7 +424,10 @@ BatchTool generalFixesTool(Edition edition)
             for (std::size_t k = 0; k < numbers.size(); ++k)
                 if (numbers[k] == fix.unlessFired)
                     unless = k;
-            tool.rules.push_back(makeRule([f, unless](QString &text, RowContext &ctx) {
+            const QChar key = keyOf(fix.pattern);
+            tool.rules.push_back(makeRule([f, unless, key](QString &text, RowContext &ctx) {
+                if (!text.contains(key))
+                    return false;
                 const qsizetype i = findPattern(*f, text);
                 if (i < 0 || ctx.fired(unless) || !f->when(text, i))
                     return false;
