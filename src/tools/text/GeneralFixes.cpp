@@ -20,10 +20,8 @@ bool isAnyOf(QChar c, QStringView set)
     return !c.isNull() && set.contains(c);
 }
 
-// The three edits every rule is made of, plus the few variants of the list.
-
-// Deletes n characters at i; a space or line break that then stands at i
-// goes with them.
+// Delete-and-trim, the edit most rules make: deletes n characters at i; a
+// space or line break that then stands at i goes with them.
 void deleteAndTrim(QString &text, qsizetype i, qsizetype n)
 {
     text.remove(i, n);
