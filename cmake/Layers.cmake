@@ -72,6 +72,7 @@ set(KELVO_LAYER_files
 set(KELVO_LAYER_tools_DEPENDS base editor files)
 set(KELVO_LAYER_tools
   tools/text/BatchPass
+  tools/text/GeneralFixes
   tools/text/ShowLog
   tools/timing/OverlapCheck
 )
@@ -90,6 +91,7 @@ set(KELVO_LAYER_batch
   batch/BatchCommands
   batch/BatchFiles
   batch/BatchRecords
+  batch/FixCommand
   batch/HalfsecCommand
   batch/OverlapCommand
   batch/ReadCommand
@@ -115,6 +117,7 @@ set(KELVO_LAYER_windows
   files/THibaki
   files/TKereses
   tools/text/CorrectionLogWiring
+  tools/text/GeneralFixesWiring
   tools/timing/OverlapWiring
   tools/timing/TAtfedes
   ui/DirectoryBrowser

@@ -95,5 +95,8 @@ int saveTable(BatchContext &context, const QString &path);
 // Writes the time-based table to path without the save-time overlap check,
 // so the log stays the command's own.
 int writeTimeTable(BatchContext &context, const QString &path);
+// The same in the table's own kind: a frame-based table as a frame-based
+// file, whatever the name says.
+int writeTableInItsKind(BatchContext &context, const QString &path);
 // Asks for the table's rows when --rows was given, and for the log.
 void reportTable(BatchContext &context);

@@ -9,6 +9,7 @@ BatchCommandList batchCommands()
     static const BatchCommand *const list[] = {
         &readCommand,
         &saveCommand,
+        &fixCommand,
         &overlapCommand,
         &halfsecCommand,
     };

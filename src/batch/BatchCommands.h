@@ -5,5 +5,6 @@
 // command adds its line here and its place in the list of BatchCommands.cpp.
 extern const BatchCommand readCommand;
 extern const BatchCommand saveCommand;
+extern const BatchCommand fixCommand;
 extern const BatchCommand overlapCommand;
 extern const BatchCommand halfsecCommand;

@@ -66,6 +66,14 @@ int writeTimeTable(BatchContext &context, const QString &path)
     return writeTimeFile(model, Target::main, nullptr) ? ExitDone : ExitUnwritable;
 }
 
+int writeTableInItsKind(BatchContext &context, const QString &path)
+{
+    if (context.model.isTimeBase())
+        return writeTimeTable(context, path);
+    nameSubtitle(path);
+    return writeFrameFile(context.model, QStringLiteral("1")) ? ExitDone : ExitUnwritable;
+}
+
 void reportTable(BatchContext &context)
 {
     if (context.has("--rows"))

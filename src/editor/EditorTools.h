@@ -9,4 +9,5 @@ void wireEditorTools(TFelirat &editor);
 // The tools' glue.
 void wireFileCommands(TFelirat &editor);   // files
 void wireCorrectionLog(TFelirat &editor);  // tools/text
+void wireGeneralFixes(TFelirat &editor);   // tools/text
 void wireOverlapTools(TFelirat &editor);   // tools/timing

@@ -4,5 +4,6 @@ void wireEditorTools(TFelirat &editor)
 {
     wireFileCommands(editor);
     wireCorrectionLog(editor);
+    wireGeneralFixes(editor);
     wireOverlapTools(editor);
 }

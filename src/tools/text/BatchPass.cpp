@@ -97,7 +97,8 @@ int runBatchPass(EditorModel &model, const BatchTool &tool)
             ctx.deleteRow = false;
             ctx.count = 1;
             if (!rule.apply(text, ctx)) {
-                text = before;
+                if (!text.isSharedWith(before))  // a rule that found nothing left it as it was
+                    text = before;
                 continue;
             }
             ctx.firedRules[i] = true;

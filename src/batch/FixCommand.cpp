@@ -1,0 +1,57 @@
+#include <QTextStream>
+
+#include "app/ModeGlobals.h"
+#include "batch/BatchCommands.h"
+#include "editor/EditorModel.h"
+#include "tools/text/GeneralFixes.h"
+
+namespace {
+
+// The text tools by their TOOL names; each later tool is one more line.
+struct FixTool {
+    const char *name;
+    int (*run)(EditorModel &model);
+};
+
+const FixTool fixTools[] = {
+    {"general", [](EditorModel &model) { return runGeneralFixes(model, edition); }},
+};
+
+const FixTool *findFixTool(const QString &name)
+{
+    for (const FixTool &tool : fixTools)
+        if (name == QLatin1String(tool.name))
+            return &tool;
+    return nullptr;
+}
+
+// One text tool over every row, as its button runs it; OUT is written in
+// the table's own kind without the save-time check, so the printed log is
+// the tool's own.
+int runFix(BatchContext &context)
+{
+    const QString name = context.operand("TOOL");
+    const FixTool *tool = findFixTool(name);
+    if (!tool) {
+        QStringList names;
+        for (const FixTool &t : fixTools)
+            names.append(QLatin1String(t.name));
+        QTextStream(stderr) << "kelvo-batch: unknown tool " << name << " (tools: "
+                            << names.join(QStringLiteral(" ")) << ")\n";
+        return ExitUsage;
+    }
+    if (const int status = readInputToWrite(context, context.operand("IN")); status != ExitDone)
+        return status;
+    tool->run(context.model);
+    const int status = writeTableInItsKind(context, context.operand("OUT"));
+    reportTable(context);
+    return status;
+}
+
+}  // namespace
+
+const BatchCommand fixCommand{
+    "fix", "TOOL IN OUT", {},
+    "one text tool over every row (TOOL: general, the \"Ö\" button); OUT is written in the "
+    "table's own kind without the save-time check",
+    runFix};

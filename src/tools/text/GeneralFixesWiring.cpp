@@ -1,0 +1,10 @@
+#include "app/ModeGlobals.h"
+#include "editor/EditorTools.h"
+#include "editor/TFelirat.h"
+#include "tools/text/GeneralFixes.h"
+
+// "Ö": the general fixes of the running edition.
+void wireGeneralFixes(TFelirat &editor)
+{
+    editor.onClick(QStringLiteral("BOsszes"), [&editor] { runGeneralFixes(editor.model(), edition); });
+}
