@@ -71,7 +71,7 @@ int writeTableInItsKind(BatchContext &context, const QString &path)
     if (context.model.isTimeBase())
         return writeTimeTable(context, path);
     nameSubtitle(path);
-    return writeFrameFile(context.model, QStringLiteral("1")) ? ExitDone : ExitUnwritable;
+    return writeFrameFile(context.model, Target::main) ? ExitDone : ExitUnwritable;
 }
 
 void reportTable(BatchContext &context)
