@@ -20,6 +20,7 @@
 #include "files/FileReplace.h"
 #include "files/OpenSubtitle.h"
 #include "files/SubtitleFormat.h"
+#include "files/EditorSave.h"
 #include "files/SubtitleWriter.h"
 #include "files/TextEncoding.h"
 #include "files/WriterEngine.h"
