@@ -4,11 +4,14 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "GeneratedSubtitle.h"
 #include "app/ModeGlobals.h"
 #include "document/DocumentGlobals.h"
 #include "document/TimeCode.h"
 #include "editor/EnableSets.h"
 #include "editor/TFelirat.h"
+#include "files/FileGlobals.h"
+#include "files/OpenSubtitle.h"
 
 namespace {
 
@@ -72,6 +75,39 @@ void BM_FillTableThroughTheGrid(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_FillTableThroughTheGrid)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Opening a generated subtitle in a shown editor as the open dialog does:
+// the read, its report if any, the grid drawn and the statistics counted.
+void BM_OpenInEditor(benchmark::State &state)
+{
+    application();
+    const QString path = bench::subtitleFile(int(state.range(0)));
+    if (path.isEmpty()) {
+        state.SkipWithError("no generated subtitle (python3 and gen_srt.py needed)");
+        return;
+    }
+    layoutSetting = QStringLiteral("1024x768");
+    TFelirat editor;
+    editor.setScreenSize(QSize(1280, 1024));
+    editor.applyLayout();
+    editor.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        resetAllGlobals();
+        layoutSetting = QStringLiteral("1024x768");
+        subtitlePath = path;
+        textTarget = QStringLiteral("1");
+        EditorModel &model = editor.model();
+        model.cds.create();
+        prepareEditor(model, true, QFileInfo(path).fileName());
+        readIntoEditor(model);
+        QApplication::processEvents();
+        if (model.cds.recordCount() != state.range(0))
+            state.SkipWithError("the file was not read whole");
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_OpenInEditor)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_MoveFirstToLast(benchmark::State &state)
 {
