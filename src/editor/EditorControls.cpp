@@ -306,11 +306,11 @@ const MenuSpec menus[] = {
     {"SzamlaloBefejezo", K::Item, "Szamlalo", "Beállítás Befejező Értékként", ""},
 };
 
-template <typename Spec>
-QHash<QString, const Spec *> indexByName(std::span<const Spec> specs)
+template <typename Entry>
+QHash<QString, const Entry *> indexByName(std::span<const Entry> entries)
 {
-    QHash<QString, const Spec *> index;
-    for (const Spec &s : specs)
+    QHash<QString, const Entry *> index;
+    for (const Entry &s : entries)
         if (*s.name)
             index.insert(QString::fromLatin1(s.name), &s);
     return index;

@@ -187,11 +187,11 @@ void TFelirat::registerControl(QObject *object, const QString &name)
     }
 }
 
-QWidget *TFelirat::makeControl(const ControlSpec &spec, QWidget *parent)
+QWidget *TFelirat::makeControl(const ControlSpec &entry, QWidget *parent)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
+    const QString caption = QString::fromUtf8(entry.caption);
     QWidget *w = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case ControlKind::Label: w = new QLabel(caption, parent); break;
     case ControlKind::Button: {
         auto *b = new QPushButton(caption, parent);
@@ -203,8 +203,8 @@ QWidget *TFelirat::makeControl(const ControlSpec &spec, QWidget *parent)
     case ControlKind::Radio: w = new QRadioButton(caption, parent); break;
     case ControlKind::Edit: {
         auto *e = new QLineEdit(caption, parent);
-        if (spec.maxLength > 0)
-            e->setMaxLength(spec.maxLength);
+        if (entry.maxLength > 0)
+            e->setMaxLength(entry.maxLength);
         w = e;
         break;
     }
@@ -228,19 +228,19 @@ QWidget *TFelirat::makeControl(const ControlSpec &spec, QWidget *parent)
     case ControlKind::Grid: w = new QTableView(parent); break;
     default: return nullptr;
     }
-    if (*spec.hint)
-        w->setToolTip(QString::fromUtf8(spec.hint));
+    if (*entry.hint)
+        w->setToolTip(QString::fromUtf8(entry.hint));
     return w;
 }
 
 void TFelirat::buildControls()
 {
-    for (const ControlSpec &spec : editorControls()) {
-        if (std::strcmp(spec.window, "Felirat") != 0)
+    for (const ControlSpec &entry : editorControls()) {
+        if (std::strcmp(entry.window, "Felirat") != 0)
             continue;
-        QWidget *parent = *spec.parent ? controlAs<QWidget>(QLatin1String(spec.parent)) : this;
-        if (QWidget *w = parent ? makeControl(spec, parent) : nullptr)
-            registerControl(w, QLatin1String(spec.name));
+        QWidget *parent = *entry.parent ? controlAs<QWidget>(QLatin1String(entry.parent)) : this;
+        if (QWidget *w = parent ? makeControl(entry, parent) : nullptr)
+            registerControl(w, QLatin1String(entry.name));
     }
     kezdes_ = controlAs<QLineEdit>(QStringLiteral("kezdes"));
     befejezes_ = controlAs<QLineEdit>(QStringLiteral("befejezes"));
@@ -318,11 +318,11 @@ void TFelirat::buildMenus()
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
     QHash<QString, QMenu *> menus;
-    for (const MenuSpec &spec : editorMenus()) {
-        const QString name = QLatin1String(spec.name);
-        const QString caption = QString::fromUtf8(spec.caption);
-        QMenu *parent = menus.value(QLatin1String(spec.parent));
-        switch (spec.kind) {
+    for (const MenuSpec &entry : editorMenus()) {
+        const QString name = QLatin1String(entry.name);
+        const QString caption = QString::fromUtf8(entry.caption);
+        QMenu *parent = menus.value(QLatin1String(entry.parent));
+        switch (entry.kind) {
         case ControlKind::Menu: {
             QMenu *m = parent ? parent->addMenu(caption) : menuBar_->addMenu(caption);
             m->setObjectName(name);
@@ -345,11 +345,11 @@ void TFelirat::buildMenus()
                 break;
             }
             QAction *a = parent->addAction(caption);
-            if (*spec.shortcut)
-                a->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-            if (*spec.hint)
-                a->setToolTip(QString::fromUtf8(spec.hint));
-            a->setCheckable(spec.checkable);
+            if (*entry.shortcut)
+                a->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+            if (*entry.hint)
+                a->setToolTip(QString::fromUtf8(entry.hint));
+            a->setCheckable(entry.checkable);
             registerControl(a, name);
             break;
         }
@@ -581,12 +581,12 @@ void TFelirat::placeControls()
     if (!racs_)
         return;
     menuBar_->setGeometry(0, 0, width(), menuBarHeight);
-    for (const ControlSpec &spec : editorControls()) {
-        auto *w = controlAs<QWidget>(QLatin1String(spec.name));
-        if (!w || !spec.large.isSet())
+    for (const ControlSpec &entry : editorControls()) {
+        auto *w = controlAs<QWidget>(QLatin1String(entry.name));
+        if (!w || !entry.large.isSet())
             continue;
         const QSize parent = w->parentWidget() ? w->parentWidget()->size() : size();
-        w->setGeometry(placeOf(spec, large_, twoSubtitles_, parent));
+        w->setGeometry(placeOf(entry, large_, twoSubtitles_, parent));
     }
     placeThresholdSpin();
 }

@@ -98,7 +98,7 @@ private:
     using KeyRule = std::function<bool(QKeyEvent *)>;
 
     void buildControls();
-    QWidget *makeControl(const ControlSpec &spec, QWidget *parent);
+    QWidget *makeControl(const ControlSpec &entry, QWidget *parent);
     void configureControls();
     void buildMenus();
     void connectControls();
