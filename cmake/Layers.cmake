@@ -74,6 +74,9 @@ set(KELVO_LAYER_tools
   tools/text/BatchPass
   tools/text/GeneralFixes
   tools/text/ShowLog
+  tools/text/LineJoin
+  tools/text/DashTool
+  tools/text/CharacterTools
   tools/timing/OverlapCheck
 )
 
@@ -118,6 +121,9 @@ set(KELVO_LAYER_windows
   files/TKereses
   tools/text/CorrectionLogWiring
   tools/text/GeneralFixesWiring
+  tools/text/LineJoinWiring
+  tools/text/DashToolWiring
+  tools/text/CharacterToolsWiring
   tools/timing/OverlapWiring
   tools/timing/TAtfedes
   ui/DirectoryBrowser

@@ -4,6 +4,9 @@
 #include "batch/BatchCommands.h"
 #include "editor/EditorModel.h"
 #include "tools/text/GeneralFixes.h"
+#include "tools/text/LineJoin.h"
+#include "tools/text/DashTool.h"
+#include "tools/text/CharacterTools.h"
 
 namespace {
 
@@ -15,6 +18,14 @@ struct FixTool {
 
 const FixTool fixTools[] = {
     {"general", [](EditorModel &model) { return runGeneralFixes(model, edition); }},
+    {"join", runLineJoin},
+    {"dash", runDashTool},
+    {"l-to-i", runLToI},
+    {"accents", runAccentRemoval},
+    {"lower", runLowerCase},
+    {"empty-rows", runEmptyRowDeletion},
+    {"space-before", runSpaceBefore},
+    {"space-after", runSpaceAfter},
 };
 
 const FixTool *findFixTool(const QString &name)

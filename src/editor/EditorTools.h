@@ -11,3 +11,6 @@ void wireFileCommands(TFelirat &editor);   // files
 void wireCorrectionLog(TFelirat &editor);  // tools/text
 void wireGeneralFixes(TFelirat &editor);   // tools/text
 void wireOverlapTools(TFelirat &editor);   // tools/timing
+void wireLineJoin(TFelirat &editor);       // tools/text
+void wireDashTool(TFelirat &editor);       // tools/text
+void wireCharacterTools(TFelirat &editor); // tools/text

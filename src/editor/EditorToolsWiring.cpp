@@ -6,4 +6,7 @@ void wireEditorTools(TFelirat &editor)
     wireCorrectionLog(editor);
     wireGeneralFixes(editor);
     wireOverlapTools(editor);
+    wireLineJoin(editor);
+    wireDashTool(editor);
+    wireCharacterTools(editor);
 }

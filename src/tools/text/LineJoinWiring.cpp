@@ -1,0 +1,9 @@
+#include "editor/EditorTools.h"
+#include "editor/TFelirat.h"
+#include "tools/text/LineJoin.h"
+
+// "öh"
+void wireLineJoin(TFelirat &editor)
+{
+    editor.onClick(QStringLiteral("Boh"), [&editor] { runLineJoin(editor.model()); });
+}
