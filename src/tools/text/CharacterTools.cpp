@@ -259,7 +259,8 @@ BatchTool spaceAfterTool()
     BatchTool tool;
     tool.rules.push_back(makeRule([](QString &text, RowContext &ctx) {
         ctx.count = insertSpacesAfterMarks(text);
-        return ctx.count > 0;
+        // the field would cut the end of the text off: better no spaces
+        return ctx.count > 0 && text.size() <= fieldSize(Field::Szoveg);
     }));
     return tool;
 }

@@ -2,9 +2,18 @@
 
 #include <QStringView>
 
+#include "document/SubtitleTable.h"
+
 namespace {
 
 const QString italic = QStringLiteral("<i>");
+
+// A space that would push the end of a full text out of the field is not
+// worth the lost words.
+bool fitsTheField(QStringView text)
+{
+    return text.size() <= fieldSize(Field::Szoveg);
+}
 
 // From the first line down, each line opening with a dash glued to its
 // word gets a space; the first line that needs none ends the run. A dash
@@ -24,7 +33,7 @@ bool spaceAfterDashes(QString &text, RowContext &)
             break;
         lineStart = bar + 1;
     }
-    return inserted;
+    return inserted && fitsTheField(text);
 }
 
 // One speaker: the leading "- " goes. Two speakers whose second dash is
@@ -46,7 +55,7 @@ bool loneDash(QString &text, RowContext &)
     }
     rest.insert(second + 2, u' ');
     text = prefix + QStringLiteral("- ") + rest;
-    return true;
+    return fitsTheField(text);
 }
 
 }  // namespace

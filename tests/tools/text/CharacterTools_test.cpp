@@ -190,6 +190,20 @@ TEST_F(CharacterToolsTest, SpacesAfterMarksAreInserted)
     });
 }
 
+// A full 220-character text would lose its end to the field: it keeps its
+// marks as they are; one character shorter it takes the space.
+TEST_F(CharacterToolsTest, NoSpaceWhereTheFieldWouldCutTheText)
+{
+    const QString full = QStringLiteral("Igen.Nem") + QString(212, u'x');
+    ASSERT_EQ(full.size(), 220);
+    const auto [kept, none] = run(runSpaceAfter, full);
+    EXPECT_EQ(kept, full);
+    EXPECT_EQ(none, 0);
+    const auto [spaced, one] = run(runSpaceAfter, full.chopped(1));
+    EXPECT_EQ(spaced, QStringLiteral("Igen. Nem") + QString(211, u'x'));
+    EXPECT_EQ(one, 1);
+}
+
 TEST_F(CharacterToolsTest, OneEntryPerRowForAllItsSpaces)
 {
     setRows({QStringLiteral("Rendben."), QStringLiteral("Igen.Nem,talán!Jó")});

@@ -41,6 +41,19 @@ TEST_F(DashToolTest, SpacesDialogueDashesAndRemovesALoneOne)
     }
 }
 
+// A space that would push a full text past the field is not inserted, in
+// either step; a glued lone dash then stays, as it is no "- ".
+TEST_F(DashToolTest, NoSpaceWhereTheFieldWouldCutTheText)
+{
+    const QString words = QString(214, u'x');
+    const auto [glued, onlyRemoved] = dash(QStringLiteral("-Csak ") + words);
+    EXPECT_EQ(glued, QStringLiteral("-Csak ") + words);
+    EXPECT_EQ(onlyRemoved, 0);
+    const auto [second, none] = dash(QStringLiteral("- Jössz?|-") + QString(210, u'x'));
+    EXPECT_EQ(second, QStringLiteral("- Jössz?|-") + QString(210, u'x'));
+    EXPECT_EQ(none, 0);
+}
+
 TEST_F(DashToolTest, BothStepsOnOneRowAreTwoEntries)
 {
     setRows({QStringLiteral("Rendben"), QStringLiteral("-Csak én")});
