@@ -73,6 +73,8 @@ set(KELVO_LAYER_tools_DEPENDS base editor files)
 set(KELVO_LAYER_tools
   tools/text/BatchPass
   tools/text/GeneralFixes
+  tools/search/Replace
+  tools/search/Search
   tools/text/ShowLog
   tools/timing/OverlapCheck
 )
@@ -95,6 +97,7 @@ set(KELVO_LAYER_batch
   batch/HalfsecCommand
   batch/OverlapCommand
   batch/ReadCommand
+  batch/ReplaceCommand
   batch/SaveCommand
 )
 
