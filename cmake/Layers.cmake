@@ -119,6 +119,9 @@ set(KELVO_LAYER_windows
   files/TFileneve
   files/THibaki
   files/TKereses
+  tools/search/SearchWiring
+  tools/search/TKeresesCsere
+  tools/search/TReszletesK
   tools/text/CorrectionLogWiring
   tools/text/GeneralFixesWiring
   tools/timing/OverlapWiring
