@@ -73,6 +73,8 @@ set(KELVO_LAYER_tools_DEPENDS base editor files)
 set(KELVO_LAYER_tools
   tools/text/BatchPass
   tools/text/GeneralFixes
+  tools/search/Replace
+  tools/search/Search
   tools/text/ShowLog
   tools/text/LineJoin
   tools/text/DashTool
@@ -98,6 +100,7 @@ set(KELVO_LAYER_batch
   batch/HalfsecCommand
   batch/OverlapCommand
   batch/ReadCommand
+  batch/ReplaceCommand
   batch/SaveCommand
 )
 
@@ -119,6 +122,9 @@ set(KELVO_LAYER_windows
   files/TFileneve
   files/THibaki
   files/TKereses
+  tools/search/SearchWiring
+  tools/search/TKeresesCsere
+  tools/search/TReszletesK
   tools/text/CorrectionLogWiring
   tools/text/GeneralFixesWiring
   tools/text/LineJoinWiring

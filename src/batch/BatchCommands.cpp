@@ -12,6 +12,7 @@ BatchCommandList batchCommands()
         &fixCommand,
         &overlapCommand,
         &halfsecCommand,
+        &replaceCommand,
     };
     return list;
 }

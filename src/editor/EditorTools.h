@@ -14,3 +14,4 @@ void wireOverlapTools(TFelirat &editor);   // tools/timing
 void wireLineJoin(TFelirat &editor);       // tools/text
 void wireDashTool(TFelirat &editor);       // tools/text
 void wireCharacterTools(TFelirat &editor); // tools/text
+void wireSearchTools(TFelirat &editor);    // tools/search

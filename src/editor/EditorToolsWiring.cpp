@@ -9,4 +9,5 @@ void wireEditorTools(TFelirat &editor)
     wireLineJoin(editor);
     wireDashTool(editor);
     wireCharacterTools(editor);
+    wireSearchTools(editor);
 }
