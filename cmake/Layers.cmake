@@ -57,6 +57,7 @@ set(KELVO_LAYER_editor
 
 set(KELVO_LAYER_files_DEPENDS base editor)
 set(KELVO_LAYER_files
+  files/AviHeader
   files/DottedReader
   files/Drives
   files/FrameReader
@@ -75,6 +76,8 @@ set(KELVO_LAYER_tools
   tools/text/GeneralFixes
   tools/text/ShowLog
   tools/timing/OverlapCheck
+  tools/timing/FpsConversion
+  tools/timing/TimeBase
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -96,6 +99,9 @@ set(KELVO_LAYER_batch
   batch/OverlapCommand
   batch/ReadCommand
   batch/SaveCommand
+  batch/TimebaseCommand
+  batch/FpsCommand
+  batch/AviFpsCommand
 )
 
 set(KELVO_LAYER_windows_DEPENDS base editor files tools operations)

@@ -12,6 +12,9 @@ BatchCommandList batchCommands()
         &fixCommand,
         &overlapCommand,
         &halfsecCommand,
+        &timebaseCommand,
+        &fpsCommand,
+        &aviFpsCommand,
     };
     return list;
 }

@@ -8,3 +8,6 @@ extern const BatchCommand saveCommand;
 extern const BatchCommand fixCommand;
 extern const BatchCommand overlapCommand;
 extern const BatchCommand halfsecCommand;
+extern const BatchCommand timebaseCommand;
+extern const BatchCommand fpsCommand;
+extern const BatchCommand aviFpsCommand;
