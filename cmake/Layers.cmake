@@ -126,6 +126,9 @@ set(KELVO_LAYER_windows
   tools/text/GeneralFixesWiring
   tools/timing/OverlapWiring
   tools/timing/TAtfedes
+  tools/timing/FrameRateWiring
+  tools/timing/TAviKi
+  tools/timing/TFpsValtas
   ui/DirectoryBrowser
   ui/JpegImage
   ui/Modal
