@@ -11,7 +11,7 @@ namespace {
 // --fps and written to OUT in its new kind; the same base writes it as read.
 int runTimebase(BatchContext &context)
 {
-    const QString base = context.operand("BASE");
+    const QString base = context.operand("Time|Frame");
     if (base != TimeBase::time && base != TimeBase::frame) {
         QTextStream(stderr) << "kelvo-batch: timebase takes Time or Frame\n";
         return ExitUsage;
@@ -27,6 +27,6 @@ int runTimebase(BatchContext &context)
 }  // namespace
 
 const BatchCommand timebaseCommand{
-    "timebase", "BASE IN OUT", {},
-    "switch the time base to BASE (Time or Frame) at --fps; OUT is written in the new kind",
+    "timebase", "Time|Frame IN OUT", {},
+    "switch the time base at --fps; OUT is written in the new kind",
     runTimebase};
