@@ -57,6 +57,7 @@ set(KELVO_LAYER_editor
 
 set(KELVO_LAYER_files_DEPENDS base editor)
 set(KELVO_LAYER_files
+  files/AviHeader
   files/DottedReader
   files/Drives
   files/FrameReader
@@ -80,6 +81,8 @@ set(KELVO_LAYER_tools
   tools/text/DashTool
   tools/text/CharacterTools
   tools/timing/OverlapCheck
+  tools/timing/FpsConversion
+  tools/timing/TimeBase
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -102,6 +105,9 @@ set(KELVO_LAYER_batch
   batch/ReadCommand
   batch/ReplaceCommand
   batch/SaveCommand
+  batch/TimebaseCommand
+  batch/FpsCommand
+  batch/AviFpsCommand
 )
 
 set(KELVO_LAYER_windows_DEPENDS base editor files tools operations)
@@ -132,6 +138,9 @@ set(KELVO_LAYER_windows
   tools/text/CharacterToolsWiring
   tools/timing/OverlapWiring
   tools/timing/TAtfedes
+  tools/timing/FrameRateWiring
+  tools/timing/TAviKi
+  tools/timing/TFpsValtas
   ui/DirectoryBrowser
   ui/JpegImage
   ui/Modal

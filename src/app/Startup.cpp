@@ -21,6 +21,8 @@
 #include "files/THibaki.h"
 #include "files/TKereses.h"
 #include "tools/timing/TAtfedes.h"
+#include "tools/timing/TAviKi.h"
+#include "tools/timing/TFpsValtas.h"
 
 namespace {
 
@@ -79,6 +81,8 @@ int runApplication(QApplication &app)
         {"THibaki", [&] { return w.hibaki = keep(new THibaki); }},
         {"TAtfedes", [&] { return w.atfedes = keep(new TAtfedes(&editorModel)); }},
         {"TVerzioinfo", [&] { return w.verzioinfo = keep(new TVerzioinfo); }},
+        {"TAviKi", [&] { return w.aviKi = keep(new TAviKi); }},
+        {"TFpsValtas", [&] { return w.fpsValtas = keep(new TFpsValtas(&editorModel)); }},
     };
     for (const QString &window : windowCreationOrder())
         for (const CreationStep &step : steps)

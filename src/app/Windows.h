@@ -13,6 +13,8 @@ class TKereses;
 class TFileneve;
 class THibaki;
 class TAtfedes;
+class TFpsValtas;
+class TAviKi;
 
 struct Windows {
     TFoForm *foForm = nullptr;
@@ -26,6 +28,8 @@ struct Windows {
     THibaki *hibaki = nullptr;
     TAtfedes *atfedes = nullptr;
     TVerzioinfo *verzioinfo = nullptr;
+    TFpsValtas *fpsValtas = nullptr;
+    TAviKi *aviKi = nullptr;
 };
 
 Windows &windows();

@@ -13,6 +13,9 @@ BatchCommandList batchCommands()
         &overlapCommand,
         &halfsecCommand,
         &replaceCommand,
+        &timebaseCommand,
+        &fpsCommand,
+        &aviFpsCommand,
     };
     return list;
 }

@@ -9,3 +9,6 @@ extern const BatchCommand fixCommand;
 extern const BatchCommand overlapCommand;
 extern const BatchCommand halfsecCommand;
 extern const BatchCommand replaceCommand;
+extern const BatchCommand timebaseCommand;
+extern const BatchCommand fpsCommand;
+extern const BatchCommand aviFpsCommand;

@@ -15,3 +15,4 @@ void wireLineJoin(TFelirat &editor);       // tools/text
 void wireDashTool(TFelirat &editor);       // tools/text
 void wireCharacterTools(TFelirat &editor); // tools/text
 void wireSearchTools(TFelirat &editor);    // tools/search
+void wireFrameRateTools(TFelirat &editor); // tools/timing

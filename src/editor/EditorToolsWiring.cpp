@@ -10,4 +10,5 @@ void wireEditorTools(TFelirat &editor)
     wireDashTool(editor);
     wireCharacterTools(editor);
     wireSearchTools(editor);
+    wireFrameRateTools(editor);
 }
