@@ -75,6 +75,7 @@ set(KELVO_LAYER_tools
   tools/text/GeneralFixes
   tools/text/ShowLog
   tools/timing/OverlapCheck
+  tools/cd/CdSplit
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -83,6 +84,7 @@ set(KELVO_LAYER_operations
   editor/Activation
   files/EditorSave
   files/OpenSubtitle
+  tools/cd/CdJoin
 )
 
 set(KELVO_LAYER_batch_DEPENDS base editor files tools operations)
@@ -91,6 +93,7 @@ set(KELVO_LAYER_batch
   batch/BatchCommands
   batch/BatchFiles
   batch/BatchRecords
+  batch/CdCommands
   batch/FixCommand
   batch/HalfsecCommand
   batch/OverlapCommand
