@@ -121,6 +121,7 @@ set(KELVO_LAYER_windows
   files/TKereses
   tools/text/CorrectionLogWiring
   tools/text/GeneralFixesWiring
+  tools/cd/CdWiring
   tools/timing/OverlapWiring
   tools/timing/TAtfedes
   ui/DirectoryBrowser
