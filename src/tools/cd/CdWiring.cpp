@@ -5,6 +5,7 @@
 
 #include "app/ModeValues.h"
 #include "document/DocumentGlobals.h"
+#include "document/TimeCode.h"
 #include "editor/EditorModel.h"
 #include "editor/EditorTools.h"
 #include "editor/TFelirat.h"
