@@ -83,6 +83,7 @@ set(KELVO_LAYER_tools
   tools/timing/OverlapCheck
   tools/timing/FpsConversion
   tools/timing/TimeBase
+  tools/cd/CdSplit
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -91,6 +92,7 @@ set(KELVO_LAYER_operations
   editor/Activation
   files/EditorSave
   files/OpenSubtitle
+  tools/cd/CdJoin
 )
 
 set(KELVO_LAYER_batch_DEPENDS base editor files tools operations)
@@ -99,6 +101,7 @@ set(KELVO_LAYER_batch
   batch/BatchCommands
   batch/BatchFiles
   batch/BatchRecords
+  batch/CdCommands
   batch/FixCommand
   batch/HalfsecCommand
   batch/OverlapCommand
@@ -136,6 +139,7 @@ set(KELVO_LAYER_windows
   tools/text/LineJoinWiring
   tools/text/DashToolWiring
   tools/text/CharacterToolsWiring
+  tools/cd/CdWiring
   tools/timing/OverlapWiring
   tools/timing/TAtfedes
   tools/timing/FrameRateWiring

@@ -16,6 +16,8 @@ BatchCommandList batchCommands()
         &timebaseCommand,
         &fpsCommand,
         &aviFpsCommand,
+        &cdSplitCommand,
+        &cdJoinCommand,
     };
     return list;
 }

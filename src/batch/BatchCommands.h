@@ -12,3 +12,5 @@ extern const BatchCommand replaceCommand;
 extern const BatchCommand timebaseCommand;
 extern const BatchCommand fpsCommand;
 extern const BatchCommand aviFpsCommand;
+extern const BatchCommand cdSplitCommand;
+extern const BatchCommand cdJoinCommand;

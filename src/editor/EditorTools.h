@@ -16,3 +16,4 @@ void wireDashTool(TFelirat &editor);       // tools/text
 void wireCharacterTools(TFelirat &editor); // tools/text
 void wireSearchTools(TFelirat &editor);    // tools/search
 void wireFrameRateTools(TFelirat &editor); // tools/timing
+void wireCdTools(TFelirat &editor);        // tools/cd

@@ -11,4 +11,5 @@ void wireEditorTools(TFelirat &editor)
     wireCharacterTools(editor);
     wireSearchTools(editor);
     wireFrameRateTools(editor);
+    wireCdTools(editor);
 }

@@ -1,0 +1,272 @@
+#include "tools/cd/CdSplit.h"
+
+#include <QFileInfo>
+
+#include "app/MessageBox.h"
+#include "app/ModeValues.h"
+#include "document/DocumentGlobals.h"
+#include "document/TimeCode.h"
+#include "editor/BulkPass.h"
+#include "editor/EditorModel.h"
+#include "editor/TypedValues.h"
+#include "files/FileGlobals.h"
+#include "files/FileReplace.h"
+#include "files/TextEncoding.h"
+
+namespace {
+
+const QString cd1Tag = QStringLiteral(" cd1");
+const QString cd2Tag = QStringLiteral(" cd2");
+const QString notDone = QStringLiteral("A kért szétválasztás nem sikerült!");
+
+bool hasTimes(const SubtitleRow &r)
+{
+    return !r.kezdes.isEmpty() && !r.befejezes.isEmpty();
+}
+
+QString movedFrame(const QString &value, qint64 shift)
+{
+    bool ok = false;
+    const qint64 frame = value.trimmed().toLongLong(&ok);
+    if (!ok)
+        return value;
+    return QString::number(qMax<qint64>(0, frame - shift));
+}
+
+void renderInto(EncodedFile &out, const std::vector<SubtitleRow> &rows, bool timeBased)
+{
+    const QLatin1StringView crlf("\r\n");
+    int number = 0;
+    for (const SubtitleRow &r : rows) {
+        if (timeBased) {
+            out.appendNumber(++number);
+            out.append(crlf);
+            out.append(r.kezdes);
+            out.append(QLatin1StringView(" --> "));
+            out.append(r.befejezes);
+            out.append(crlf);
+            // A closing "|" gives no empty line of its own; an empty text
+            // gives one.
+            QStringView text = r.szoveg;
+            if (text.endsWith(u'|'))
+                text.chop(1);
+            out.appendLines(text, crlf);
+            out.append(crlf);
+            out.append(crlf);
+        } else {
+            out.append(QLatin1StringView("{"));
+            out.append(r.kezdes);
+            out.append(QLatin1StringView("}{"));
+            out.append(r.befejezes);
+            out.append(QLatin1StringView("}"));
+            out.append(r.szoveg);
+            out.append(crlf);
+        }
+    }
+}
+
+bool askOverwrite(const QString &title, const QString &first, const QString &second)
+{
+    showMessageBox(title, BoxKind::question, first, true, true, false, second);
+    return boxAnswer != Answer::no;
+}
+
+// Step 3: the name follows the time base; the editor's file becomes the
+// corrected one and is marked as to be saved.
+void correctExtension(EditorModel &model)
+{
+    const QString ext = subtitlePath.right(4).toLower();
+    const bool time = model.isTimeBase();
+    QString wanted;
+    QString kind;
+    if (time && ext == QLatin1String(".sub")) {
+        wanted = QStringLiteral(".srt");
+        kind = BoxKind::info;
+    } else if (!time && ext == QLatin1String(".srt")) {
+        wanted = QStringLiteral(".sub");
+        kind = BoxKind::question;
+    } else {
+        return;
+    }
+    showMessageBox(QStringLiteral("Eltérés!"), kind,
+                   QStringLiteral("A file neve nem egyezik meg a típussal!"), false, false, true,
+                   QStringLiteral("Következmény: javítom az eltérést!"));
+    subtitlePath = subtitlePath.left(subtitlePath.size() - 4) + wanted;
+    subtitleFileName = QFileInfo(subtitlePath).fileName();
+    model.fileNameField = subtitleFileName;
+    model.setEnabled(QStringLiteral("Bmentes"), true);
+    model.setEnabled(QStringLiteral("Mentes1"), true);
+}
+
+// The file-name field is hidden while the split runs and shown again however
+// it ends.
+class NameFieldHidden {
+public:
+    explicit NameFieldHidden(EditorModel &m) : model_(m)
+    {
+        model_.setVisible(QStringLiteral("Efilenev"), false);
+    }
+    ~NameFieldHidden()
+    {
+        model_.setVisible(QStringLiteral("Efilenev"), true);
+        model_.setVisible(QStringLiteral("szazalek12"), false);
+    }
+    NameFieldHidden(const NameFieldHidden &) = delete;
+    NameFieldHidden &operator=(const NameFieldHidden &) = delete;
+
+private:
+    EditorModel &model_;
+};
+
+}  // namespace
+
+QString cdPartName(const QString &fileName, const QString &tag)
+{
+    QString name = fileName;
+    name.insert(qMax<qsizetype>(0, name.size() - 4), tag);
+    return name;
+}
+
+std::vector<SubtitleRow> cdFirstPart(const SubtitleTable &table, int row)
+{
+    std::vector<SubtitleRow> rows;
+    const int last = qMin(row - 1, table.recordCount());
+    for (int i = 0; i < last; ++i)
+        if (hasTimes(table.rowAt(i)))
+            rows.push_back(table.rowAt(i));
+    return rows;
+}
+
+std::vector<SubtitleRow> cdSecondPart(const SubtitleTable &table, int row, const QString &start,
+                                      bool timeBased)
+{
+    std::vector<SubtitleRow> rows;
+    if (row < 1 || row > table.recordCount())
+        return rows;
+    const QString &from = table.rowAt(row - 1).kezdes;
+    qint64 shift = 0;
+    if (timeBased) {
+        shift = timeCodeToMs(from) - timeCodeToMs(start);
+    } else {
+        shift = from.trimmed().toLongLong() - start.trimmed().toLongLong();
+    }
+    for (int i = row - 1; i < table.recordCount(); ++i) {
+        const SubtitleRow &r = table.rowAt(i);
+        if (!hasTimes(r))
+            continue;
+        SubtitleRow moved = r;
+        if (timeBased) {
+            moved.kezdes = clampedMsToTimeCode(timeCodeToMs(r.kezdes) - shift);
+            moved.befejezes = clampedMsToTimeCode(timeCodeToMs(r.befejezes) - shift);
+        } else {
+            moved.kezdes = movedFrame(r.kezdes, shift);
+            moved.befejezes = movedFrame(r.befejezes, shift);
+        }
+        rows.push_back(std::move(moved));
+    }
+    return rows;
+}
+
+QByteArray renderCdPart(const std::vector<SubtitleRow> &rows, bool timeBased,
+                        FileEncoding encoding)
+{
+    qsizetype chars = 0;
+    for (const SubtitleRow &r : rows)
+        chars += r.kezdes.size() + r.befejezes.size() + r.szoveg.size() + 40;
+    EncodedFile file(encoding, chars);
+    renderInto(file, rows, timeBased);
+    if (file.fits())
+        return file.take();
+    EncodedFile utf8(FileEncoding::Utf8Bom, chars);
+    renderInto(utf8, rows, timeBased);
+    return utf8.take();
+}
+
+bool checkCdSplitRow(const SubtitleTable &table, int row)
+{
+    if (row >= 1 && row <= table.recordCount() && hasTimes(table.rowAt(row - 1)))
+        return true;
+    showMessageBox(QStringLiteral("Információ"), BoxKind::info,
+                   QStringLiteral("Ezt a sort nem választhatja ki, mert nincs a sorban adat!"),
+                   false, false, true);
+    return false;
+}
+
+CdOutcome splitCd(EditorModel &model, int row, const QString &start)
+{
+    DisplayHold hold;
+    model.setEnabled(QStringLiteral("Bvegrehajt"), false);
+    NameFieldHidden hidden(model);
+
+    const bool time = model.isTimeBase();
+    const bool valid = time ? checkTypedTime(start, true) : checkFrameValue(start);
+    correctExtension(model);
+    if (!valid)
+        return CdOutcome::Refused;
+    if (row == 1) {
+        showMessageBox(QStringLiteral("Információ"), BoxKind::info,
+                       QStringLiteral("Az első sort nem jelölheted ki!"), false, false, true);
+        return CdOutcome::Refused;
+    }
+    if (row < 1 || row > model.cds.recordCount())
+        return CdOutcome::Refused;
+
+    const QFileInfo current(subtitlePath);
+    const QString dir = current.path() + u'/';
+    const QString name1 = cdPartName(current.fileName(), cd1Tag);
+    const QString name2 = cdPartName(current.fileName(), cd2Tag);
+    const QString path1 = dir + name1;
+    const QString path2 = dir + name2;
+
+    boxAnswer = Answer::timeShift;
+    const bool exists1 = QFileInfo::exists(path1);
+    const bool exists2 = QFileInfo::exists(path2);
+    if (exists1 && exists2) {
+        if (!askOverwrite(QStringLiteral("Létező file-ok!"),
+                          QStringLiteral("Már létezik a 2 file: ") + name1 + QStringLiteral(", ")
+                              + name2,
+                          QStringLiteral("Felülírjam őket?")))
+            return CdOutcome::Refused;
+    } else if (exists1 || exists2) {
+        if (!askOverwrite(QStringLiteral("Létező file!"),
+                          QStringLiteral("Már létezik a file: ") + (exists1 ? name1 : name2),
+                          QStringLiteral("Felülírjam?")))
+            return CdOutcome::Refused;
+    }
+
+    bool written1 = false;
+    bool written2 = false;
+    {
+        BulkPass pass(model);
+        model.setVisible(QStringLiteral("szazalek12"), true);
+        const FileEncoding encoding = model.fileEncoding;
+        written1 = replaceFile(path1, renderCdPart(cdFirstPart(model.cds, row), time, encoding));
+        if (written1)
+            written2 = replaceFile(
+                path2, renderCdPart(cdSecondPart(model.cds, row, start, time), time, encoding));
+        model.setVisible(QStringLiteral("szazalek12"), false);
+        // The cursor goes home without refreshing the line fields: the lock
+        // holds until the outcome is shown.
+        pass.finish(1, false);
+        displayLock = true;
+    }
+
+    if (written1 && written2) {
+        for (const char *control : {"Label13", "E4kezdo", "E4kezdouj", "Bvegrehajt"})
+            model.setEnabled(QLatin1String(control), false);
+        showMessageBox(QStringLiteral("Sikeres szétválasztás!"), BoxKind::info,
+                       QStringLiteral("Sikeresen megtörtént a szétválasztás! A 2 file neve:"),
+                       false, false, true, name1 + QStringLiteral(", ") + name2);
+        return CdOutcome::Done;
+    }
+    if (written1) {
+        showMessageBox(QStringLiteral("Írásvédett file!"), BoxKind::error,
+                       QStringLiteral("Írásvédett a következő file: ") + name2, false, false,
+                       true, notDone);
+    } else {
+        showMessageBox(QStringLiteral("Írásvédett file!"), BoxKind::error,
+                       QStringLiteral("Írásvédett a következő file: ") + name1, false, false,
+                       true, notDone);
+    }
+    return CdOutcome::Unwritable;
+}

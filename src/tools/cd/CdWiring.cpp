@@ -1,0 +1,134 @@
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/ModeValues.h"
+#include "document/DocumentGlobals.h"
+#include "document/TimeCode.h"
+#include "editor/EditorModel.h"
+#include "editor/EditorTools.h"
+#include "editor/TFelirat.h"
+#include "tools/cd/CdSplit.h"
+
+namespace {
+
+// What the split glue remembers between events: the chosen line and the
+// last row the cursor was seen on.
+struct CdSplitState {
+    int chosenRow = 0;
+    int seenRow = 0;
+};
+
+void setText(TFelirat &editor, const char *name, const QString &text)
+{
+    if (auto *edit = editor.controlAs<QLineEdit>(QLatin1String(name)))
+        edit->setText(text);
+}
+
+bool checked(TFelirat &editor, const char *name)
+{
+    auto *radio = editor.controlAs<QRadioButton>(QLatin1String(name));
+    return radio && radio->isChecked();
+}
+
+void resetSplitFields(TFelirat &editor, CdSplitState &state)
+{
+    EditorModel &m = editor.model();
+    setText(editor, "E4kezdo", QString());
+    setText(editor, "E4kezdouj", QString());
+    for (const char *name : {"Label13", "E4kezdouj", "Bvegrehajt"})
+        m.setEnabled(QLatin1String(name), false);
+    state.chosenRow = 0;
+}
+
+void enterCdMode(TFelirat &editor, CdSplitState &state)
+{
+    EditorModel &m = editor.model();
+    resetSplitFields(editor, state);
+    m.setVisible(QStringLiteral("szazalek12"), false);
+    const bool hasLines = m.cds.isActive() && m.cds.recordCount() > 0;
+    m.setEnabled(QStringLiteral("RB12cd1"), hasLines);
+    m.setEnabled(QStringLiteral("Label9"), hasLines);
+    m.setChecked(hasLines ? QStringLiteral("RB12cd1") : QStringLiteral("RB12cd2"), true);
+    state.seenRow = m.cds.isActive() ? m.cds.recNo() : 0;
+}
+
+// A line is chosen for the split each time the cursor reaches another row.
+void lineChosen(TFelirat &editor, CdSplitState &state)
+{
+    EditorModel &m = editor.model();
+    const int row = m.cds.recNo();
+    if (row <= 0 || !checkCdSplitRow(m.cds, row))
+        return;
+    state.chosenRow = row;
+    m.setEnabled(QStringLiteral("Label13"), true);
+    m.setEnabled(QStringLiteral("E4kezdouj"), true);
+    m.setEnabled(QStringLiteral("Bvegrehajt"), true);
+    setText(editor, "E4kezdo", m.cds.rowAt(row - 1).kezdes);
+    setText(editor, "E4kezdouj", m.isTimeBase() ? zeroTimeCode : QStringLiteral("0"));
+}
+
+class EnterToButton : public QObject {
+public:
+    EnterToButton(QObject *parent, QWidget *target) : QObject(parent), target_(target) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        target_->setFocus();
+        return true;
+    }
+
+private:
+    QWidget *target_;
+};
+
+}  // namespace
+
+// The CD group: entering it, choosing the line that begins the second part
+// and "Végrehajtás" of the split.
+void wireCdTools(TFelirat &editor)
+{
+    auto state = std::make_shared<CdSplitState>();
+    EditorModel &m = editor.model();
+    if (auto *rb = editor.controlAs<QRadioButton>(QStringLiteral("RB12")))
+        QObject::connect(rb, &QRadioButton::toggled, &editor, [&editor, state](bool on) {
+            if (on)
+                enterCdMode(editor, *state);
+        });
+    if (auto *rb = editor.controlAs<QRadioButton>(QStringLiteral("RB12cd1")))
+        QObject::connect(rb, &QRadioButton::toggled, &editor, [&m](bool on) {
+            if (on)
+                m.setEnabled(QStringLiteral("Bvegre21"), false);
+        });
+    if (auto *rb = editor.controlAs<QRadioButton>(QStringLiteral("RB12cd2")))
+        QObject::connect(rb, &QRadioButton::toggled, &editor, [&editor, &m, state](bool on) {
+            if (!on || displayLock)
+                return;
+            m.setEnabled(QStringLiteral("Bvegre21"), false);
+            resetSplitFields(editor, *state);
+        });
+    QObject::connect(&m.cds, &SubtitleTable::dataChange, &editor, [&editor, &m, state] {
+        if (displayLock || !checked(editor, "RB12") || !checked(editor, "RB12cd1"))
+            return;
+        const int row = m.cds.recNo();
+        if (row == state->seenRow)
+            return;
+        state->seenRow = row;
+        lineChosen(editor, *state);
+    });
+    auto *next = editor.controlAs<QLineEdit>(QStringLiteral("E4kezdouj"));
+    auto *run = editor.controlAs<QPushButton>(QStringLiteral("Bvegrehajt"));
+    if (next && run)
+        next->installEventFilter(new EnterToButton(next, run));
+    editor.onClick(QStringLiteral("Bvegrehajt"), [&editor, &m, state] {
+        auto *typed = editor.controlAs<QLineEdit>(QStringLiteral("E4kezdouj"));
+        splitCd(m, state->chosenRow, typed ? typed->text() : QString());
+        state->seenRow = m.cds.recNo();
+        editor.showFileName();
+    });
+}
