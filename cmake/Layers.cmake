@@ -74,6 +74,8 @@ set(KELVO_LAYER_tools
   tools/text/BatchPass
   tools/text/GeneralFixes
   tools/text/ShowLog
+  tools/text/SoundNames
+  tools/text/AggressiveBreak
   tools/timing/OverlapCheck
 )
 
@@ -118,6 +120,8 @@ set(KELVO_LAYER_windows
   files/TKereses
   tools/text/CorrectionLogWiring
   tools/text/GeneralFixesWiring
+  tools/text/SoundNamesWiring
+  tools/text/AggressiveBreakWiring
   tools/timing/OverlapWiring
   tools/timing/TAtfedes
   ui/DirectoryBrowser

@@ -4,6 +4,8 @@
 #include "batch/BatchCommands.h"
 #include "editor/EditorModel.h"
 #include "tools/text/GeneralFixes.h"
+#include "tools/text/AggressiveBreak.h"
+#include "tools/text/SoundNames.h"
 
 namespace {
 
@@ -11,10 +13,16 @@ namespace {
 struct FixTool {
     const char *name;
     int (*run)(EditorModel &model);
+    // Only for a time-based table, as the editor enables the item.
+    bool timeBaseOnly = false;
 };
 
 const FixTool fixTools[] = {
     {"general", [](EditorModel &model) { return runGeneralFixes(model, edition); }},
+    {"sound", [](EditorModel &model) { return runSoundNames(model, false).changes; }},
+    {"sound-extra", [](EditorModel &model) { return runSoundNames(model, true).changes; }},
+    {"aggressive", [](EditorModel &model) { return runAggressiveBreak(model).changed(); }, true},
+    {"halve", [](EditorModel &model) { return runLineHalving(model); }},
 };
 
 const FixTool *findFixTool(const QString &name)
@@ -42,6 +50,10 @@ int runFix(BatchContext &context)
     }
     if (const int status = readInputToWrite(context, context.operand("IN")); status != ExitDone)
         return status;
+    if (tool->timeBaseOnly && !context.model.isTimeBase()) {
+        QTextStream(stderr) << "kelvo-batch: " << name << " works on time-based subtitles only\n";
+        return ExitRefused;
+    }
     tool->run(context.model);
     const int status = writeTableInItsKind(context, context.operand("OUT"));
     reportTable(context);
@@ -52,6 +64,8 @@ int runFix(BatchContext &context)
 
 const BatchCommand fixCommand{
     "fix", "TOOL IN OUT", {},
-    "one text tool over every row (TOOL: general, the \"Ö\" button); OUT is written in the "
+    "one text tool over every row (TOOL: general, the \"Ö\" button; sound and sound-extra, "
+    "the removals of sound-imitation text and names; aggressive, the aggressive line breaking "
+    "of time-based subtitles at --threshold; halve, line halving); OUT is written in the "
     "table's own kind without the save-time check",
     runFix};

@@ -5,5 +5,7 @@ void wireEditorTools(TFelirat &editor)
     wireFileCommands(editor);
     wireCorrectionLog(editor);
     wireGeneralFixes(editor);
+    wireSoundNames(editor);
+    wireAggressiveBreak(editor);
     wireOverlapTools(editor);
 }
