@@ -80,6 +80,8 @@ set(KELVO_LAYER_tools
   tools/text/LineJoin
   tools/text/DashTool
   tools/text/CharacterTools
+  tools/text/SoundNames
+  tools/text/AggressiveBreak
   tools/timing/OverlapCheck
   tools/timing/FpsConversion
   tools/timing/TimeBase
@@ -140,6 +142,8 @@ set(KELVO_LAYER_windows
   tools/text/DashToolWiring
   tools/text/CharacterToolsWiring
   tools/cd/CdWiring
+  tools/text/SoundNamesWiring
+  tools/text/AggressiveBreakWiring
   tools/timing/OverlapWiring
   tools/timing/TAtfedes
   tools/timing/FrameRateWiring

@@ -7,6 +7,8 @@
 #include "tools/text/LineJoin.h"
 #include "tools/text/DashTool.h"
 #include "tools/text/CharacterTools.h"
+#include "tools/text/AggressiveBreak.h"
+#include "tools/text/SoundNames.h"
 
 namespace {
 
@@ -14,10 +16,16 @@ namespace {
 struct FixTool {
     const char *name;
     int (*run)(EditorModel &model);
+    // Only for a time-based table, as the editor enables the item.
+    bool timeBaseOnly = false;
 };
 
 const FixTool fixTools[] = {
     {"general", [](EditorModel &model) { return runGeneralFixes(model, edition); }},
+    {"sound", [](EditorModel &model) { return runSoundNames(model, false).changes; }},
+    {"sound-extra", [](EditorModel &model) { return runSoundNames(model, true).changes; }},
+    {"aggressive", [](EditorModel &model) { return runAggressiveBreak(model).changed(); }, true},
+    {"halve", [](EditorModel &model) { return runLineHalving(model); }},
     {"join", runLineJoin},
     {"dash", runDashTool},
     {"l-to-i", runLToI},
@@ -53,6 +61,10 @@ int runFix(BatchContext &context)
     }
     if (const int status = readInputToWrite(context, context.operand("IN")); status != ExitDone)
         return status;
+    if (tool->timeBaseOnly && !context.model.isTimeBase()) {
+        QTextStream(stderr) << "kelvo-batch: " << name << " works on time-based subtitles only\n";
+        return ExitRefused;
+    }
     tool->run(context.model);
     const int status = writeTableInItsKind(context, context.operand("OUT"));
     reportTable(context);
@@ -63,6 +75,10 @@ int runFix(BatchContext &context)
 
 const BatchCommand fixCommand{
     "fix", "TOOL IN OUT", {},
-    "one text tool over every row (TOOL: general, the \"Ö\" button); OUT is written in the "
+    "one text tool over every row (TOOL: general, the \"Ö\" button; sound and sound-extra, "
+    "the removals of sound-imitation text and names; aggressive, the aggressive line breaking "
+    "of time-based subtitles at --threshold; halve, line halving; join, the \"öh\" button; dash, the \"1*-\" button; l-to-i, "
+    "accents, lower, empty-rows, space-before and space-after, the character tools of the "
+    "menu); OUT is written in the "
     "table's own kind without the save-time check",
     runFix};

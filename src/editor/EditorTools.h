@@ -10,6 +10,8 @@ void wireEditorTools(TFelirat &editor);
 void wireFileCommands(TFelirat &editor);   // files
 void wireCorrectionLog(TFelirat &editor);  // tools/text
 void wireGeneralFixes(TFelirat &editor);   // tools/text
+void wireSoundNames(TFelirat &editor);     // tools/text
+void wireAggressiveBreak(TFelirat &editor); // tools/text
 void wireOverlapTools(TFelirat &editor);   // tools/timing
 void wireLineJoin(TFelirat &editor);       // tools/text
 void wireDashTool(TFelirat &editor);       // tools/text

@@ -5,6 +5,8 @@ void wireEditorTools(TFelirat &editor)
     wireFileCommands(editor);
     wireCorrectionLog(editor);
     wireGeneralFixes(editor);
+    wireSoundNames(editor);
+    wireAggressiveBreak(editor);
     wireOverlapTools(editor);
     wireLineJoin(editor);
     wireDashTool(editor);
