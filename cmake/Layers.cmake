@@ -49,6 +49,7 @@ set(KELVO_LAYER_editor
   editor/Leaving
   editor/LineFields
   editor/RowNavigation
+  editor/RowOperations
   editor/RowStats
   editor/RowText
   editor/TimeFieldRules
@@ -75,6 +76,7 @@ set(KELVO_LAYER_tools
   tools/text/GeneralFixes
   tools/text/ShowLog
   tools/timing/OverlapCheck
+  tools/timing/TimeShift
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -96,6 +98,7 @@ set(KELVO_LAYER_batch
   batch/OverlapCommand
   batch/ReadCommand
   batch/SaveCommand
+  batch/ShiftCommand
 )
 
 set(KELVO_LAYER_windows_DEPENDS base editor files tools operations)
