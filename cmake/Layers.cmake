@@ -115,6 +115,8 @@ set(KELVO_LAYER_windows
   editor/EditorToolsWiring
   editor/TFelirat
   editor/TFeliratKeys
+  editor/RowOperationsWiring
+  editor/TTorlesTobb
   files/FileCommandsWiring
   files/TFileneve
   files/THibaki
@@ -123,6 +125,8 @@ set(KELVO_LAYER_windows
   tools/text/GeneralFixesWiring
   tools/timing/OverlapWiring
   tools/timing/TAtfedes
+  tools/timing/TReszletes
+  tools/timing/TimeShiftWiring
   ui/DirectoryBrowser
   ui/JpegImage
   ui/Modal

@@ -11,3 +11,5 @@ void wireFileCommands(TFelirat &editor);   // files
 void wireCorrectionLog(TFelirat &editor);  // tools/text
 void wireGeneralFixes(TFelirat &editor);   // tools/text
 void wireOverlapTools(TFelirat &editor);   // tools/timing
+void wireRowOperations(TFelirat &editor);  // editor
+void wireTimeShifts(TFelirat &editor);     // tools/timing

@@ -6,4 +6,6 @@ void wireEditorTools(TFelirat &editor)
     wireCorrectionLog(editor);
     wireGeneralFixes(editor);
     wireOverlapTools(editor);
+    wireRowOperations(editor);
+    wireTimeShifts(editor);
 }

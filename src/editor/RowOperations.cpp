@@ -273,3 +273,18 @@ void moveBoundary(EditorModel &model, int part, int parts)
     model.setModified(true);
     model.host()->focusGrid();
 }
+
+SpinRange firstRowSpin(int rows, int recNo)
+{
+    return {1, rows - 1, recNo};
+}
+
+SpinRange lastRowSpin(int rows, int recNo, int first)
+{
+    SpinRange spin;
+    spin.maximum = rows;
+    const bool atLast = first == rows;
+    spin.minimum = atLast ? rows - 1 : first + 1;
+    spin.value = qMax(atLast ? recNo : recNo + 1, spin.minimum);
+    return spin;
+}

@@ -33,3 +33,16 @@ void deleteRange(EditorModel &model, int first, int last);
 // Moves the boundary between the previous and the current row to
 // part/parts of the previous row's span (Time base).
 void moveBoundary(EditorModel &model, int part, int parts);
+
+// The spin boxes of the range-delete window.
+struct SpinRange {
+    int minimum = 0;
+    int maximum = 0;
+    int value = 0;
+};
+// "Kezdő sor:" on activation: 1..rows-1 at the current row.
+SpinRange firstRowSpin(int rows, int recNo);
+// "Utolsó törlendő sor:" once "Kezdő sor:" shows first (on activation first
+// is the current row): up to rows, from first+1, at the row after the
+// current one; rows-1 and the current row when first is the last row.
+SpinRange lastRowSpin(int rows, int recNo, int first);
