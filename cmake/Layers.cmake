@@ -49,6 +49,7 @@ set(KELVO_LAYER_editor
   editor/Leaving
   editor/LineFields
   editor/RowNavigation
+  editor/RowOperations
   editor/RowStats
   editor/RowText
   editor/TimeFieldRules
@@ -86,6 +87,7 @@ set(KELVO_LAYER_tools
   tools/timing/FpsConversion
   tools/timing/TimeBase
   tools/cd/CdSplit
+  tools/timing/TimeShift
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -113,6 +115,7 @@ set(KELVO_LAYER_batch
   batch/TimebaseCommand
   batch/FpsCommand
   batch/AviFpsCommand
+  batch/ShiftCommand
 )
 
 set(KELVO_LAYER_windows_DEPENDS base editor files tools operations)
@@ -129,6 +132,8 @@ set(KELVO_LAYER_windows
   editor/EditorToolsWiring
   editor/TFelirat
   editor/TFeliratKeys
+  editor/RowOperationsWiring
+  editor/TTorlesTobb
   files/FileCommandsWiring
   files/TFileneve
   files/THibaki
@@ -149,6 +154,8 @@ set(KELVO_LAYER_windows
   tools/timing/FrameRateWiring
   tools/timing/TAviKi
   tools/timing/TFpsValtas
+  tools/timing/TReszletes
+  tools/timing/TimeShiftWiring
   ui/DirectoryBrowser
   ui/JpegImage
   ui/Modal

@@ -12,10 +12,12 @@ BatchCommandList batchCommands()
         &fixCommand,
         &overlapCommand,
         &halfsecCommand,
-        &replaceCommand,
+        &shiftCommand,
+        &shiftRangeCommand,
         &timebaseCommand,
         &fpsCommand,
         &aviFpsCommand,
+        &replaceCommand,
         &cdSplitCommand,
         &cdJoinCommand,
     };

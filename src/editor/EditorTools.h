@@ -19,3 +19,5 @@ void wireCharacterTools(TFelirat &editor); // tools/text
 void wireSearchTools(TFelirat &editor);    // tools/search
 void wireFrameRateTools(TFelirat &editor); // tools/timing
 void wireCdTools(TFelirat &editor);        // tools/cd
+void wireRowOperations(TFelirat &editor);  // editor
+void wireTimeShifts(TFelirat &editor);     // tools/timing

@@ -14,4 +14,6 @@ void wireEditorTools(TFelirat &editor)
     wireSearchTools(editor);
     wireFrameRateTools(editor);
     wireCdTools(editor);
+    wireRowOperations(editor);
+    wireTimeShifts(editor);
 }

@@ -168,8 +168,12 @@ bool TFelirat::wheelToKeys(QWheelEvent *e)
 
 bool TFelirat::racsKeyDown(QKeyEvent *e)
 {
-    if (e->key() == Qt::Key_Delete)
-        return true;  // row deletion comes with the row operations
+    if (e->key() == Qt::Key_Delete) {
+        // the row delete of "Törlés", also while the button is off
+        if (auto *b = controlAs<QAbstractButton>(QStringLiteral("Btorles")))
+            emit b->clicked();
+        return true;
+    }
     if (!isEnter(e))
         return false;
     if ((e->modifiers() & Qt::ControlModifier) && kezdes_->isEnabled() && kezdes_->isVisible()) {
@@ -275,8 +279,9 @@ bool TFelirat::EmodositasKeyDown(QKeyEvent *e)
     if (e->modifiers() & Qt::ControlModifier)
         return e->key() != Qt::Key_C;
     if (isEnter(e)) {
-        // the whole-table shift comes with the timing tools
-        focusGrid();
+        // the quick shift of the "Ok" button beside the field
+        if (auto *b = controlAs<QAbstractButton>(QStringLiteral("Bmodok")))
+            emit b->clicked();
         return true;
     }
     const QChar key = typedKey(e);

@@ -161,9 +161,11 @@ TEST_F(EditorNavigation, GridEnterGoesToTheFieldOfTheColumn)
     grid->setCurrentIndex(grid->model()->index(1, SubtitleGridModel::SzovegCol));
     QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "szoveg");
-    // Delete belongs to the row operations and leaves the table alone here
+    // Delete asks before it deletes the row; "Nem" leaves the table alone
     focus(grid);
+    recorder.answer(QStringLiteral("Nem"));
     QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(recorder.lines().value(0), "Törlés!|kerdes|Tényleg törölni akarja a sort?|");
     EXPECT_EQ(model().cds.recordCount(), 3);
 }
 
