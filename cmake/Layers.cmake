@@ -67,6 +67,9 @@ set(KELVO_LAYER_files
   files/SubtitleFormat
   files/SubtitleWriter
   files/WriterEngine
+  files/convert/ConvertFormats
+  files/convert/ConvertLayout.h
+  files/convert/ConvertTimes
 )
 
 set(KELVO_LAYER_tools_DEPENDS base editor files)
@@ -81,6 +84,7 @@ set(KELVO_LAYER_operations_DEPENDS base editor files tools)
 set(KELVO_LAYER_operations
   app/Association
   editor/Activation
+  files/ConvertSubtitle
   files/EditorSave
   files/OpenSubtitle
 )
@@ -91,6 +95,7 @@ set(KELVO_LAYER_batch
   batch/BatchCommands
   batch/BatchFiles
   batch/BatchRecords
+  batch/ConvertCommand
   batch/FixCommand
   batch/HalfsecCommand
   batch/OverlapCommand

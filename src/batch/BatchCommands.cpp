@@ -12,6 +12,8 @@ BatchCommandList batchCommands()
         &fixCommand,
         &overlapCommand,
         &halfsecCommand,
+        &convertCommand,
+        &formatsCommand,
     };
     return list;
 }

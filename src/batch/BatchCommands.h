@@ -8,3 +8,5 @@ extern const BatchCommand saveCommand;
 extern const BatchCommand fixCommand;
 extern const BatchCommand overlapCommand;
 extern const BatchCommand halfsecCommand;
+extern const BatchCommand convertCommand;
+extern const BatchCommand formatsCommand;
