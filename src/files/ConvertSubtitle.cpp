@@ -47,8 +47,9 @@ ConvertOutcome convertTable(EditorModel &model, const QString &formatName, bool 
     EditorHost *host = model.host();
     if (askName) {
         boxAnswer.clear();
+        saveCancelled = false;
         host->runFileNameDialog();
-        if (boxAnswer == Answer::no)
+        if (boxAnswer == Answer::no || saveCancelled)
             return ConvertOutcome::Cancelled;
     }
     SubtitleTable &cds = model.cds;
