@@ -10,10 +10,10 @@ BatchCommandList batchCommands()
         &readCommand,
         &saveCommand,
         &fixCommand,
-        &overlapCommand,
-        &halfsecCommand,
         &convertCommand,
         &formatsCommand,
+        &overlapCommand,
+        &halfsecCommand,
     };
     return list;
 }

@@ -5,6 +5,7 @@
 #include "files/SubtitleFormat.h"
 #include "files/SubtitleWriterFixture.h"
 #include "files/WriterEngine.h"
+#include "files/convert/ConvertLayout.h"
 
 // The small table every golden file of tests/data/convert was written from:
 // tags, two lines, a four-line text and a late hour.
