@@ -121,6 +121,8 @@ set(KELVO_LAYER_windows
   files/TFileneve
   files/THibaki
   files/TKereses
+  files/convert/ConvertWiring
+  files/convert/TMentesMaskent
   tools/text/CorrectionLogWiring
   tools/text/GeneralFixesWiring
   tools/timing/OverlapWiring

@@ -21,6 +21,7 @@
 #include "files/THibaki.h"
 #include "files/TKereses.h"
 #include "tools/timing/TAtfedes.h"
+#include "files/convert/TMentesMaskent.h"
 
 namespace {
 
@@ -78,6 +79,8 @@ int runApplication(QApplication &app)
         {"TFelirat", [&] { return w.felirat = keep(new TFelirat(&editorModel)); }},
         {"THibaki", [&] { return w.hibaki = keep(new THibaki); }},
         {"TAtfedes", [&] { return w.atfedes = keep(new TAtfedes(&editorModel)); }},
+        {"TMentesMaskent",
+         [&] { return w.mentesMaskent = keep(new TMentesMaskent(&editorModel)); }},
         {"TVerzioinfo", [&] { return w.verzioinfo = keep(new TVerzioinfo); }},
     };
     for (const QString &window : windowCreationOrder())

@@ -13,6 +13,7 @@ class TKereses;
 class TFileneve;
 class THibaki;
 class TAtfedes;
+class TMentesMaskent;
 
 struct Windows {
     TFoForm *foForm = nullptr;
@@ -25,6 +26,7 @@ struct Windows {
     TFelirat *felirat = nullptr;
     THibaki *hibaki = nullptr;
     TAtfedes *atfedes = nullptr;
+    TMentesMaskent *mentesMaskent = nullptr;
     TVerzioinfo *verzioinfo = nullptr;
 };
 

@@ -11,3 +11,4 @@ void wireFileCommands(TFelirat &editor);   // files
 void wireCorrectionLog(TFelirat &editor);  // tools/text
 void wireGeneralFixes(TFelirat &editor);   // tools/text
 void wireOverlapTools(TFelirat &editor);   // tools/timing
+void wireConversion(TFelirat &editor);     // files/convert

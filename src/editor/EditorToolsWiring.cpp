@@ -6,4 +6,5 @@ void wireEditorTools(TFelirat &editor)
     wireCorrectionLog(editor);
     wireGeneralFixes(editor);
     wireOverlapTools(editor);
+    wireConversion(editor);
 }
