@@ -69,6 +69,9 @@ set(KELVO_LAYER_files
   files/SubtitleFormat
   files/SubtitleWriter
   files/WriterEngine
+  files/convert/ConvertFormats
+  files/convert/ConvertLayout.h
+  files/convert/ConvertTimes
 )
 
 set(KELVO_LAYER_tools_DEPENDS base editor files)
@@ -94,6 +97,7 @@ set(KELVO_LAYER_operations_DEPENDS base editor files tools)
 set(KELVO_LAYER_operations
   app/Association
   editor/Activation
+  files/ConvertSubtitle
   files/EditorSave
   files/OpenSubtitle
   tools/cd/CdJoin
@@ -106,6 +110,7 @@ set(KELVO_LAYER_batch
   batch/BatchFiles
   batch/BatchRecords
   batch/CdCommands
+  batch/ConvertCommand
   batch/FixCommand
   batch/HalfsecCommand
   batch/OverlapCommand
@@ -141,6 +146,8 @@ set(KELVO_LAYER_windows
   tools/search/SearchWiring
   tools/search/TKeresesCsere
   tools/search/TReszletesK
+  files/convert/ConvertWiring
+  files/convert/TMentesMaskent
   tools/text/CorrectionLogWiring
   tools/text/GeneralFixesWiring
   tools/text/LineJoinWiring

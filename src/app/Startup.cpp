@@ -23,6 +23,7 @@
 #include "tools/timing/TAtfedes.h"
 #include "tools/timing/TAviKi.h"
 #include "tools/timing/TFpsValtas.h"
+#include "files/convert/TMentesMaskent.h"
 
 namespace {
 
@@ -80,6 +81,8 @@ int runApplication(QApplication &app)
         {"TFelirat", [&] { return w.felirat = keep(new TFelirat(&editorModel)); }},
         {"THibaki", [&] { return w.hibaki = keep(new THibaki); }},
         {"TAtfedes", [&] { return w.atfedes = keep(new TAtfedes(&editorModel)); }},
+        {"TMentesMaskent",
+         [&] { return w.mentesMaskent = keep(new TMentesMaskent(&editorModel)); }},
         {"TVerzioinfo", [&] { return w.verzioinfo = keep(new TVerzioinfo); }},
         {"TAviKi", [&] { return w.aviKi = keep(new TAviKi); }},
         {"TFpsValtas", [&] { return w.fpsValtas = keep(new TFpsValtas(&editorModel)); }},

@@ -15,6 +15,7 @@ class THibaki;
 class TAtfedes;
 class TFpsValtas;
 class TAviKi;
+class TMentesMaskent;
 
 struct Windows {
     TFoForm *foForm = nullptr;
@@ -27,6 +28,7 @@ struct Windows {
     TFelirat *felirat = nullptr;
     THibaki *hibaki = nullptr;
     TAtfedes *atfedes = nullptr;
+    TMentesMaskent *mentesMaskent = nullptr;
     TVerzioinfo *verzioinfo = nullptr;
     TFpsValtas *fpsValtas = nullptr;
     TAviKi *aviKi = nullptr;

@@ -10,6 +10,8 @@ BatchCommandList batchCommands()
         &readCommand,
         &saveCommand,
         &fixCommand,
+        &convertCommand,
+        &formatsCommand,
         &overlapCommand,
         &halfsecCommand,
         &shiftCommand,

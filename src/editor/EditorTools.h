@@ -21,3 +21,4 @@ void wireFrameRateTools(TFelirat &editor); // tools/timing
 void wireCdTools(TFelirat &editor);        // tools/cd
 void wireRowOperations(TFelirat &editor);  // editor
 void wireTimeShifts(TFelirat &editor);     // tools/timing
+void wireConversion(TFelirat &editor);     // files/convert

@@ -16,4 +16,5 @@ void wireEditorTools(TFelirat &editor)
     wireCdTools(editor);
     wireRowOperations(editor);
     wireTimeShifts(editor);
+    wireConversion(editor);
 }

@@ -4,6 +4,7 @@
 #include <span>
 
 class EncodedFile;
+struct ConvertLayout;
 
 // One entry as the writer hands it to a format: a row that is written.
 struct EntryToWrite {
@@ -25,10 +26,13 @@ struct SubtitleFormat {
     QLatin1StringView extension;  // lower case, with its dot
     bool frameBased;              // starts and ends are frame numbers, not time codes
     qsizetype charsPerEntry;      // about what an entry adds to its fields, to size the file once
-    EntryRenderer render;
+    EntryRenderer render;         // the editor's own save; nullptr for the others
+    // How the conversion writes it; nullptr: listed without a writer.
+    const ConvertLayout *convert = nullptr;
+    bool saveAs = true;           // written through the editor's own save (SubRip)
 };
 
-// Every format the writer knows, in the order they are offered.
+// Every format the writer knows: the conversion list's names in its order.
 std::span<const SubtitleFormat> subtitleFormats();
 // The format a table of that time base is saved in: ".srt" or ".sub".
 const SubtitleFormat &savedFormat(bool frameBased);

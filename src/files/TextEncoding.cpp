@@ -98,7 +98,17 @@ void EncodedFile::append(QStringView text)
     if (!fits_)
         return;
     if (cp1250_) {
-        char *end = encodeCp1250Into(byteFor_, text, room(text.size()));
+        char *at = room(text.size());
+        char *end = encodeCp1250Into(byteFor_, text, at);
+        if (!end && replaceMissing_) {
+            end = at;
+            for (const QChar c : text) {
+                const unsigned char b = byteFor_[c.unicode()];
+                if (b == 0 && c.unicode() != 0)
+                    ++replaced_;
+                *end++ = b == 0 && c.unicode() != 0 ? '?' : char(b);
+            }
+        }
         if (!end) {
             fits_ = false;
             return;

@@ -24,6 +24,10 @@ public:
     // The text with every "|" written as lineEnd.
     void appendLines(QStringView text, QLatin1StringView lineEnd);
     bool fits() const { return fits_; }
+    // Code page 1250 only: a character without a place is written as "?"
+    // and counted, and the file keeps fitting.
+    void replaceMissing() { replaceMissing_ = true; }
+    qsizetype replaced() const { return replaced_; }
     QByteArray take();
 
 private:
@@ -38,6 +42,8 @@ private:
 
     bool cp1250_;
     bool fits_ = true;
+    bool replaceMissing_ = false;
+    qsizetype replaced_ = 0;
     const unsigned char *byteFor_;  // code page 1250 byte of each UTF-16 unit, 0: none
     QStringEncoder utf8_{QStringEncoder::Utf8};
     QByteArray out_;

@@ -2,7 +2,10 @@
 
 #include "document/SubtitleTable.h"
 #include "files/SubtitleFormat.h"
+#include "document/Decimal.h"
+#include "document/TimeCode.h"
 #include "files/TextEncoding.h"
+#include "files/convert/ConvertLayout.h"
 
 namespace {
 
@@ -71,6 +74,101 @@ RenderedSubtitle renderSubtitle(const SubtitleFormat &format, const SubtitleTabl
     // a character without a place in code page 1250: the whole file again as UTF-8
     EncodedFile utf8(FileEncoding::Utf8Bom, chars);
     renderInto(utf8, format, rows, options, nullptr);
+    result.bytes = utf8.take();
+    result.fellBackToUtf8 = true;
+    return result;
+}
+
+namespace {
+
+// A start or end as a time code, or empty when the row has none usable.
+QString timeCodeOf(const QString &value, const ConvertOptions &options)
+{
+    if (!options.frameBase)
+        return hasTimeCodeShape(value) ? value : QString();
+    long double frame = 0;
+    if (!parseDecimal(value, &frame) || frame < 0 || fpsValue(options.fps) <= 0)
+        return QString();
+    const QString code = frameToTimeCode(frame, options.fps);
+    return hasTimeCodeShape(code) ? code : QString();
+}
+
+// Returns the rows skipped for their times.
+int convertInto(EncodedFile &file, const ConvertLayout &layout, const SubtitleTable &rows,
+                const ConvertOptions &options, const std::function<void(int)> *progress)
+{
+    ConvertOut out(file, layout);
+    out.put(layout.header);
+    const int count = rows.recordCount();
+    const int step = count / 100;
+    int untilProgress = step;
+    int number = 1;
+    int skipped = 0;
+    QString treated;
+    char16_t start[16];
+    char16_t end[16];
+    for (int i = 0; i < count; ++i) {
+        if (progress && *progress && step > 0 && --untilProgress == 0) {
+            (*progress)(i + 1);
+            untilProgress = step;
+        }
+        const SubtitleRow &row = rows.rowAt(i);
+        if (row.szoveg.isEmpty())
+            continue;
+        const QString s = options.frameBase || !hasTimeCodeShape(row.kezdes)
+                              ? timeCodeOf(row.kezdes, options) : row.kezdes;
+        const QString e = options.frameBase || !hasTimeCodeShape(row.befejezes)
+                              ? timeCodeOf(row.befejezes, options) : row.befejezes;
+        if (s.isEmpty() || e.isEmpty()) {
+            ++skipped;
+            continue;
+        }
+        ConvertLine line{};
+        line.number = number++;
+        line.start = QStringView(start, renderTime(layout.rendering, s, start));
+        line.end = QStringView(end, renderTime(layout.rendering, e, end));
+        line.durationMs = qAbs(timeCodeToMs(e) - timeCodeToMs(s));
+        treatTags(layout.tags, row.szoveg, treated);
+        line.whole = treated;
+        // at most three lines; an empty text has none
+        qsizetype from = 0;
+        while (!treated.isEmpty() && line.count < 3) {
+            const qsizetype bar = treated.indexOf(u'|', from);
+            line.lines[line.count++] = QStringView(treated).mid(from, bar < 0 ? -1 : bar - from);
+            if (bar < 0)
+                break;
+            from = bar + 1;
+        }
+        if (layout.routine)
+            layout.routine(out, line);
+        else
+            out.put(layout.entry, &line);
+    }
+    out.put(layout.footer);
+    return skipped;
+}
+
+}  // namespace
+
+ConvertedSubtitle convertSubtitle(const SubtitleFormat &format, const SubtitleTable &rows,
+                                  const ConvertOptions &options,
+                                  const std::function<void(int)> &progress)
+{
+    ConvertedSubtitle result;
+    const ConvertLayout &layout = *format.convert;
+    const qsizetype chars = expectedChars(format, rows, false) + qsizetype(rows.recordCount()) * 64
+                            + layout.header.size() + 64;
+    EncodedFile file(FileEncoding::Cp1250, chars);
+    if (layout.byteCoded)
+        file.replaceMissing();
+    result.skippedRows = convertInto(file, layout, rows, options, &progress);
+    if (file.fits()) {
+        result.replacedChars = file.replaced();
+        result.bytes = file.take();
+        return result;
+    }
+    EncodedFile utf8(FileEncoding::Utf8Bom, chars);
+    convertInto(utf8, layout, rows, options, nullptr);
     result.bytes = utf8.take();
     result.fellBackToUtf8 = true;
     return result;

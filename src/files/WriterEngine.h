@@ -52,3 +52,21 @@ bool isWrittenRow(const SubtitleRow &row, const QString &text, bool skipEmpty);
 // The whole file's bytes in one buffer.
 RenderedSubtitle renderSubtitle(const SubtitleFormat &format, const SubtitleTable &rows,
                                 const WriteOptions &options, const WriteSteps &steps = {});
+
+// Conversion into one of the listed formats (format.convert set): the
+// format's header, an entry for every row with a text, its footer.
+struct ConvertOptions {
+    bool frameBase = false;  // starts and ends are frame numbers, turned into times at fps
+    QString fps = QStringLiteral("23,976");
+};
+
+struct ConvertedSubtitle {
+    QByteArray bytes;
+    bool fellBackToUtf8 = false;  // a text format that left code page 1250
+    qsizetype replacedChars = 0;  // characters a byte-coded format wrote as "?"
+    int skippedRows = 0;          // rows with a text but without a usable start or end
+};
+
+ConvertedSubtitle convertSubtitle(const SubtitleFormat &format, const SubtitleTable &rows,
+                                  const ConvertOptions &options,
+                                  const std::function<void(int done)> &progress = {});

@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+
+class EditorModel;
+
+enum class ConvertOutcome { Written, NotProgrammed, Cancelled, Unwritable, UnknownFormat };
+
+// Writes the editor's table in the listed format of that name. With askName
+// the file-name dialog (mode "MentesMaskent") asks for the target first;
+// without it the target is subtitlePath as it stands. SubRip goes through
+// the editor's own save; the table itself is left unchanged.
+ConvertOutcome convertTable(EditorModel &model, const QString &formatName, bool askName);

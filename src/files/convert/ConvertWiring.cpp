@@ -1,0 +1,13 @@
+#include "app/Windows.h"
+#include "editor/EditorTools.h"
+#include "editor/TFelirat.h"
+#include "files/convert/TMentesMaskent.h"
+
+// "Felirat konvertálása": the conversion window, modally.
+void wireConversion(TFelirat &editor)
+{
+    editor.onClick(QStringLiteral("Feliratmentsemsknt1"), [] {
+        if (TMentesMaskent *w = windows().mentesMaskent)
+            w->openWindow();
+    });
+}
