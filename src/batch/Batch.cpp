@@ -197,23 +197,27 @@ void printUsageError(const BatchCall &call, BatchCommandList commands)
 
 }  // namespace
 
+// The switches stand where the operands name "[..]", else before the operands.
 QString BatchCommand::synopsis() const
 {
-    QString text = QString::fromUtf8(name);
-    for (const BatchSwitch &s : switches) {
-        text += QStringLiteral(" [") + QString::fromUtf8(s.name);
-        if (s.value)
-            text += u' ' + QString::fromUtf8(s.value);
-        text += u']';
-    }
-    if (*operands)
-        text += u' ' + QString::fromUtf8(operands);
-    return text;
+    QStringList shown;
+    for (const BatchSwitch &s : switches)
+        shown.append(QStringLiteral("[") + QString::fromUtf8(s.name)
+                     + (s.value ? u' ' + QString::fromUtf8(s.value) : QString()) + u']');
+    QStringList words = QString::fromUtf8(operands).split(u' ', Qt::SkipEmptyParts);
+    const qsizetype at = words.indexOf(QLatin1String(switchesMark));
+    if (at >= 0)
+        words.removeAt(at);
+    words.insert(at >= 0 ? at : 0, shown.join(u' '));
+    words.removeAll(QString());
+    return QString::fromUtf8(name) + (words.isEmpty() ? QString() : u' ' + words.join(u' '));
 }
 
 QStringList BatchCommand::operandNames() const
 {
-    return QString::fromUtf8(operands).split(u' ', Qt::SkipEmptyParts);
+    QStringList names = QString::fromUtf8(operands).split(u' ', Qt::SkipEmptyParts);
+    names.removeAll(QLatin1String(switchesMark));
+    return names;
 }
 
 const BatchSwitch *BatchCommand::findSwitch(const QString &name) const

@@ -25,9 +25,12 @@ struct BatchSwitch {
 struct BatchContext;
 using BatchHandler = int (*)(BatchContext &);
 
+inline constexpr const char *switchesMark = "[..]";
+
 struct BatchCommand {
     const char *name;
-    const char *operands;                  // "IN OUT": the operand names, in order
+    const char *operands;                  // "IN OUT": the operand names, in order;
+                                           // switchesMark places the switches in the usage
     std::span<const BatchSwitch> switches; // shown in the usage line, in order
     const char *help;
     BatchHandler handler;

@@ -24,7 +24,7 @@ constexpr BatchSwitch replaceSwitches[] = {
 }  // namespace
 
 const BatchCommand replaceCommand{
-    "replace", "FIND WITH IN OUT", replaceSwitches,
+    "replace", "FIND WITH [..] IN OUT", replaceSwitches,
     "replace every match of FIND by WITH in every row, each replacement logged (an empty FIND "
     "changes nothing); OUT is written in the table's own kind without the save-time check",
     runReplace};

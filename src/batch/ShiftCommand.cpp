@@ -94,7 +94,7 @@ const BatchCommand shiftCommand{
     runShift};
 
 const BatchCommand shiftRangeCommand{
-    "shift-range", "SIGN AMOUNT ROW up|down IN OUT", shiftRangeSwitches,
+    "shift-range", "SIGN AMOUNT ROW up|down [..] IN OUT", shiftRangeSwitches,
     "the detailed shift from row ROW towards row 1 (up) or the last row (down); "
     "OUT is written in the table's own kind",
     runShiftRange};
