@@ -23,6 +23,13 @@
 #include "support/MessageRecorder.h"
 #include "tools/timing/TAtfedes.h"
 #include "app/Windows.h"
+#include "editor/TTorlesTobb.h"
+#include "files/convert/TMentesMaskent.h"
+#include "tools/search/TKeresesCsere.h"
+#include "tools/search/TReszletesK.h"
+#include "tools/timing/TAviKi.h"
+#include "tools/timing/TFpsValtas.h"
+#include "tools/timing/TReszletes.h"
 
 // Not a check: renders every window with a realistic scene for the README.
 // Run under Xvfb with --gtest_also_run_disabled_tests and KELVO_SHOT_DIR set.
@@ -152,5 +159,27 @@ TEST_F(WindowShots, DISABLED_EveryWindow)
     overlap.setEditorModel(&model);
     shoot(&overlap, QStringLiteral("overlap-window"));
     overlap.hide();
+
+    TMentesMaskent convert(&model);
+    shoot(&convert, QStringLiteral("convert-window"));
+    convert.hide();
+    TReszletes shift(model);
+    shoot(&shift, QStringLiteral("detailed-shift-window"));
+    shift.hide();
+    TTorlesTobb rangeDelete(model);
+    shoot(&rangeDelete, QStringLiteral("range-delete-window"));
+    rangeDelete.hide();
+    TFpsValtas fps(&model);
+    shoot(&fps, QStringLiteral("fps-window"));
+    fps.hide();
+    TAviKi avi;
+    shoot(&avi, QStringLiteral("avi-window"));
+    avi.hide();
+    TReszletesK search(&model);
+    shoot(&search, QStringLiteral("detailed-search-window"));
+    search.hide();
+    TKeresesCsere replace(&model);
+    shoot(&replace, QStringLiteral("replace-window"));
+    replace.hide();
     windows() = Windows{};
 }
