@@ -5,12 +5,7 @@
 // rows.
 #include <benchmark/benchmark.h>
 
-#include <QStringList>
-
-#include "GeneratedSubtitle.h"
-#include "editor/EditorModel.h"
-#include "files/FileGlobals.h"
-#include "files/OpenSubtitle.h"
+#include "GeneratedTexts.h"
 #include "tools/text/AggressiveBreak.h"
 #include "tools/text/SoundNames.h"
 
@@ -18,28 +13,7 @@ namespace {
 
 constexpr int rows = 100000;
 
-const QStringList &sourceTexts()
-{
-    static const QStringList texts = [] {
-        QStringList out;
-        const QString path = bench::subtitleFile(rows);
-        if (!path.isEmpty()) {
-            EditorModel model;
-            subtitlePath = path;
-            subtitleFileName = QStringLiteral("gen.srt");
-            textTarget = QStringLiteral("1");
-            model.cds.create();
-            prepareEditor(model, true, subtitleFileName);
-            readIntoEditor(model);
-            for (int i = 0; i < model.cds.recordCount(); ++i)
-                out.append(model.cds.rowAt(i).szoveg);
-        }
-        if (out.isEmpty())
-            out.append(QStringLiteral("Nem tudom, mit mondjak.|Majd holnap elmondom."));
-        return out;
-    }();
-    return texts;
-}
+const QStringList &sourceTexts() { return bench::generatedTexts(rows); }
 
 const QString salts[] = {
     QStringLiteral("(ZENE SZÓL)|Hol voltál egész éjjel?"),
