@@ -238,7 +238,8 @@ TEST_F(EditorCdJoin, AnInvalidStartValueIsNotAccepted)
     };
     openChoice();
     EXPECT_TRUE(stayedOpen);
-    EXPECT_FALSE(recorder.lines().isEmpty());
+    EXPECT_EQ(recorder.lines(),
+              QStringList{"Hiba!|hiba|Túl nagy időt ütött be!|A perc időintervalluma: 0-59!"});
     EXPECT_FALSE(w<QPushButton>("Bvegre21")->isEnabled());
 }
 
