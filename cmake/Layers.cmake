@@ -154,6 +154,8 @@ set(KELVO_LAYER_windows
   tools/text/DashToolWiring
   tools/text/CharacterToolsWiring
   tools/cd/CdWiring
+  tools/cd/TCd2cd1
+  tools/cd/TErtek2cd
   tools/text/SoundNamesWiring
   tools/text/AggressiveBreakWiring
   tools/timing/OverlapWiring

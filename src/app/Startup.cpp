@@ -21,6 +21,8 @@
 #include "files/THibaki.h"
 #include "files/TKereses.h"
 #include "tools/timing/TAtfedes.h"
+#include "tools/cd/TCd2cd1.h"
+#include "tools/cd/TErtek2cd.h"
 #include "tools/timing/TAviKi.h"
 #include "tools/timing/TFpsValtas.h"
 #include "files/convert/TMentesMaskent.h"
@@ -86,6 +88,8 @@ int runApplication(QApplication &app)
         {"TVerzioinfo", [&] { return w.verzioinfo = keep(new TVerzioinfo); }},
         {"TAviKi", [&] { return w.aviKi = keep(new TAviKi); }},
         {"TFpsValtas", [&] { return w.fpsValtas = keep(new TFpsValtas(&editorModel)); }},
+        {"TCd2cd1", [&] { return w.cd2cd1 = keep(new TCd2cd1); }},
+        {"TErtek2cd", [&] { return w.ertek2cd = keep(new TErtek2cd); }},
     };
     for (const QString &window : windowCreationOrder())
         for (const CreationStep &step : steps)

@@ -16,6 +16,8 @@ class TAtfedes;
 class TFpsValtas;
 class TAviKi;
 class TMentesMaskent;
+class TCd2cd1;
+class TErtek2cd;
 
 struct Windows {
     TFoForm *foForm = nullptr;
@@ -32,6 +34,8 @@ struct Windows {
     TVerzioinfo *verzioinfo = nullptr;
     TFpsValtas *fpsValtas = nullptr;
     TAviKi *aviKi = nullptr;
+    TCd2cd1 *cd2cd1 = nullptr;
+    TErtek2cd *ertek2cd = nullptr;
 };
 
 Windows &windows();

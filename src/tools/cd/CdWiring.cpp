@@ -3,13 +3,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/ModeGlobals.h"
 #include "app/ModeValues.h"
+#include "app/Windows.h"
 #include "document/DocumentGlobals.h"
 #include "document/TimeCode.h"
 #include "editor/EditorModel.h"
 #include "editor/EditorTools.h"
 #include "editor/TFelirat.h"
+#include "tools/cd/CdJoin.h"
 #include "tools/cd/CdSplit.h"
+#include "tools/cd/TCd2cd1.h"
+#include "tools/cd/TErtek2cd.h"
+#include "tools/timing/OverlapCheck.h"
 
 namespace {
 
@@ -18,6 +24,14 @@ namespace {
 struct CdSplitState {
     int chosenRow = 0;
     int seenRow = 0;
+};
+
+// The join's values as accepted in the two join windows.
+struct CdJoinChoice {
+    QString first;
+    QString second;
+    QString start;
+    QString result;
 };
 
 void setText(TFelirat &editor, const char *name, const QString &text)
@@ -129,6 +143,36 @@ void wireCdTools(TFelirat &editor)
         auto *typed = editor.controlAs<QLineEdit>(QStringLiteral("E4kezdouj"));
         splitCd(m, state->chosenRow, typed ? typed->text() : QString());
         state->seenRow = m.cds.recNo();
+        editor.showFileName();
+    });
+
+    // The editor stays open beneath the modal choice: it is itself shown
+    // modally, and hiding it would end it.
+    auto join = std::make_shared<CdJoinChoice>();
+    editor.onClick(QStringLiteral("Bfileki"), [&editor, &m, join] {
+        m.setEnabled(QStringLiteral("Bvegre21"), false);
+        TCd2cd1 *files = windows().cd2cd1;
+        if (!files)
+            return;
+        openMode = OpenMode::cdJoined;
+        const bool accepted = files->openWindow() == QDialog::Accepted;
+        TErtek2cd *values = files->valuesWindow();
+        if (!accepted || !values)
+            return;
+        *join = {files->firstFile(), files->secondFile(), values->startValue(),
+                 values->resultName()};
+        m.setEnabled(QStringLiteral("Bvegre21"), true);
+        editor.raise();
+        editor.activateWindow();
+        if (auto *run = editor.controlAs<QPushButton>(QStringLiteral("Bvegre21")))
+            run->setFocus(Qt::OtherFocusReason);
+    });
+    editor.onClick(QStringLiteral("Bvegre21"), [&editor, &m, join] {
+        // The joined file is saved as the editor saves, overlap check included
+        // when its option is on.
+        SaveOverlapCheck overlaps(m);
+        joinCd(m, join->first, join->second, join->start, join->result,
+               m.options.mentAt ? &overlaps : nullptr);
         editor.showFileName();
     });
 }
