@@ -25,6 +25,8 @@
 #include "app/Windows.h"
 #include "editor/TTorlesTobb.h"
 #include "files/convert/TMentesMaskent.h"
+#include "tools/cd/TCd2cd1.h"
+#include "tools/cd/TErtek2cd.h"
 #include "tools/search/TKeresesCsere.h"
 #include "tools/search/TReszletesK.h"
 #include "tools/timing/TAviKi.h"
@@ -181,5 +183,11 @@ TEST_F(WindowShots, DISABLED_EveryWindow)
     TKeresesCsere replace(&model);
     shoot(&replace, QStringLiteral("replace-window"));
     replace.hide();
+    TErtek2cd cdValues;
+    TCd2cd1 cdFiles(&cdValues);
+    shoot(&cdFiles, QStringLiteral("cd-join-files-window"));
+    cdFiles.hide();
+    shoot(&cdValues, QStringLiteral("cd-join-start-window"));
+    cdValues.hide();
     windows() = Windows{};
 }
