@@ -9,6 +9,7 @@
 #include "document/DocumentGlobals.h"
 #include "document/TimeCode.h"
 #include "editor/EditorModel.h"
+#include "editor/TimeFieldRules.h"
 #include "editor/EditorTools.h"
 #include "editor/TFelirat.h"
 #include "tools/cd/CdJoin.h"
@@ -83,22 +84,33 @@ void lineChosen(TFelirat &editor, CdSplitState &state)
     setText(editor, "E4kezdouj", m.isTimeBase() ? zeroTimeCode : QStringLiteral("0"));
 }
 
-class EnterToButton : public QObject {
+// E4kezdouj's keys: Enter hands over to the button; other characters pass
+// the time or frame filter of the table's base.
+class StartValueKeys : public QObject {
 public:
-    EnterToButton(QObject *parent, QWidget *target) : QObject(parent), target_(target) {}
+    StartValueKeys(QLineEdit *field, QWidget *target, const EditorModel &model)
+        : QObject(field), field_(field), target_(target), model_(model)
+    {
+    }
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() != QEvent::KeyPress)
             return false;
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter)
-            return false;
-        target_->setFocus();
-        return true;
+        const auto *keyEvent = static_cast<QKeyEvent *>(event);
+        if (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter) {
+            target_->setFocus();
+            return true;
+        }
+        const QString text = keyEvent->text();
+        return text.size() == 1
+               && filterTypedChar(text.front(), field_->cursorPosition(), model_.isTimeBase())
+                      == rejectedKey;
     }
 
 private:
+    QLineEdit *field_;
     QWidget *target_;
+    const EditorModel &model_;
 };
 
 }  // namespace
@@ -138,7 +150,7 @@ void wireCdTools(TFelirat &editor)
     auto *next = editor.controlAs<QLineEdit>(QStringLiteral("E4kezdouj"));
     auto *run = editor.controlAs<QPushButton>(QStringLiteral("Bvegrehajt"));
     if (next && run)
-        next->installEventFilter(new EnterToButton(next, run));
+        next->installEventFilter(new StartValueKeys(next, run, m));
     editor.onClick(QStringLiteral("Bvegrehajt"), [&editor, &m, state] {
         auto *typed = editor.controlAs<QLineEdit>(QStringLiteral("E4kezdouj"));
         splitCd(m, state->chosenRow, typed ? typed->text() : QString());

@@ -34,6 +34,10 @@ TEST_F(EditorCdSplit, ChoosingALineAndRunningTheSplit)
 
     QLineEdit *typed = w<QLineEdit>("E4kezdouj");
     focus(typed);
+    typed->clear();
+    QTest::keyClick(typed, Qt::Key_X);  // the time filter refuses letters
+    QTest::keyClick(typed, Qt::Key_0);
+    EXPECT_EQ(typed->text(), QStringLiteral("0"));
     typed->setText(QStringLiteral("00:00:01,000"));
     QTest::keyClick(typed, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), w<QPushButton>("Bvegrehajt"));
