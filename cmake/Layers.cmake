@@ -50,6 +50,7 @@ set(KELVO_LAYER_editor
   editor/LineFields
   editor/RowNavigation
   editor/RowOperations
+  editor/SecondSubtitle
   editor/RowStats
   editor/RowText
   editor/TimeFieldRules
@@ -91,6 +92,7 @@ set(KELVO_LAYER_tools
   tools/timing/TimeBase
   tools/cd/CdSplit
   tools/timing/TimeShift
+  tools/style/TextStyle
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -171,6 +173,8 @@ set(KELVO_LAYER_windows
   ui/Resources
   ui/SubtitleGridDelegate
   ui/SubtitleGridModel
+  tools/style/StyleWiring
+  editor/SecondSubtitleWiring
 )
 
 set(KELVO_LAYER_video_DEPENDS base editor files tools operations windows)

@@ -22,3 +22,5 @@ void wireCdTools(TFelirat &editor);        // tools/cd
 void wireRowOperations(TFelirat &editor);  // editor
 void wireTimeShifts(TFelirat &editor);     // tools/timing
 void wireConversion(TFelirat &editor);     // files/convert
+void wireTextStyles(TFelirat &editor);      // tools/style
+void wireSecondSubtitle(TFelirat &editor); // editor

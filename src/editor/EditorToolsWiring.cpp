@@ -17,4 +17,6 @@ void wireEditorTools(TFelirat &editor)
     wireRowOperations(editor);
     wireTimeShifts(editor);
     wireConversion(editor);
+    wireTextStyles(editor);
+    wireSecondSubtitle(editor);
 }

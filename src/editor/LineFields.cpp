@@ -5,6 +5,7 @@
 #include "editor/EditorModel.h"
 #include "editor/RowStats.h"
 #include "editor/RowText.h"
+#include "editor/SecondSubtitle.h"
 #include "editor/TypedValues.h"
 
 namespace {
@@ -71,6 +72,7 @@ QString storeTypedText2(EditorModel &model, const QString &fieldText)
     {
         const DisplayHold hold;
         writeRowText2(model, text, true, false, true);
+        noteSecondText(model);
         model.setModified(true);
     }
     return counterLabel(cds.field(Field::Szoveg2));

@@ -494,6 +494,12 @@ void TFelirat::mirrorControl(const QString &name)
     const bool shown = m.isVisible(name);
     if (name == QLatin1String("Szoveg2")) {
         racs_->setColumnHidden(SubtitleGridModel::Szoveg2Col, !shown);
+        if (shown != twoSubtitles_) {
+            if (shown)
+                showTwoSubtitleLayout();
+            else
+                showSingleSubtitleLayout();
+        }
         return;
     }
     if (name == QLatin1String("racsVScroll")) {

@@ -1,0 +1,128 @@
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTextEdit>
+
+#include "document/DocumentGlobals.h"
+#include "editor/EditorTools.h"
+#include "editor/TFelirat.h"
+#include "tools/style/TextStyle.h"
+
+namespace {
+
+const char *const styleItems[] = {"dolt", "dolt2", "Vastagitott", "Alahuzott"};
+
+// The text field's key table: which keys mark the subtitle modified, and
+// the copy keys that fill the editor's clipboard too.
+class TextFieldKeys : public QObject {
+public:
+    TextFieldKeys(EditorModel &model, QTextEdit *field)
+        : QObject(field), model_(model), field_(field)
+    {
+    }
+
+    bool typingModifies = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != field_ || event->type() != QEvent::KeyPress)
+            return false;
+        auto *e = static_cast<QKeyEvent *>(event);
+        const QTextCursor cursor = field_->textCursor();
+        const TextKeyEffect effect =
+            textFieldKeyEffect(e->key(), int(e->modifiers()), cursor.hasSelection());
+        if (effect.copiesSelection)
+            copySelection(model_, cursor.selectedText());
+        if (effect.modifiesNow)
+            model_.setModified(true);
+        typingModifies = effect.typingModifies;
+        if (typingModifies && producesCharacter(e->text()))
+            model_.setModified(true);
+        typingModifies = false;
+        return false;
+    }
+
+private:
+    static bool producesCharacter(const QString &text)
+    {
+        if (text.isEmpty())
+            return false;
+        const QChar c = text.front();
+        return c.isPrint() || c == u'\b' || c == u'\r' || c == u'\n' || c == u'\t';
+    }
+
+    EditorModel &model_;
+    QTextEdit *field_;
+};
+
+}  // namespace
+
+// The grid menu's style and clipboard items, the text field's menu and its
+// keys.
+void wireTextStyles(TFelirat &editor)
+{
+    EditorModel &m = editor.model();
+    auto *text = editor.controlAs<QTextEdit>(QStringLiteral("szoveg"));
+
+    // A checkable item flips its own mark when used; the row's text decides it.
+    const auto syncMarks = [&editor, &m] {
+        for (const char *name : styleItems)
+            if (auto *a = editor.controlAs<QAction>(QLatin1String(name)))
+                a->setChecked(m.isChecked(QLatin1String(name)));
+    };
+    const auto onItem = [&editor, syncMarks](const char *name, std::function<void()> run) {
+        editor.onClick(QLatin1String(name), [run, syncMarks] {
+            run();
+            syncMarks();
+        });
+    };
+    onItem("dolt", [&m] { toggleWholeStyle(m, italicTags()); });
+    onItem("dolt2", [&m] { toggleItalic2(m); });
+    onItem("Vastagitott", [&m] { toggleWholeStyle(m, boldTags()); });
+    onItem("Alahuzott", [&m] { toggleWholeStyle(m, underlineTags()); });
+    onItem("osszesel", [&m] { removeAllStyles(m); });
+    onItem("Kivagas", [&m] { cutRowText(m); });
+    onItem("Masolas", [&m] { copyRowText(m); });
+    onItem("Beillesztes", [&m] { pasteRowText(m); });
+
+    if (auto *grid = editor.findChild<QMenu *>(QStringLiteral("RacsPM"),
+                                               Qt::FindDirectChildrenOnly))
+        QObject::connect(grid, &QMenu::aboutToShow, &editor, [&m, syncMarks] {
+            updateStyleChecks(m);
+            syncMarks();
+        });
+    QObject::connect(&m.cds, &SubtitleTable::dataChange, &editor, [&m, syncMarks] {
+        if (!displayLock && !m.cds.refreshSuspended()) {
+            updateStyleChecks(m);
+            syncMarks();
+        }
+    });
+
+    const auto selection = [text] { return text->textCursor().selectedText(); };
+    if (auto *menu = editor.findChild<QMenu *>(QStringLiteral("SzovegPop"),
+                                               Qt::FindDirectChildrenOnly))
+        QObject::connect(menu, &QMenu::aboutToShow, &editor, [&m, text] {
+            const bool selected = text->textCursor().hasSelection();
+            for (const char *name : {"SzPK1B", "SzPK", "SzPM", "kszd", "kszv", "ksza"})
+                m.setEnabled(QLatin1String(name), selected);
+            m.setEnabled(QStringLiteral("SzPB"), !m.textClipboard.isEmpty());
+            m.setEnabled(QStringLiteral("KivagKovBeEleje"), true);
+        });
+    editor.onClick(QStringLiteral("SzPK1B"), [&m, selection] { cutIntoNewRow(m, selection()); });
+    editor.onClick(QStringLiteral("KivagKovBeEleje"),
+                   [&m, selection] { cutToNextRowStart(m, selection()); });
+    editor.onClick(QStringLiteral("SzPK"), [&m, selection] { cutSelectionFromRow(m, selection()); });
+    editor.onClick(QStringLiteral("SzPM"), [&m, selection] { copySelection(m, selection()); });
+    editor.onClick(QStringLiteral("SzPB"), [&m, text] {
+        pasteAtCaret(m, storedCaret(text->toPlainText(), text->textCursor().position()));
+    });
+    editor.onClick(QStringLiteral("kszd"),
+                   [&m, selection] { tagSelection(m, selection(), italicTags()); });
+    editor.onClick(QStringLiteral("kszv"),
+                   [&m, selection] { tagSelection(m, selection(), boldTags()); });
+    editor.onClick(QStringLiteral("ksza"),
+                   [&m, selection] { tagSelection(m, selection(), underlineTags()); });
+
+    text->installEventFilter(new TextFieldKeys(m, text));
+}
