@@ -24,6 +24,7 @@
 #include "tools/timing/TAtfedes.h"
 #include "app/Windows.h"
 #include "editor/TTorlesTobb.h"
+#include "editor/SecondSubtitle.h"
 #include "files/convert/TMentesMaskent.h"
 #include "tools/cd/TCd2cd1.h"
 #include "tools/cd/TErtek2cd.h"
@@ -189,5 +190,26 @@ TEST_F(WindowShots, DISABLED_EveryWindow)
     cdFiles.hide();
     shoot(&cdValues, QStringLiteral("cd-join-start-window"));
     cdValues.hide();
+
+    // the editor with a second subtitle beside the first
+    layoutSetting = QStringLiteral("1024x768");
+    editor.applyLayout();
+    fillScene(model);
+    applyAfterReadSet(model);
+    const char *second[] = {"Where were you all night?", "I just went for a walk.|I couldn't sleep.",
+                            "<i>The city never sleeps.</i>", "That's no answer.", "I know.",
+                            "Then tell me what happened!|Please.", "Not now.",
+                            "- When?|- Tomorrow, I promise."};
+    for (int i = 0; i < int(std::size(second)); ++i) {
+        model.cds.setRecNo(i + 1);
+        writeRowText2(model, QString::fromUtf8(second[i]), true, false, true);
+    }
+    secondRowCount = int(std::size(second));
+    startEmptySecondSubtitle(model);
+    model.cds.setRecNo(6);
+    editor.show();
+    editor.showCurrentRow();
+    shoot(&editor, QStringLiteral("editor-two-subtitles"));
+    editor.hide();
     windows() = Windows{};
 }
