@@ -1,10 +1,11 @@
 #include "tools/style/TextStyle.h"
 
+#include "document/DocumentGlobals.h"
 #include "editor/EditorModel.h"
+#include "editor/LineFields.h"
 #include "editor/RowOperations.h"
 #include "editor/RowText.h"
 #include "editor/SecondSubtitle.h"
-#include "document/DocumentGlobals.h"
 
 namespace {
 
@@ -85,16 +86,8 @@ QString italicCleanup(const QString &text)
 
 QString selectionStoredForm(const QString &selected)
 {
-    QString out;
-    out.reserve(selected.size());
-    for (const QChar c : selected) {
-        if (c == u'\r' || c == QChar(0))
-            continue;
-        if (c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            out += u'|';
-        else
-            out += c;
-    }
+    QString out = storedFormOf(selected);
+    out.remove(QChar(0));
     return out;
 }
 
@@ -150,10 +143,8 @@ void toggleWholeStyle(EditorModel &model, const TagPair &tags)
     if (!hasRows(model))
         return;
     const QString text = model.cds.field(Field::Szoveg);
-    const StyleChecks c = styleChecksOf(text);
-    const bool styled = tags.open == italicTags().open ? c.italic
-                        : tags.open == boldTags().open ? c.bold
-                                                       : c.underline;
+    // the item's check mark: both tags of the pair anywhere in the text
+    const bool styled = text.contains(tags.open) && text.contains(tags.close);
     writeText(model, styled ? withoutTags(text, tags) : tags.open + text + tags.close);
     updateStyleChecks(model);
 }
@@ -276,6 +267,7 @@ void cutToNextRowStart(EditorModel &model, const QString &selected)
 {
     if (!hasRows(model))
         return;
+    // with nothing selected it only moves on; a selection not in the row stops it
     if (!cutSelection(model, selected) && !model.textClipboard.isEmpty())
         return;
     SubtitleTable &cds = model.cds;
