@@ -215,6 +215,18 @@ TEST_F(EditorSecond, ReadingShowsTheTwoSubtitleLayout)
     QTest::mouseClick(w<QPushButton>("Mov"), Qt::LeftButton);
     EXPECT_EQ(seconds(), (QStringList{"Egy!|Kettő", "", ""}));
     EXPECT_EQ(model().cds.recNo(), 1);
+
+    // reading a main subtitle returns to the single layout
+    textTarget = QStringLiteral("1");
+    readIntoEditor(model());
+    QApplication::processEvents();
+    EXPECT_TRUE(grid->isColumnHidden(SubtitleGridModel::Szoveg2Col));
+    EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_FALSE(w<QTextEdit>("szoveg2")->isVisible());
+    EXPECT_TRUE(w<QLineEdit>("kezdes")->isVisible());
+    EXPECT_FALSE(w<QPushButton>("Mov")->isVisible());
+    EXPECT_FALSE(item("MentesMF")->isEnabled());
+    EXPECT_EQ(grid->columnWidth(SubtitleGridModel::SzovegCol), 510);
 }
 
 TEST_F(EditorSecond, EmptySecondSubtitleFromTheMenu)
