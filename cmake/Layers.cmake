@@ -91,6 +91,10 @@ set(KELVO_LAYER_tools
   tools/timing/TimeBase
   tools/cd/CdSplit
   tools/timing/TimeShift
+  translate/TranslationGlobals
+  translate/TranslationReader
+  translate/TranslationRows
+  translate/TranslationWriter
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -171,6 +175,8 @@ set(KELVO_LAYER_windows
   ui/Resources
   ui/SubtitleGridDelegate
   ui/SubtitleGridModel
+  translate/TForditas
+  translate/TFordElott
 )
 
 set(KELVO_LAYER_video_DEPENDS base editor files tools operations windows)
