@@ -228,7 +228,7 @@ void TForditas::buildSide(SideId id)
     s.grid->verticalHeader()->hide();
     s.grid->verticalHeader()->setDefaultSectionSize(20);
     s.grid->horizontalHeader()->setStretchLastSection(true);
-    s.grid->setColumnWidth(SubtitleGridModel::SorszamCol, 44);
+    s.grid->setColumnWidth(SubtitleGridModel::SorszamCol, 64);
     s.grid->setColumnWidth(SubtitleGridModel::KezdesCol, 92);
     s.grid->setColumnWidth(SubtitleGridModel::BefejezesCol, 92);
     s.grid->installEventFilter(this);
