@@ -763,6 +763,17 @@ void TForditas::done(int result)
         start->show();
 }
 
+// Esc stays inside the window: leaving the workspace ends the program
+// unless "<<< Vissza" is used, which a stray key must not do.
+void TForditas::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 bool TForditas::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)

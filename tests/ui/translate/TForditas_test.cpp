@@ -172,6 +172,67 @@ TEST_F(Workspace, ClosingOtherwiseEndsTheProgramUnlessGoingBack)
     forditas->show();
     menuItem(QStringLiteral("Vissza a főmenübe"))->trigger();
     EXPECT_EQ(appMode, QStringLiteral("vissza"));
+
+    // a stray Esc in the search field does not leave the workspace
+    appMode = QStringLiteral("For");
+    forditas->show();
+    QTest::keyClick(field("EkerE"), Qt::Key_Escape);
+    EXPECT_TRUE(forditas->isVisible());
+    EXPECT_EQ(appMode, QStringLiteral("For"));
+}
+
+TEST_F(Workspace, SetupLoadsBothFilesAndTheMenuOpensOneSide)
+{
+    const QString src = file("a.srt", source12);
+    const QString dst = file("b.sub", frames(3));
+    file("c.srt", source12);
+    actions[QStringLiteral("FordElott")] = [&](QDialog *d) {
+        EXPECT_TRUE(control<QLineEdit>(d, "Eef")->text().isEmpty());
+        EXPECT_TRUE(control<QRadioButton>(d, "Ferb1")->isChecked());
+        control<QLineEdit>(d, "Eef")->setText(src);
+        control<QLineEdit>(d, "Eff")->setText(dst);
+        static_cast<TFordElott *>(d)->BFetovabbClick();
+    };
+    control<QRadioButton>(setup.get(), "Ferb2")->click();
+    QTest::mouseClick(button("ProjectMegnyit"), Qt::LeftButton);
+    EXPECT_FALSE(emptyTranslation);
+    EXPECT_EQ(forditas->filePath(TForditas::Source), src);
+    EXPECT_EQ(forditas->filePath(TForditas::Translation), dst);
+    EXPECT_EQ(forditas->timeBase(TForditas::Source), QStringLiteral("Time"));
+    EXPECT_EQ(forditas->timeBase(TForditas::Translation), QStringLiteral("Frame"));
+    EXPECT_EQ(forditas->table(TForditas::Translation).recordCount(), 3);
+    EXPECT_TRUE(field("Edit6")->isVisibleTo(forditas.get()));
+
+    // the menu refuses the file the other side holds, and reads another
+    actions[QStringLiteral("Kereses")] = pick("a.srt");
+    menuItem(QStringLiteral("Fordított felirat megnyitása"))->trigger();
+    EXPECT_EQ(messages.lines(),
+              QStringList{"Duplikáció|info|Ezt a feliratot már betöltötte a \"Eredeti "
+                          "felirat\"-hoz!|"});
+    EXPECT_EQ(forditas->filePath(TForditas::Translation), dst);
+    actions[QStringLiteral("Kereses")] = pick("c.srt");
+    menuItem(QStringLiteral("Fordított felirat megnyitása"))->trigger();
+    EXPECT_EQ(forditas->filePath(TForditas::Translation), path("c.srt"));
+    EXPECT_EQ(forditas->timeBase(TForditas::Translation), QStringLiteral("Time"));
+}
+
+TEST_F(Workspace, TransparencyAndTheSetupFieldsFocus)
+{
+    control<QCheckBox>(forditas.get(), "atlatszo2")->setChecked(true);
+    EXPECT_NEAR(forditas->windowOpacity(), 210 / 255.0, 0.01);
+    control<QCheckBox>(forditas.get(), "atlatszo2")->setChecked(false);
+    EXPECT_DOUBLE_EQ(forditas->windowOpacity(), 1.0);
+
+    setup->show();
+    QApplication::setActiveWindow(setup.get());
+    auto *eef = control<QLineEdit>(setup.get(), "Eef");
+    eef->setFocus();
+    QTest::keyClick(eef, Qt::Key_A);
+    EXPECT_TRUE(eef->text().isEmpty());
+    EXPECT_TRUE(control<QPushButton>(setup.get(), "K1")->hasFocus());
+    QTest::mouseClick(control<QLineEdit>(setup.get(), "Eff"), Qt::LeftButton);
+    EXPECT_TRUE(control<QPushButton>(setup.get(), "K2")->hasFocus());
+    setup->hide();
 }
 
 TEST_F(Workspace, SetupRefusesTheSameFileForBothSides)
