@@ -613,7 +613,11 @@ void TForditas::fillLineFields(SideId id)
     const bool rows = s.table.recordCount() > 0;
     s.fields[StartField]->setText(rows ? s.table.field(Field::Kezdes) : QString());
     s.fields[EndField]->setText(rows ? s.table.field(Field::Befejezes) : QString());
-    s.fields[TextField]->setText(rows ? s.table.field(Field::Szoveg) : QString());
+    // A longer text read from a file is shown whole, so Enter stores it back
+    // unchanged; typing is held to the field width.
+    const QString text = rows ? s.table.field(Field::Szoveg) : QString();
+    s.fields[TextField]->setMaxLength(qMax(int(translationTextWidth), int(text.size())));
+    s.fields[TextField]->setText(text);
 }
 
 void TForditas::rowChanged(SideId id)

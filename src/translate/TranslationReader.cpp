@@ -19,7 +19,7 @@ SubtitleRow makeRow(QStringView start, QStringView end, QStringView text)
     SubtitleRow row;
     row.kezdes = start.left(12).toString();
     row.befejezes = end.left(12).toString();
-    row.szoveg = text.left(translationTextWidth).toString();
+    row.szoveg = text.toString();
     return row;
 }
 
@@ -109,7 +109,7 @@ bool readTimes(LineCursor &lines, Rows &rows)
             state = Expect::FirstText;
             break;
         case Expect::FirstText:
-            rows.own.back().szoveg = line.left(translationTextWidth);
+            rows.own.back().szoveg = line;
             state = Expect::MoreText;
             break;
         case Expect::MoreText:

@@ -10,7 +10,9 @@ class SubtitleTable;
 // file gives one row per text line (the first line of an entry carries the
 // times, the blank line after an entry is an empty row), a frame-based file
 // one row per line with its "|" separators, the dotted layout one row per
-// entry followed by an empty row. Texts hold at most this many characters.
+// entry followed by an empty row. A text typed into a line field holds at
+// most this many characters; texts read from a file are kept whole, so a
+// save never cuts what the file held.
 inline constexpr int translationTextWidth = 73;
 
 struct TranslationRead {

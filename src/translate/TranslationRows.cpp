@@ -5,7 +5,6 @@
 #include "document/DocumentGlobals.h"
 #include "document/SubtitleTable.h"
 #include "editor/TypedValues.h"
-#include "translate/TranslationReader.h"
 
 namespace {
 
@@ -145,6 +144,6 @@ void setRowText(SubtitleTable &table, const QString &text)
     if (table.recordCount() == 0)
         return;
     table.edit();
-    table.setField(Field::Szoveg, text.left(translationTextWidth));
+    table.setField(Field::Szoveg, text);
     table.post();
 }

@@ -32,5 +32,5 @@ QString removeAllStyles(const QString &text);
 bool insertEmptyRow(SubtitleTable &table, bool after);
 // Deletes the current row; false in an empty table.
 bool deleteCurrentRow(SubtitleTable &table);
-// Sets the current row's text, cut to the tables' text width.
+// Sets the current row's text.
 void setRowText(SubtitleTable &table, const QString &text);

@@ -171,12 +171,13 @@ TEST_F(TranslationFiles, UnicodeTimeFileAndAnUnknownFileAreRefusedWithAMessage)
     EXPECT_EQ(messages.lines(), QStringList{refusal});
 }
 
-TEST_F(TranslationFiles, LongLinesAreCutToTheTextWidth)
+TEST_F(TranslationFiles, LongTextsAreKeptWholeAndWrittenBackUnchanged)
 {
-    const QByteArray longText(100, 'x');
-    read("1\r\n00:00:01,000 --> 00:00:02,000\r\n" + longText + "\r\n" + longText + "\r\n");
-    EXPECT_EQ(table.rowAt(0).szoveg.size(), translationTextWidth);
-    EXPECT_EQ(table.rowAt(1).szoveg.size(), translationTextWidth);
+    const QByteArray bytes = "{10}{20}" + QByteArray(60, 'x') + "|" + QByteArray(40, 'y') + "\r\n";
+    const TranslationRead r = read(bytes);
+    EXPECT_EQ(table.rowAt(0).szoveg.size(), 101);
+    ASSERT_TRUE(writeTranslationFile(table, r.timeBase, path("long.sub"), r.encoding));
+    EXPECT_EQ(fileBytes(path("long.sub")), bytes);
 }
 
 TEST_F(TranslationFiles, WritingKeepsTheEncodingAndTheOldFileWhenItFails)

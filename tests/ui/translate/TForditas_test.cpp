@@ -367,6 +367,17 @@ TEST_F(Workspace, TypingInTheGridEditsThroughTheLineFields)
     EXPECT_EQ(t.recordCount(), 2);
 }
 
+TEST_F(Workspace, ALongTextReadFromAFileSurvivesItsLineField)
+{
+    const QString longText = QString(60, u'x') + u'|' + QString(40, u'y');
+    forditas->readSide(TForditas::Translation,
+                       file("b.sub", "{10}{20}" + longText.toLatin1() + "\r\n"));
+    QLineEdit *text = field("Edit6");
+    EXPECT_EQ(text->text(), longText);
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(forditas->table(TForditas::Translation).rowAt(0).szoveg, longText);
+}
+
 TEST_F(Workspace, CheckAndSearchAnswerThroughTheMessageBox)
 {
     forditas->readSide(TForditas::Translation, file("b.sub", "{10}{20}Egy\r\n{30}{}Ketto\r\n"));
