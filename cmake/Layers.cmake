@@ -93,6 +93,10 @@ set(KELVO_LAYER_tools
   tools/cd/CdSplit
   tools/timing/TimeShift
   tools/style/TextStyle
+  translate/TranslationGlobals
+  translate/TranslationReader
+  translate/TranslationRows
+  translate/TranslationWriter
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -175,6 +179,8 @@ set(KELVO_LAYER_windows
   ui/SubtitleGridModel
   tools/style/StyleWiring
   editor/SecondSubtitleWiring
+  translate/TForditas
+  translate/TFordElott
 )
 
 set(KELVO_LAYER_video_DEPENDS base editor files tools operations windows)

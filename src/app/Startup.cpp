@@ -26,6 +26,8 @@
 #include "tools/timing/TAviKi.h"
 #include "tools/timing/TFpsValtas.h"
 #include "files/convert/TMentesMaskent.h"
+#include "translate/TFordElott.h"
+#include "translate/TForditas.h"
 
 namespace {
 
@@ -90,6 +92,9 @@ int runApplication(QApplication &app)
         {"TFpsValtas", [&] { return w.fpsValtas = keep(new TFpsValtas(&editorModel)); }},
         {"TCd2cd1", [&] { return w.cd2cd1 = keep(new TCd2cd1); }},
         {"TErtek2cd", [&] { return w.ertek2cd = keep(new TErtek2cd); }},
+        {"TForditas",
+         [&] { return w.forditas = keep(new TForditas(&editorModel, screenSize)); }},
+        {"TFordElott", [&] { return w.fordElott = keep(new TFordElott(w.forditas)); }},
     };
     for (const QString &window : windowCreationOrder())
         for (const CreationStep &step : steps)

@@ -19,6 +19,7 @@
 #include "app/Windows.h"
 #include "document/DocumentGlobals.h"
 #include "editor/TFelirat.h"
+#include "translate/TForditas.h"
 #include "ui/JpegImage.h"
 #include "ui/Modal.h"
 
@@ -158,8 +159,6 @@ TFoForm::TFoForm(const QSize &screenSize, const QStringList &arguments, QWidget 
     open->setIcon(glyph(Glyph::Open, 22));
     make->setIcon(glyph(Glyph::New, 22));
     translate->setIcon(glyph(Glyph::Translate, 22));
-    // The translation workspace is not part of this build yet.
-    translate->setEnabled(false);
 
     auto *assoc = makeButton(this, "Button2",
                              QStringLiteral(".srt kiterjesztés hozzárendelése a Kelvo-hoz"),
@@ -244,7 +243,8 @@ void TFoForm::FormActivate()
         felirat->model().setEnabled(QStringLiteral("Felbonts1"), !small);
         felirat->model().setEnabled(QStringLiteral("Felbonts2"), small);
     }
-    // The translation workspace's pair of layout items joins here once it exists.
+    if (TForditas *forditas = windows().forditas)
+        forditas->setLayoutItems(small);
 
     const QString suffix = QFileInfo(commandLineFile).suffix().toLower();
     if (!commandLineFile.isEmpty() && (suffix == QLatin1String("srt") || suffix == QLatin1String("sub"))
@@ -299,9 +299,16 @@ void TFoForm::BitBtn2Click()
 
 void TFoForm::BitBtn4Click()
 {
-    // The translation workspace is wired in here when it joins the program:
-    // appMode "For", hide, reset the workspace, show it modally, and close
-    // when it returns with "ki" (it shows this window itself on the way back).
+    TForditas *forditas = windows().forditas;
+    if (!forditas)
+        return;
+    appMode = AppMode::translating;
+    hide();
+    forditas->reset();
+    showModal(forditas);
+    // The workspace shows this window again itself on its way back.
+    if (appMode == AppMode::quit)
+        closeProgram();
 }
 
 void TFoForm::BitBtn1Click()

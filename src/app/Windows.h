@@ -18,6 +18,8 @@ class TAviKi;
 class TMentesMaskent;
 class TCd2cd1;
 class TErtek2cd;
+class TForditas;
+class TFordElott;
 
 struct Windows {
     TFoForm *foForm = nullptr;
@@ -36,6 +38,8 @@ struct Windows {
     TAviKi *aviKi = nullptr;
     TCd2cd1 *cd2cd1 = nullptr;
     TErtek2cd *ertek2cd = nullptr;
+    TForditas *forditas = nullptr;
+    TFordElott *fordElott = nullptr;
 };
 
 Windows &windows();

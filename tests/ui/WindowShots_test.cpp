@@ -33,6 +33,8 @@
 #include "tools/timing/TAviKi.h"
 #include "tools/timing/TFpsValtas.h"
 #include "tools/timing/TReszletes.h"
+#include "translate/TFordElott.h"
+#include "translate/TForditas.h"
 
 // Not a check: renders every window with a realistic scene for the README.
 // Run under Xvfb with --gtest_also_run_disabled_tests and KELVO_SHOT_DIR set.
@@ -212,4 +214,51 @@ TEST_F(WindowShots, DISABLED_EveryWindow)
     shoot(&editor, QStringLiteral("editor-two-subtitles"));
     editor.hide();
     windows() = Windows{};
+}
+
+TEST_F(WindowShots, DISABLED_TranslationWindows)
+{
+    MessageRecorder recorder;
+    const char *english[] = {
+        "Where were you all night?", "I just went for a walk.", "I couldn't sleep.",
+        "The city never sleeps.",    "That's not an answer.",   "I know.",
+        "Then tell me what happened!", "Please.",               "Not now.",
+        "When?",                     "Tomorrow, I promise.",    "All right.",
+    };
+    QByteArray source;
+    QByteArray target;
+    for (int i = 0; i < 12; ++i) {
+        const QByteArray times = secondsToTimeCode(61 + i * 3.25).toLatin1() + " --> "
+                                 + secondsToTimeCode(63.5 + i * 3.25).toLatin1();
+        const QByteArray number = QByteArray::number(i + 1);
+        source += number + "\r\n" + times + "\r\n" + english[i] + "\r\n\r\n";
+        const QString hu = QString::fromUtf8(lines[i]).section(u'|', 0, 0);
+        target += number + "\r\n" + times + "\r\n" + hu.toUtf8() + "\r\n\r\n";
+    }
+    QTemporaryDir files;
+    const QString sourcePath = files.filePath(QStringLiteral("The night.srt"));
+    const QString targetPath = files.filePath(QStringLiteral("Az ejszaka.srt"));
+    for (const auto &[path, bytes] : {std::pair{sourcePath, source}, std::pair{targetPath, target}}) {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+    EditorModel model;
+    for (const char *setting : {"1024x768", "800x600"}) {
+        layoutSetting = QLatin1String(setting);
+        TForditas workspace(&model, QSize(1280, 1024));
+        workspace.reset();
+        workspace.FormActivate();
+        workspace.readSide(TForditas::Source, sourcePath, true);
+        workspace.readSide(TForditas::Translation, targetPath);
+        workspace.findChild<QCheckBox *>(QStringLiteral("cb1"))->setChecked(true);
+        workspace.moveTo(TForditas::Source, 7);
+        shoot(&workspace, QStringLiteral("translation-%1").arg(QLatin1String(setting)));
+        workspace.hide();
+    }
+    TFordElott setup;
+    setup.findChild<QLineEdit *>(QStringLiteral("Eef"))->setText(sourcePath);
+    setup.findChild<QLineEdit *>(QStringLiteral("Eff"))->setText(targetPath);
+    shoot(&setup, QStringLiteral("translation-setup"));
+    setup.hide();
 }

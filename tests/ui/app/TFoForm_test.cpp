@@ -47,7 +47,7 @@ TEST_F(StartWindow, CaptionSizeAndButtonsPerEdition)
             EXPECT_TRUE(w.rect().contains(b->geometry())) << name;
         }
         EXPECT_FALSE(button(&w, "BitBtn1")->icon().isNull());
-        EXPECT_FALSE(button(&w, "BitBtn4")->isEnabled());  // no translation workspace yet
+        EXPECT_TRUE(button(&w, "BitBtn4")->isEnabled());
     }
 }
 

@@ -1,0 +1,8 @@
+#include "translate/TranslationGlobals.h"
+
+bool emptyTranslation = false;
+
+void resetTranslationGlobals()
+{
+    emptyTranslation = false;
+}

@@ -1,0 +1,242 @@
+#include "translate/TranslationReader.h"
+
+#include <vector>
+
+#include "app/MessageBox.h"
+#include "app/ModeValues.h"
+#include "document/SubtitleTable.h"
+#include "files/LineClasses.h"
+#include "files/SubtitleReader.h"
+#include "files/TextDecoding.h"
+
+namespace {
+
+const QString stopFirst = QStringLiteral("Hiba a file-ban!");
+const QString stopSecond = QStringLiteral("Csak eddig tudtam betölteni a file-t!");
+
+SubtitleRow makeRow(QStringView start, QStringView end, QStringView text)
+{
+    SubtitleRow row;
+    row.kezdes = start.left(12).toString();
+    row.befejezes = end.left(12).toString();
+    row.szoveg = text.toString();
+    return row;
+}
+
+bool isBlankRow(const SubtitleRow &row)
+{
+    return row.kezdes.isEmpty() && row.befejezes.isEmpty() && row.szoveg.isEmpty();
+}
+
+// The rows read and their twins, filled side by side.
+struct Rows {
+    std::vector<SubtitleRow> own;
+    std::vector<SubtitleRow> twin;
+    bool withTwin = false;
+    void add(SubtitleRow row)
+    {
+        if (withTwin)
+            twin.push_back(makeRow(row.kezdes, row.befejezes, {}));
+        own.push_back(std::move(row));
+    }
+};
+
+void stopMessage(const QString &first, const QString &second)
+{
+    showMessageBox(QStringLiteral("Hiba"), BoxKind::error, first, false, false, true, second);
+}
+
+// "{start}{end}text"; false when the line does not have that shape.
+bool splitFrameLine(QStringView line, SubtitleRow *row)
+{
+    if (!line.startsWith(u'{'))
+        return false;
+    const qsizetype close1 = line.indexOf(u'}', 1);
+    if (close1 < 0 || close1 + 1 >= line.size() || line[close1 + 1] != u'{')
+        return false;
+    const qsizetype close2 = line.indexOf(u'}', close1 + 2);
+    if (close2 < 0)
+        return false;
+    *row = makeRow(line.mid(1, close1 - 1), line.mid(close1 + 2, close2 - close1 - 2),
+                   line.mid(close2 + 1));
+    return true;
+}
+
+bool readFrames(LineCursor &lines, QStringView first, Rows &rows)
+{
+    QString line = first.toString();
+    for (;;) {
+        SubtitleRow row;
+        // A blank line (a file ending in an empty line) holds nothing to lose.
+        if (!line.isEmpty()) {
+            if (!splitFrameLine(line, &row)) {
+                stopMessage(stopFirst, stopSecond);
+                return false;
+            }
+            rows.add(std::move(row));
+        }
+        if (lines.atEnd())
+            return true;
+        line = lines.next().toString();
+    }
+}
+
+// "HH:MM:SS,mmm --> HH:MM:SS,mmm" with "," as the millisecond separator.
+bool isStrictTimeLine(QStringView line)
+{
+    return line.size() >= 29 && isTimeLine(line, false) && line[8] == u','
+           && line[25] == u',';
+}
+
+QString shortened(QStringView line)
+{
+    return line.size() > 10 ? line.left(9).toString() + QStringLiteral("...") : line.toString();
+}
+
+bool readTimes(LineCursor &lines, Rows &rows)
+{
+    enum class Expect { Time, FirstText, MoreText, Number } state = Expect::Time;
+    while (!lines.atEnd()) {
+        const QString line = lines.next().toString();
+        switch (state) {
+        case Expect::Time:
+            if (!isStrictTimeLine(line)) {
+                stopMessage(stopFirst + u' ' + stopSecond,
+                            QStringLiteral("A hiba oka: A következő sorban hiba van: ") + line);
+                return false;
+            }
+            rows.add(makeRow(QStringView(line).left(12), QStringView(line).mid(17, 12), {}));
+            state = Expect::FirstText;
+            break;
+        case Expect::FirstText:
+            rows.own.back().szoveg = line;
+            state = Expect::MoreText;
+            break;
+        case Expect::MoreText:
+            if (!line.isEmpty()) {
+                rows.add(makeRow({}, {}, line));
+                break;
+            }
+            state = Expect::Number;
+            rows.add(SubtitleRow{});
+            break;
+        case Expect::Number:
+            if (line.isEmpty()) {
+                rows.add(SubtitleRow{});
+            } else if (isNumberLine(line)) {
+                state = Expect::Time;
+            } else {
+                stopMessage(stopFirst + u' ' + stopSecond,
+                            QStringLiteral("A hiba oka: A következő sor sorszáma ez:'")
+                                + shortened(line) + QStringLiteral("', ami talán rossz!")
+                                + QStringLiteral("\r\n                       (vagy a 2. sor üres)"));
+                return false;
+            }
+            break;
+        }
+    }
+    return true;
+}
+
+// "HH:MM:SS.hh" at from as a time code: the hundredths followed by "0".
+QString dottedTime(QStringView line, int from)
+{
+    return line.mid(from, 8).toString() + u',' + line.mid(from + 9, 2).toString() + u'0';
+}
+
+bool readDotted(LineCursor &lines, QStringView first, Rows &rows)
+{
+    QString timeLine = first.toString();
+    for (;;) {
+        if (!hasDottedShape(timeLine) || timeLine.size() < 23) {
+            stopMessage(stopFirst, stopSecond);
+            return false;
+        }
+        QString text = lines.atEnd() ? QString() : lines.next().toString();
+        text.replace(QStringLiteral("[br]"), QStringLiteral("|"));
+        rows.add(makeRow(dottedTime(timeLine, 0), dottedTime(timeLine, 12), text));
+        rows.add(SubtitleRow{});
+        if (lines.atEnd())
+            return true;
+        lines.next();  // the blank line between entries
+        if (lines.atEnd())
+            return true;
+        timeLine = lines.next().toString();
+    }
+}
+
+void fill(SubtitleTable &table, std::vector<SubtitleRow> &&rows)
+{
+    table.appendRows(std::move(rows));
+    table.first();
+}
+
+}  // namespace
+
+TranslationRead readTranslationBytes(QByteArray bytes, SubtitleTable &table, SubtitleTable *twin)
+{
+    TranslationRead result;
+    result.loaded = true;
+    if (!table.isActive())
+        table.create();
+    table.empty();
+    if (twin) {
+        if (!twin->isActive())
+            twin->create();
+        twin->empty();
+    }
+
+    DecodedText decoded = prepareSubtitleText(std::move(bytes));
+    result.encoding = decoded.encoding;
+    LineCursor lines(decoded);
+    QString classifying;
+    while (result.type.isEmpty() && !lines.atEnd()) {
+        classifying = lines.next().toString();
+        result.type = detectFileType(classifying);
+    }
+
+    Rows rows;
+    rows.withTwin = twin != nullptr;
+    bool complete = true;
+    if (result.type == FileType::frames) {
+        result.timeBase = TimeBase::frame;
+        complete = readFrames(lines, classifying, rows);
+    } else if (result.type == FileType::times && decoded.isUtf16()) {
+        result.refused = true;
+        showMessageBox(QStringLiteral("Hiba"), BoxKind::error,
+                       QStringLiteral("Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!"),
+                       false, false, true,
+                       QStringLiteral("Vagy a file értelmezhetetlen típust tartalmaz!"));
+    } else if (result.type == FileType::times) {
+        result.timeBase = TimeBase::time;
+        complete = readTimes(lines, rows);
+    } else if (result.type == FileType::dotted) {
+        result.timeBase = TimeBase::time;
+        complete = readDotted(lines, classifying, rows);
+    } else {
+        // Nothing in the file could be told apart as a subtitle.
+        showMessageBox(QStringLiteral("Hiba"), BoxKind::error,
+                       QStringLiteral("Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!"),
+                       false, false, true,
+                       QStringLiteral("Vagy a file értelmezhetetlen típust tartalmaz!"));
+    }
+    result.stopped = !complete;
+
+    while (!rows.own.empty() && isBlankRow(rows.own.back())) {
+        rows.own.pop_back();
+        if (rows.withTwin)
+            rows.twin.pop_back();
+    }
+    fill(table, std::move(rows.own));
+    if (twin)
+        fill(*twin, std::move(rows.twin));
+    return result;
+}
+
+TranslationRead readTranslationFile(const QString &path, SubtitleTable &table, SubtitleTable *twin)
+{
+    QByteArray bytes;
+    if (!loadSubtitleBytes(path, &bytes))
+        return {};
+    return readTranslationBytes(std::move(bytes), table, twin);
+}

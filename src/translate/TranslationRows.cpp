@@ -1,0 +1,149 @@
+#include "translate/TranslationRows.h"
+
+#include "app/MessageBox.h"
+#include "app/ModeValues.h"
+#include "document/DocumentGlobals.h"
+#include "document/SubtitleTable.h"
+#include "editor/TypedValues.h"
+
+namespace {
+
+// Only the letters A-Z fold; accented capitals stay as they are.
+QString foldAscii(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    return out;
+}
+
+QString removeFirst(QString text, const QString &what)
+{
+    const qsizetype at = text.indexOf(what);
+    if (at >= 0)
+        text.remove(at, what.size());
+    return text;
+}
+
+// displayLock on for a pass over the table, back to its old value after.
+struct DisplayLock {
+    bool old = displayLock;
+    DisplayLock() { displayLock = true; }
+    ~DisplayLock() { displayLock = old; }
+};
+
+}  // namespace
+
+bool checkTranslationTable(SubtitleTable &table, const QString &timeBase, bool announce)
+{
+    const int back = table.recNo();
+    bool passed = true;
+    {
+        DisplayLock lock;
+        const bool frames = timeBase == TimeBase::frame;
+        for (int i = 0; i < table.recordCount() && passed; ++i) {
+            const SubtitleRow &row = table.rowAt(i);
+            if (frames) {
+                if (row.kezdes.isEmpty() || row.befejezes.isEmpty()) {
+                    showMessageBox(QStringLiteral("Ellenőrzés"), BoxKind::error,
+                                   QStringLiteral("Üres mező!"), false, false, true,
+                                   QStringLiteral("Kérem töltse fel a sort rendesen!"));
+                    passed = false;
+                } else {
+                    passed = checkFramePair(row.kezdes, row.befejezes);
+                }
+            } else if (!row.kezdes.isEmpty() || !row.befejezes.isEmpty()) {
+                passed = checkTimePair(row.kezdes, row.befejezes);
+            }
+        }
+    }
+    if (back > 0)
+        table.setRecNo(back);
+    if (passed && announce)
+        showMessageBox(QStringLiteral("Ellenőrzés"), BoxKind::info,
+                       QStringLiteral("Mindent rendben találtam!"), false, false, true);
+    return passed;
+}
+
+bool searchTranslation(SubtitleTable &table, const QString &what)
+{
+    if (what.isEmpty())
+        return false;
+    const QString needle = foldAscii(what);
+    const int from = table.recNo();
+    int found = 0;
+    {
+        DisplayLock lock;
+        for (int i = from; i < table.recordCount(); ++i) {
+            if (foldAscii(table.rowAt(i).szoveg).contains(needle)) {
+                found = i + 1;
+                break;
+            }
+        }
+    }
+    if (found > 0) {
+        table.setRecNo(found);
+        return true;
+    }
+    showMessageBox(QStringLiteral("Információ"), BoxKind::info,
+                   QStringLiteral("Nincs (több) ilyen: "), false, false, true, what);
+    return false;
+}
+
+int partnerRow(int recNo, int otherRowCount)
+{
+    return recNo > 0 && otherRowCount >= recNo ? recNo : 0;
+}
+
+QString wrapStyle(const QString &text, QChar tag)
+{
+    return u'<' + QString(tag) + u'>' + text + QStringLiteral("</") + tag + u'>';
+}
+
+QString unwrapStyle(const QString &text, QChar tag)
+{
+    QString out = removeFirst(text, u'<' + QString(tag) + u'>');
+    return removeFirst(out, QStringLiteral("</") + tag + u'>');
+}
+
+QString removeAllStyles(const QString &text)
+{
+    QString out = text;
+    for (QChar tag : {u'i', u'b', u'u'})
+        out = unwrapStyle(out, tag);
+    return out;
+}
+
+bool insertEmptyRow(SubtitleTable &table, bool after)
+{
+    const int count = table.recordCount();
+    if (count == 0)
+        return false;
+    const int at = table.recNo();
+    if (after && at >= count) {
+        table.append();
+    } else {
+        table.setRecNo(after ? at + 1 : at);
+        table.insert();
+    }
+    table.post();
+    return true;
+}
+
+bool deleteCurrentRow(SubtitleTable &table)
+{
+    if (table.recordCount() == 0)
+        return false;
+    table.remove();
+    return true;
+}
+
+void setRowText(SubtitleTable &table, const QString &text)
+{
+    if (table.recordCount() == 0)
+        return;
+    table.edit();
+    table.setField(Field::Szoveg, text);
+    table.post();
+}
