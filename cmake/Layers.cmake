@@ -91,6 +91,8 @@ set(KELVO_LAYER_tools
   tools/timing/TimeBase
   tools/cd/CdSplit
   tools/timing/TimeShift
+  film/FilmTracker
+  film/FilmTimes
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
