@@ -167,6 +167,9 @@ set(KELVO_LAYER_windows
   tools/timing/TFpsValtas
   tools/timing/TReszletes
   tools/timing/TimeShiftWiring
+  film/FilmPlayer
+  film/FilmWiring
+  film/FilmPreview
   ui/DirectoryBrowser
   ui/JpegImage
   ui/Modal
@@ -176,7 +179,9 @@ set(KELVO_LAYER_windows
 )
 
 set(KELVO_LAYER_video_DEPENDS base editor files tools operations windows)
-set(KELVO_LAYER_video "")
+set(KELVO_LAYER_video
+  video/QtFilmPlayer
+)
 
 set(KELVO_LAYER_program_DEPENDS base editor files tools operations batch windows video)
 set(KELVO_LAYER_program

@@ -22,3 +22,4 @@ void wireCdTools(TFelirat &editor);        // tools/cd
 void wireRowOperations(TFelirat &editor);  // editor
 void wireTimeShifts(TFelirat &editor);     // tools/timing
 void wireConversion(TFelirat &editor);     // files/convert
+void wireFilm(TFelirat &editor);           // film

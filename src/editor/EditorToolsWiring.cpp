@@ -17,4 +17,5 @@ void wireEditorTools(TFelirat &editor)
     wireRowOperations(editor);
     wireTimeShifts(editor);
     wireConversion(editor);
+    wireFilm(editor);
 }
