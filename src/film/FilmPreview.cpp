@@ -53,6 +53,10 @@ FilmPreview::FilmPreview(TFelirat &editor, FilmPlayer *player)
     counterLabel_ = editor.controlAs<QLabel>(QStringLiteral("IdoFrame"));
     counterGroup_ = editor.controlAs<QWidget>(QStringLiteral("GBAdatok"));
     frame_ = editor.controlAs<QWidget>(QStringLiteral("wmp1"));
+    // the picture's frame is opaque, so that in front it covers what is behind
+    frame_->setAttribute(Qt::WA_StyledBackground);
+    frame_->setStyleSheet(
+        QStringLiteral("QGroupBox#wmp1 { background: black; border: 1px solid #404040; margin: 0; }"));
     for (QLabel *l : lines_) {
         l->setAlignment(Qt::AlignCenter);
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -724,8 +728,11 @@ void FilmPreview::place()
     counterGroup_->setGeometry(counter);
     centreCounter();
     const QRect behindButton(p.x() + 304, row + h + 2, 120, h);
-    for (const char *n : {"BFilmhatter", "Bfilmeloter"})
-        editor_.controlAs<QWidget>(QLatin1String(n))->setGeometry(behindButton);
+    for (const char *n : {"BFilmhatter", "Bfilmeloter"}) {
+        QWidget *b = editor_.controlAs<QWidget>(QLatin1String(n));
+        b->setGeometry(behindButton);
+        b->raise();
+    }
     const bool largeDisplay = large && size_ == Size::Large;
     model_.setVisible(QStringLiteral("BFilmhatter"), largeDisplay && !behind_);
     model_.setVisible(QStringLiteral("Bfilmeloter"), largeDisplay && behind_);
