@@ -99,8 +99,12 @@ protected:
             player = new ScriptedPlayer(parent);
             return player;
         });
+        // the edition is not one of the globals the fixture resets
+        edition = Edition::Full;
         EditorFixture::SetUp();
         film = editor->findChild<FilmPreview *>(QStringLiteral("FilmPreview"));
+        ASSERT_NE(player, nullptr);
+        ASSERT_FALSE(w<QWidget>("Bfilm")->isHidden());
         QFile f(dir.filePath(QStringLiteral("film.avi")));
         f.open(QIODevice::WriteOnly);
         f.write(aviHeaders(1, 25));
@@ -445,6 +449,7 @@ protected:
     void SetUp() override
     {
         installQtFilmPlayer();
+        edition = Edition::Full;
         EditorFixture::SetUp();
     }
     void TearDown() override
