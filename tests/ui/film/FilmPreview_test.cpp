@@ -9,6 +9,7 @@
 #include "document/Decimal.h"
 #include "film/FilmPlayer.h"
 #include "film/FilmPreview.h"
+#include "support/AviBytes.h"
 #include "tools/timing/TAviKi.h"
 #include "ui/DirectoryBrowser.h"
 #include "ui/editor/EditorFixture.h"
@@ -65,30 +66,6 @@ public:
     bool playable = true;
 };
 
-QByteArray le32(quint32 v)
-{
-    QByteArray b(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        b[i] = char((v >> (8 * i)) & 0xff);
-    return b;
-}
-
-QByteArray chunk(const char *tag, const QByteArray &body)
-{
-    return QByteArray(tag, 4) + le32(body.size()) + body;
-}
-
-// The headers of an AVI file at that rate, enough for the rate reader.
-QByteArray aviHeaders(quint32 scale, quint32 rate)
-{
-    const QByteArray strh = QByteArray("vidsMJPG") + QByteArray(12, '\0') + le32(scale) + le32(rate)
-                            + QByteArray(28, '\0');
-    const QByteArray strl = chunk("LIST", QByteArray("strl") + chunk("strh", strh));
-    const QByteArray hdrl =
-        chunk("LIST", QByteArray("hdrl") + chunk("avih", QByteArray(56, '\0')) + strl);
-    return QByteArray("RIFF") + le32(hdrl.size() + 4) + QByteArray("AVI ") + hdrl;
-}
-
 class FilmPreviewTest : public EditorFixture {
 protected:
     void SetUp() override
@@ -107,7 +84,7 @@ protected:
         ASSERT_FALSE(w<QWidget>("Bfilm")->isHidden());
         QFile f(dir.filePath(QStringLiteral("film.avi")));
         f.open(QIODevice::WriteOnly);
-        f.write(aviHeaders(1, 25));
+        f.write(avibytes::aviHeaders(1, 25));
         f.close();
         QFile::copy(dir.filePath(QStringLiteral("film.avi")), dir.filePath(QStringLiteral("masik.avi")));
         lastDirectory = dir.path();
