@@ -496,9 +496,11 @@ void FilmPreview::showRow(int row)
     if (!hasRows() || row < 1 || row > model_.cds.recordCount())
         return;
     if (model_.cds.recNo() != row) {
+        // the caller's lock holds on: the grid follows without a second refresh
+        const bool lock = displayLock;
         model_.cds.setRecNo(row);
         editor_.showCurrentRow();
-        displayLock = true;
+        displayLock = lock;
     }
     drawLines(filmLinesOf(model_.cds.field(Field::Szoveg)));
 }

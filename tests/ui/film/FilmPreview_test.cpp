@@ -233,6 +233,10 @@ TEST_F(FilmPreviewTest, TheRowUnderTheFilmFollowsThePosition)
     EXPECT_LE(qAbs(l.center().x() - p.center().x()), 1);
     EXPECT_GE(l.top(), p.top());
     EXPECT_LE(l.bottom(), p.bottom());
+    // moving the editor to the row does not count as a change of the row
+    tickAt(4.6);
+    EXPECT_TRUE(shown("st1"));
+    EXPECT_EQ(model().cds.recNo(), 2);
 
     tickAt(6.5);  // the gap after row 2
     EXPECT_FALSE(shown("st1"));
