@@ -209,6 +209,22 @@ TEST_F(FilmPreviewTest, WithoutAPlayerTheEditorSaysSoAndWorksOn)
     EXPECT_FALSE(shown("Bfilm"));
 }
 
+TEST_F(FilmPreviewTest, TheEditionWithoutAFilmHasNoPlayer)
+{
+    editor.reset();
+    player = nullptr;
+    edition = Edition::VN;
+    editor = std::make_unique<TFelirat>();
+    fillRows(2);
+    EXPECT_EQ(player, nullptr) << "no player is made";
+    EXPECT_FALSE(shown("Bfilm"));
+    EXPECT_FALSE(w<QAction>("Film")->isVisible());
+    for (const char *n : {"wmp1", "SBplay", "SBSub", "SBNonSub", "GBAdatok"})
+        EXPECT_FALSE(shown(n)) << n;
+    EXPECT_TRUE(recorder.lines().isEmpty());
+    edition = Edition::Full;
+}
+
 TEST_F(FilmPreviewTest, TheRowUnderTheFilmFollowsThePosition)
 {
     fillRows(6);  // row i from 3i+1 to 3i+3 seconds
