@@ -12,6 +12,7 @@
 
 #include "app/MessageBox.h"
 #include "app/ModeValues.h"
+#include "app/Windows.h"
 #include "document/Decimal.h"
 #include "document/DocumentGlobals.h"
 #include "document/TimeCode.h"
@@ -144,11 +145,12 @@ void FilmPreview::openDialog()
 {
     if (!player_)
         return;
-    TAviKi *dialog = editor_.findChild<TAviKi *>(QStringLiteral("FilmAviKi"));
-    if (!dialog) {
+    // the program's AVI window; the editor alone (tests) makes its own
+    TAviKi *dialog = windows().aviKi;
+    if (!dialog)
+        dialog = editor_.findChild<TAviKi *>();
+    if (!dialog)
         dialog = new TAviKi(&editor_);
-        dialog->setObjectName(QStringLiteral("FilmAviKi"));
-    }
     if (!playerShown_)
         showPlayer();
     if (!model_.fileNameField.isEmpty() || hasRows())
