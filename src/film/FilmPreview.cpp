@@ -272,14 +272,25 @@ void FilmPreview::buildCache()
     hideLines();
 }
 
+void FilmPreview::pauseForNewRows()
+{
+    if (!loaded())
+        return;
+    pause();
+    rowsAnnounced_ = true;
+}
+
 // A subtitle read (or a pass over the whole table) while a film is loaded.
 void FilmPreview::tableReset()
 {
     if (!loaded())
         return;
     buildCache();
+    const bool newRows = rowsAnnounced_;
+    rowsAnnounced_ = false;
     if (hasRows()) {
-        if (!trackingActive() && playerShown_)
+        // a subtitle read (or a new time base) shows its rows under the film
+        if ((newRows || !trackingActive()) && playerShown_)
             showFilmButtons(true);
         setFilmMenus(true);
     } else {

@@ -64,6 +64,10 @@ public:
     void bringToFront();
     void setDisplay(bool on);
 
+    // A subtitle is about to be read (or the time base switched): the film
+    // pauses, and the rows that come are shown under it with the display on.
+    void pauseForNewRows();
+
     // One tick of Timer2.
     void tick();
 
@@ -100,6 +104,7 @@ private:
     FilmTracker tracker_;
     FilmCounter counter_;
     bool durationKnown_ = false;
+    bool rowsAnnounced_ = false;
     QString filmSizeMb_;
     QString filmFps_;
     bool playerShown_ = false;

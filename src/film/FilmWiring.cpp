@@ -33,10 +33,7 @@ FilmPreview *wireFilmPreview(TFelirat &editor)
     }
 
     editor.controlsPlaced = [film] { film->controlsPlaced(); };
-    editor.filmPause = [film] {
-        if (film->loaded())
-            film->pause();
-    };
+    editor.filmPause = [film] { film->pauseForNewRows(); };
     editor.closing = [film] {
         if (film->loaded())
             film->closeFilm();

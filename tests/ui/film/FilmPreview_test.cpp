@@ -8,6 +8,7 @@
 
 #include "document/Decimal.h"
 #include "film/FilmPlayer.h"
+#include "files/SubtitleReader.h"
 #include "film/FilmPreview.h"
 #include "support/AviBytes.h"
 #include "tools/timing/TAviKi.h"
@@ -207,6 +208,35 @@ TEST_F(FilmPreviewTest, WithoutAPlayerTheEditorSaysSoAndWorksOn)
     editor->model().setTimeBase(QStringLiteral("Time"));
     fillRows(2);
     EXPECT_FALSE(shown("Bfilm"));
+}
+
+TEST_F(FilmPreviewTest, ASubtitleReadWithAFilmLoadedIsShownUnderIt)
+{
+    model().cds.create();
+    model().fileNameField = QStringLiteral("uj.srt");  // a new, empty subtitle
+    showEditor();
+    ASSERT_TRUE(loadFilm());
+    EXPECT_FALSE(shown("SBSub"));
+    EXPECT_FALSE(shown("SBkezdo"));
+    EXPECT_TRUE(shown("SBpause"));
+    textTarget = QStringLiteral("1");
+    subtitlePath = QStringLiteral(KELVO_TEST_DATA "/srt/dotted_layout.srt");
+    readSubtitleFile(model(), false);
+    ASSERT_GT(model().cds.recordCount(), 0);
+    EXPECT_EQ(player->st, FilmPlayer::Paused);
+    EXPECT_EQ(film->tracker().rowCount(), model().cds.recordCount());
+    EXPECT_TRUE(shown("SBSub"));
+    EXPECT_TRUE(shown("SBkezdo"));
+    EXPECT_TRUE(item("FeliratMutatasa")->isEnabled());
+    EXPECT_TRUE(item("FeliratMutatasa")->isChecked());
+    EXPECT_TRUE(item("FilmFelirat")->isEnabled());
+
+    // the display switched off comes back on with the next subtitle
+    click("SBSub");
+    EXPECT_TRUE(shown("SBNonSub"));
+    readSubtitleFile(model(), false);
+    EXPECT_TRUE(shown("SBSub"));
+    EXPECT_FALSE(shown("SBNonSub"));
 }
 
 TEST_F(FilmPreviewTest, TheEditionWithoutAFilmHasNoPlayer)
