@@ -38,6 +38,8 @@ const char *const buttonSlots[][2] = {
 const char *const rowButtons[] = {"SBvissza1mp", "SBvissza", "SBelore", "SBkezdo",
                                   "SBbefejezes", "SBkezdbefejez"};
 constexpr int lineHeight = 16;
+// The grid's buttons that stand at its right edge.
+const char *const gridButtons[] = {"Belso", "Butolso"};
 
 }  // namespace
 
@@ -674,8 +676,10 @@ void FilmPreview::setDisplay(bool on)
 
 void FilmPreview::controlsPlaced()
 {
-    // the grid as the window's table placed it
+    // the grid and its two buttons as the window's table placed them
     gridPlace_ = editor_.grid()->geometry();
+    for (int i = 0; i < 2; ++i)
+        gridButtonPlaces_[i] = editor_.controlAs<QWidget>(QLatin1String(gridButtons[i]))->geometry();
     place();
 }
 
@@ -700,6 +704,12 @@ void FilmPreview::place()
     }
     if (gridPlace_.isEmpty())
         gridPlace_ = grid->geometry();
+    QWidget *firstRow = editor_.controlAs<QWidget>(QLatin1String(gridButtons[0]));
+    QWidget *lastRow = editor_.controlAs<QWidget>(QLatin1String(gridButtons[1]));
+    if (!gridButtonPlaces_[0].isEmpty()) {
+        firstRow->setGeometry(gridButtonPlaces_[0]);
+        lastRow->setGeometry(gridButtonPlaces_[1]);
+    }
     if (!playerShown_) {
         grid->setGeometry(gridPlace_);
         return;
@@ -719,6 +729,9 @@ void FilmPreview::place()
     } else {
         grid->setGeometry(g.x(), g.y(), 345, g.height());
         p = QRect(g.x() + 345 + 2, 46, 263, 286);
+        // the grid's first- and last-row buttons stay at its right edge
+        firstRow->move(g.x() + 345 - firstRow->width(), g.y() - firstRow->height() - 2);
+        lastRow->move(g.x() + 345 - lastRow->width(), g.y() + g.height() + 2);
     }
     playerRect_ = p;
     frame_->setGeometry(p);

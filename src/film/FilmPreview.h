@@ -113,6 +113,7 @@ private:
     bool lastLarge_ = true;
     QRect playerRect_;
     QRect gridPlace_;
+    QRect gridButtonPlaces_[2];
     QLabel *lines_[3] = {};
     QLabel *measure_ = nullptr;
     QLabel *counterLabel_ = nullptr;

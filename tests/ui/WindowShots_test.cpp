@@ -250,6 +250,11 @@ TEST_F(WindowShots, DISABLED_EditorWithFilm)
     QTest::qWait(300);
     film->setDisplay(true);
     shoot(&editor, QStringLiteral("editor-film-large"));
+    layoutSetting = QStringLiteral("800x600");
+    editor.applyLayout();
+    QTest::qWait(300);
+    film->setDisplay(true);
+    shoot(&editor, QStringLiteral("editor-film-800x600"));
     film->closeFilm();
     editor.hide();
     installFilmPlayerFactory(nullptr);
