@@ -97,6 +97,8 @@ set(KELVO_LAYER_tools
   translate/TranslationReader
   translate/TranslationRows
   translate/TranslationWriter
+  film/FilmTracker
+  film/FilmTimes
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -171,6 +173,9 @@ set(KELVO_LAYER_windows
   tools/timing/TFpsValtas
   tools/timing/TReszletes
   tools/timing/TimeShiftWiring
+  film/FilmPlayer
+  film/FilmWiring
+  film/FilmPreview
   ui/DirectoryBrowser
   ui/JpegImage
   ui/Modal
@@ -184,7 +189,9 @@ set(KELVO_LAYER_windows
 )
 
 set(KELVO_LAYER_video_DEPENDS base editor files tools operations windows)
-set(KELVO_LAYER_video "")
+set(KELVO_LAYER_video
+  video/QtFilmPlayer
+)
 
 set(KELVO_LAYER_program_DEPENDS base editor files tools operations batch windows video)
 set(KELVO_LAYER_program

@@ -24,3 +24,4 @@ void wireTimeShifts(TFelirat &editor);     // tools/timing
 void wireConversion(TFelirat &editor);     // files/convert
 void wireTextStyles(TFelirat &editor);      // tools/style
 void wireSecondSubtitle(TFelirat &editor); // editor
+void wireFilm(TFelirat &editor);           // film

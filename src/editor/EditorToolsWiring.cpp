@@ -19,4 +19,5 @@ void wireEditorTools(TFelirat &editor)
     wireConversion(editor);
     wireTextStyles(editor);
     wireSecondSubtitle(editor);
+    wireFilm(editor);
 }

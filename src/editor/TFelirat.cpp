@@ -595,6 +595,8 @@ void TFelirat::placeControls()
         w->setGeometry(placeOf(entry, large_, twoSubtitles_, parent));
     }
     placeThresholdSpin();
+    if (controlsPlaced)
+        controlsPlaced();
 }
 
 // Column widths are set when the layout changes only, so that a column the
@@ -1000,6 +1002,8 @@ void TFelirat::done(int result)
 {
     closing_ = true;
     Timer1_->stop();
+    if (closing)
+        closing();
     if (appMode != AppMode::backFromEditor)
         appMode = AppMode::quit;
     model_->cds.close();

@@ -86,6 +86,17 @@ public:
 
     QTableView *grid() const { return racs_; }
 
+    // Hooks of the film preview: after the controls were placed, when a
+    // routine pauses the film, and when the window closes.
+    std::function<void()> controlsPlaced;
+    std::function<void()> filmPause;
+    std::function<void()> closing;
+    void pauseFilm() override
+    {
+        if (filmPause)
+            filmPause();
+    }
+
     void done(int result) override;
 
 protected:

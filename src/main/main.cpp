@@ -6,6 +6,9 @@
 #include "app/ModeGlobals.h"
 #include "ui/Resources.h"
 #include "app/Startup.h"
+#ifdef KELVO_HAS_VIDEO
+#include "video/QtFilmPlayer.h"
+#endif
 
 namespace {
 
@@ -41,6 +44,9 @@ int main(int argc, char **argv)
     edition = Edition::VN;
 #else
     edition = Edition::Full;
+#endif
+#ifdef KELVO_HAS_VIDEO
+    installQtFilmPlayer();
 #endif
     return runApplication(app);
 }

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +37,11 @@
 #include "tools/timing/TReszletes.h"
 #include "translate/TFordElott.h"
 #include "translate/TForditas.h"
+#include "film/FilmPreview.h"
+#include "film/FilmPlayer.h"
+#ifdef KELVO_HAS_VIDEO
+#include "video/QtFilmPlayer.h"
+#endif
 
 // Not a check: renders every window with a realistic scene for the README.
 // Run under Xvfb with --gtest_also_run_disabled_tests and KELVO_SHOT_DIR set.
@@ -262,3 +269,64 @@ TEST_F(WindowShots, DISABLED_TranslationWindows)
     shoot(&setup, QStringLiteral("translation-setup"));
     setup.hide();
 }
+#ifdef KELVO_HAS_VIDEO
+// The editor with a film (made by FFmpeg) and the row under it, in both
+// display sizes. Needs ffmpeg; run like the test above.
+TEST_F(WindowShots, DISABLED_EditorWithFilm)
+{
+    MessageRecorder recorder;
+    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    if (ffmpeg.isEmpty())
+        GTEST_SKIP() << "ffmpeg is not installed";
+    QTemporaryDir files;
+    const QString path = files.filePath(QStringLiteral("Az ejszaka.avi"));
+    QProcess make;
+    make.start(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=80:size=640x360:rate=25",
+                        "-c:v", "mjpeg", "-q:v", "6", "-y", path});
+    ASSERT_TRUE(make.waitForFinished(120000));
+    ASSERT_EQ(make.exitCode(), 0);
+
+    installQtFilmPlayer();
+    edition = Edition::Full;
+    layoutSetting = QStringLiteral("1024x768");
+    TFelirat editor;
+    EditorModel &model = editor.model();
+    editor.setScreenSize(QGuiApplication::primaryScreen()->size());
+    editor.applyLayout();
+    model.setTimeBase(QStringLiteral("Time"));
+    fillScene(model);
+    model.fileNameField = QStringLiteral("Az ejszaka.srt");
+    applyAfterReadSet(model);
+    displayLock = false;
+    model.cds.first();
+    editor.show();
+    editor.showCurrentRow();
+    auto *film = editor.findChild<FilmPreview *>(QStringLiteral("FilmPreview"));
+    ASSERT_TRUE(film && film->player());
+    film->showPlayer();
+    ASSERT_TRUE(film->openFilm(path, nullptr));
+    FilmPlayer *player = film->player();
+    QTRY_VERIFY_WITH_TIMEOUT(player->durationMs() > 0, 20000);
+    // inside the row "<i>A város sosem alszik.</i>" (67,5 s to 70 s)
+    player->setPosition(68.0);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 68.2, 20000);
+    film->pause();
+    QTest::qWait(300);
+    for (int k = 0; k < 3; ++k)
+        film->tick();
+    film->setDisplay(true);
+    shoot(&editor, QStringLiteral("editor-film-normal"));
+    film->chooseSize(FilmPreview::Size::Large);
+    QTest::qWait(300);
+    film->setDisplay(true);
+    shoot(&editor, QStringLiteral("editor-film-large"));
+    layoutSetting = QStringLiteral("800x600");
+    editor.applyLayout();
+    QTest::qWait(300);
+    film->setDisplay(true);
+    shoot(&editor, QStringLiteral("editor-film-800x600"));
+    film->closeFilm();
+    editor.hide();
+    installFilmPlayerFactory(nullptr);
+}
+#endif

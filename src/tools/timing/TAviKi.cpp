@@ -57,7 +57,10 @@ TAviKi::TAviKi(QWidget *parent)
         pick(path);
         if (mode_ == fpsMode)
             BmegnyitasClick();
+        else
+            BopenFilmClick();
     });
+    connect(BopenFilm, &QPushButton::clicked, this, &TAviKi::BopenFilmClick);
     connect(Bmegnyitas, &QPushButton::clicked, this, &TAviKi::BmegnyitasClick);
     connect(Bvissza, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -78,7 +81,10 @@ void TAviKi::formActivate()
     Efile->clear();
     picked_.clear();
     Bmegnyitas->setEnabled(false);
+    BopenFilm->setEnabled(false);
     const bool fps = mode_ == fpsMode;
+    setWindowTitle(fps ? QStringLiteral("Fps érték kinyerése Avi file-ból")
+                       : QStringLiteral("Film megnyitása"));
     Bmegnyitas->setVisible(fps);
     BopenFilm->setVisible(!fps);
     FileListBox1->setFocus();
@@ -89,6 +95,23 @@ void TAviKi::pick(const QString &path)
     picked_ = path;
     Efile->setText(path.mid(path.lastIndexOf(u'/') + 1));
     Bmegnyitas->setEnabled(true);
+    BopenFilm->setEnabled(!path.isEmpty());
+}
+
+void TAviKi::clearChoice()
+{
+    picked_.clear();
+    Efile->clear();
+    Bmegnyitas->setEnabled(false);
+    BopenFilm->setEnabled(false);
+}
+
+void TAviKi::BopenFilmClick()
+{
+    if (picked_.isEmpty() || !filmOpener)
+        return;
+    if (filmOpener(picked_))
+        accept();
 }
 
 bool TAviKi::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class DirectoryBrowser;
 class QComboBox;
@@ -28,6 +29,13 @@ public:
     DirectoryBrowser *browser() const { return browser_; }
 
     void BmegnyitasClick();
+
+    // Film mode: "Film megnyitása" hands the chosen file to the opener, which
+    // returns true when the window is to close.
+    std::function<bool(const QString &path)> filmOpener;
+    void BopenFilmClick();
+    // Empties the chosen name, so that "Film megnyitása" waits for another.
+    void clearChoice();
 
 protected:
     void showEvent(QShowEvent *event) override;
