@@ -141,9 +141,11 @@ void BatchOutput::print(const EditorModel &model, RecordWriter &out) const
     }
     if (log_) {
         const QString logKind = QStringLiteral("log");
-        for (const QString &l : model.log.lines()) {
+        QString line;
+        for (int i = 0; i < model.log.size(); ++i) {
+            model.log.lineInto(i, line);
             out.field(logKind);
-            out.field(l);
+            out.field(line);
             out.endRecord();
         }
     }
