@@ -138,6 +138,43 @@ TEST(TextDecoding, ChoosesEncodingAndSplitsLines)
     EXPECT_EQ(splitLines(QStringLiteral("x")).size(), 1u);
 }
 
+// The cursor over a file's bytes splits and decodes as the cursor over the
+// whole decoded text does: line ends and accented bytes on every side of the
+// blocks the bytes are looked at in.
+TEST(TextDecoding, ByteCursorGivesTheLinesOfTheDecodedText)
+{
+    const char pieces[] = {'a', 'b', '\r', '\n', '\xF5', '\xE1', ' '};
+    quint32 seed = 1250;
+    for (int round = 0; round < 400; ++round) {
+        QByteArray bytes;
+        const int length = round % 70;
+        for (int i = 0; i < length; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            bytes.append(pieces[(seed >> 16) % std::size(pieces)]);
+        }
+        const QString whole = decodeCp1250(bytes.constData(), bytes.size());
+        LineCursor expected(whole);
+        DecodedText prepared = prepareSubtitleText(bytes);
+        prepared.lazy = true;
+        prepared.encoding = FileEncoding::Cp1250;
+        prepared.bytes = bytes;
+        LineCursor got(prepared);
+        ASSERT_EQ(got.count(), expected.count()) << bytes.toHex().constData();
+        while (!expected.atEnd()) {
+            ASSERT_FALSE(got.atEnd()) << bytes.toHex().constData();
+            ASSERT_EQ(got.next().toString(), expected.next().toString()) << bytes.toHex().constData();
+        }
+        EXPECT_TRUE(got.atEnd()) << bytes.toHex().constData();
+    }
+    // a UTF-8 file: an all-ASCII line and one with a two-byte sequence
+    DecodedText utf8 = prepareSubtitleText("plain ascii line of more than sixteen\n\xC5\x91 and "
+                                           "\xC5\xB1 after a longer ASCII start");
+    ASSERT_EQ(utf8.encoding, FileEncoding::Utf8);
+    LineCursor lines(utf8);
+    EXPECT_EQ(lines.next().toString(), QStringLiteral("plain ascii line of more than sixteen"));
+    EXPECT_EQ(lines.next().toString(), QStringLiteral("ő and ű after a longer ASCII start"));
+}
+
 TEST_F(ReadRules, RecordsEncodingOfEachTarget)
 {
     read("1\n00:00:01,000 --> 00:00:02,000\n\xC5\x91\n");
