@@ -331,8 +331,10 @@ void SrtReader::appendTimeRow(QStringView line)
     ReadRows &cds = s_.cds;
     rememberPreviousEnd();
     cds.append();
-    QString start = checkTimeCode(s_, timeLineStart(line));
-    QString end = checkTimeCode(s_, timeLineEnd(line));
+    QString start, end;
+    timeLineTimes(line, start, end);
+    start = checkTimeCode(s_, start);
+    end = checkTimeCode(s_, end);
     if (offsetActive_) {
         start = moveByOffset(start);
         end = moveByOffset(end);
