@@ -13,7 +13,8 @@ constexpr qsizetype chunk = 1 << 20;
 
 // Writes the character at p[i] as UTF-8, a TAB or backslash escaped, and
 // moves i past it.
-char *putUnit(const char16_t *p, qsizetype n, qsizetype &i, char *out)
+inline __attribute__((always_inline)) char *putUnit(const char16_t *p, qsizetype n, qsizetype &i,
+                                                    char *out)
 {
     char32_t c = p[i++];
     if (c < 0x80) {

@@ -147,6 +147,23 @@ void timeLineTimes(QStringView line, QString &start, QString &end)
     start = std::move(block);
 }
 
+// A run of spaces changes when it is longer than one, or stands after a
+// "|" or before a "," or "|": a space's neighbours tell.
+bool needsCleaning(QStringView text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = text.indexOf(u' '); i >= 0; i = text.indexOf(u' ', i + 1)) {
+        if (i > 0 && text[i - 1].unicode() == u'|')
+            return true;
+        if (i + 1 < n) {
+            const char16_t next = text[i + 1].unicode();
+            if (next == u' ' || next == u',' || next == u'|')
+                return true;
+        }
+    }
+    return false;
+}
+
 qsizetype cleanedLength(QStringView text)
 {
     qsizetype length = 0;

@@ -34,3 +34,5 @@ void timeLineTimes(QStringView line, QString &start, QString &end);
 QString cleanText(const QString &text);
 // Length cleanText would give, without building the text.
 qsizetype cleanedLength(QStringView text);
+// Whether cleanText would change the text; only its spaces are looked at.
+bool needsCleaning(QStringView text);

@@ -100,7 +100,7 @@ void PendingText::append(QStringView sep, QStringView line)
 
 void PendingText::clean()
 {
-    if (cleanedLength(text_) != text_.size())
+    if (needsCleaning(text_))
         text_ = cleanText(text_);
 }
 

@@ -59,6 +59,27 @@ bool isContinuation(unsigned char c)
     return (c & 0xC0) == 0x80;
 }
 
+// The first carriage return or line feed at or after from, or n.
+qsizetype findLineBreak(const char *p, qsizetype from, qsizetype n)
+{
+    qsizetype i = from;
+#ifdef __SSE2__
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        const int hits = _mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
+        if (hits != 0)
+            return i + __builtin_ctz(unsigned(hits));
+    }
+#endif
+    for (; i < n; ++i)
+        if (p[i] == '\n' || p[i] == '\r')
+            return i;
+    return n;
+}
+
 // Whether all bytes are ASCII, the same in every encoding read here.
 bool allAscii(const char *data, qsizetype size)
 {
@@ -310,17 +331,9 @@ QStringView LineCursor::next()
     return line;
 }
 
-// The line feed is found by the library's vectorised search and kept, so a
-// file of lone carriage returns is not searched to its end for every line;
-// a carriage return is only looked for before it.
 qsizetype LineCursor::byteLineEnd(qsizetype *nextStart)
 {
-    if (nextLf_ < pos_) {
-        const void *lf = std::memchr(bytes_ + pos_, '\n', size_t(end_ - pos_));
-        nextLf_ = lf ? static_cast<const char *>(lf) - bytes_ : end_;
-    }
-    const void *cr = std::memchr(bytes_ + pos_, '\r', size_t(nextLf_ - pos_));
-    const qsizetype end = cr ? static_cast<const char *>(cr) - bytes_ : nextLf_;
+    const qsizetype end = findLineBreak(bytes_, pos_, end_);
     qsizetype next = end;
     if (end < end_) {
         if (bytes_[end] == '\r' && end + 1 < end_ && bytes_[end + 1] == '\n')

@@ -60,7 +60,6 @@ private:
     qsizetype pos_ = 0;
     qsizetype end_ = 0;
     size_t count_ = 0;
-    qsizetype nextLf_ = -1;  // the first line feed at or after pos_, end_ for none
     QString ring_[4];
     int ringNext_ = 0;
     bool releasing_ = false;

@@ -89,6 +89,14 @@ TEST(CleanText, MatchesRepeatedDeletions)
         EXPECT_EQ(cleanText(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
         EXPECT_EQ(cleanByRepetition(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
     }
+    // the quick test of whether anything changes agrees on every short mix
+    const char marks[] = {' ', ',', '|', 'a'};
+    for (int code = 0; code < 4 * 4 * 4 * 4 * 4; ++code) {
+        QString t;
+        for (int k = 0, c = code; k < 5; ++k, c /= 4)
+            t += QLatin1Char(marks[c % 4]);
+        EXPECT_EQ(needsCleaning(t), cleanText(t) != t) << qPrintable(t);
+    }
 }
 
 TEST(LineClasses, TypesAndTimeLines)
