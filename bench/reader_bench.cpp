@@ -111,6 +111,33 @@ void BM_ReadBytes(benchmark::State &state)
 }
 BENCHMARK(BM_ReadBytes)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
+// Every entry starts before the one above it ends, so each gives a report:
+// what the correction log costs when it is as long as the file.
+QByteArray makeOverlapping(int entries)
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(entries) * 80);
+    const QByteArray entry = QStringEncoder("windows-1250")
+                                 .encode(QStringLiteral("\r\n00:00:01,000 --> 00:00:05,000\r\n"
+                                                        "Egy kis szöveg, ami átfed.\r\n"
+                                                        "Második sor.\r\n\r\n"));
+    for (int i = 1; i <= entries; ++i) {
+        bytes += QByteArray::number(i);
+        bytes += entry;
+    }
+    return bytes;
+}
+
+void BM_ReadOverlappingEverywhere(benchmark::State &state)
+{
+    const QByteArray bytes = makeOverlapping(int(state.range(0)));
+    for (auto _ : state) {
+        const ReadResult result = readSubtitle(bytes, ReadOptions{});
+        benchmark::DoNotOptimize(result.report.size());
+    }
+}
+BENCHMARK(BM_ReadOverlappingEverywhere)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 // The floor: the file's bytes read and every decoded line walked.
 void BM_FloorReadAndWalkLines(benchmark::State &state)
 {

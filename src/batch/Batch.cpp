@@ -2,6 +2,7 @@
 
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 #include "app/MessageBox.h"
 #include "app/ModeGlobals.h"
@@ -341,6 +342,8 @@ QString batchUsage(BatchCommandList commands)
     return help.result();
 }
 
+bool batchLeavesTableAtExit = false;
+
 int runBatch(const QStringList &arguments, BatchCommandList commands)
 {
     const BatchCall call = parseBatchCall(arguments, commands);
@@ -353,7 +356,8 @@ int runBatch(const QStringList &arguments, BatchCommandList commands)
         return ExitUsage;
     }
     const BatchArgs &args = call.args;
-    EditorModel model;
+    auto owned = std::make_unique<EditorModel>();
+    EditorModel &model = *owned;
     for (const GlobalOption &o : globalOptions) {
         if (!o.apply)
             continue;
@@ -369,7 +373,11 @@ int runBatch(const QStringList &arguments, BatchCommandList commands)
     BatchContext context{*call.command, args, model, out};
     const int status = call.command->handler(context);
     installMessagePresenter(previous);
-    RecordWriter records(stdout);
-    out.print(model, records);
+    {
+        RecordWriter records(stdout);
+        out.print(model, records);
+    }
+    if (batchLeavesTableAtExit)
+        (void)owned.release();
     return status;
 }

@@ -78,6 +78,9 @@ struct BatchCall {
 BatchCall parseBatchCall(const QStringList &arguments, BatchCommandList commands);
 
 QString batchUsage(BatchCommandList commands = batchCommands());
+// Set by the batch tool's own main: the table is left to the system when
+// the process ends, which gives a big one back at once instead of row by row.
+extern bool batchLeavesTableAtExit;
 int runBatch(const QStringList &arguments, BatchCommandList commands = batchCommands());
 
 // Shared steps of the commands (BatchFiles.cpp); each returns a BatchExit.

@@ -1,12 +1,54 @@
 #include "batch/BatchRecords.h"
 
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "editor/EditorModel.h"
 
 namespace {
 
 constexpr qsizetype chunk = 1 << 20;
+
+// Writes the character at p[i] as UTF-8, a TAB or backslash escaped, and
+// moves i past it.
+inline __attribute__((always_inline)) char *putUnit(const char16_t *p, qsizetype n, qsizetype &i,
+                                                    char *out)
+{
+    char32_t c = p[i++];
+    if (c < 0x80) {
+        if (c == u'\t') {
+            *out++ = '\\';
+            *out++ = 't';
+        } else if (c == u'\\') {
+            *out++ = '\\';
+            *out++ = '\\';
+        } else {
+            *out++ = char(c);
+        }
+        return out;
+    }
+    // a pair is one character of four bytes; a lone half cannot be
+    // written as UTF-8 and becomes U+FFFD
+    if (c >= 0xD800 && c < 0xDC00 && i < n && p[i] >= 0xDC00 && p[i] < 0xE000)
+        c = 0x10000 + ((c - 0xD800) << 10) + (p[i++] - 0xDC00);
+    else if (c >= 0xD800 && c < 0xE000)
+        c = 0xFFFD;
+    if (c < 0x800) {
+        *out++ = char(0xC0 | (c >> 6));
+    } else {
+        if (c < 0x10000) {
+            *out++ = char(0xE0 | (c >> 12));
+        } else {
+            *out++ = char(0xF0 | (c >> 18));
+            *out++ = char(0x80 | ((c >> 12) & 0x3F));
+        }
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+    }
+    *out++ = char(0x80 | (c & 0x3F));
+    return out;
+}
 
 }  // namespace
 
@@ -37,47 +79,56 @@ void RecordWriter::field(QStringView text)
     recordStart_ = false;
     const char16_t *p = text.utf16();
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        char32_t c = p[i];
-        if (c < 0x80) {
-            if (c == u'\t') {
-                *out++ = '\\';
-                *out++ = 't';
-            } else if (c == u'\\') {
-                *out++ = '\\';
-                *out++ = '\\';
-            } else {
-                *out++ = char(c);
-            }
+    qsizetype i = 0;
+#ifdef __SSE2__
+    // Eight units at a time while they are plain ASCII: no escape, one
+    // byte each.
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    const __m128i tab = _mm_set1_epi16(u'\t');
+    const __m128i backslash = _mm_set1_epi16(u'\\');
+    const __m128i zero = _mm_setzero_si128();
+    while (i + 8 <= n) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        const __m128i special = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi16(units, tab), _mm_cmpeq_epi16(units, backslash)),
+            _mm_xor_si128(_mm_cmpeq_epi16(_mm_and_si128(units, high), zero),
+                          _mm_set1_epi16(-1)));
+        if (_mm_movemask_epi8(special) != 0) {
+            // this block the long way, then on by blocks again
+            const qsizetype blockEnd = i + 8;
+            while (i < blockEnd)
+                out = putUnit(p, n, i, out);
             continue;
         }
-        // a pair is one character of four bytes; a lone half cannot be
-        // written as UTF-8 and becomes U+FFFD
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < n && p[i + 1] >= 0xDC00 && p[i + 1] < 0xE000)
-            c = 0x10000 + ((c - 0xD800) << 10) + (p[++i] - 0xDC00);
-        else if (c >= 0xD800 && c < 0xE000)
-            c = 0xFFFD;
-        if (c < 0x800) {
-            *out++ = char(0xC0 | (c >> 6));
-        } else {
-            if (c < 0x10000) {
-                *out++ = char(0xE0 | (c >> 12));
-            } else {
-                *out++ = char(0xF0 | (c >> 18));
-                *out++ = char(0x80 | ((c >> 12) & 0x3F));
-            }
-            *out++ = char(0x80 | ((c >> 6) & 0x3F));
-        }
-        *out++ = char(0x80 | (c & 0x3F));
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
+        out += 8;
+        i += 8;
     }
+#endif
+    while (i < n)
+        out = putUnit(p, n, i, out);
     used_ = out - buffer_.data();
 }
 
+
+// Written by hand: a formatted print per row costs more than the row.
 void RecordWriter::number(int value)
 {
     char digits[16];
-    const int n = std::snprintf(digits, sizeof digits, "%s%d", recordStart_ ? "" : "\t", value);
-    std::memcpy(room(n), digits, size_t(n));
+    char *end = digits + sizeof digits;
+    char *at = end;
+    // unsigned, so that the smallest int has its digits too
+    unsigned int v = value < 0 ? 0u - unsigned(value) : unsigned(value);
+    do {
+        *--at = char('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (value < 0)
+        *--at = '-';
+    if (!recordStart_)
+        *--at = '\t';
+    const qsizetype n = end - at;
+    std::memcpy(room(n), at, size_t(n));
     used_ += n;
     recordStart_ = false;
 }
@@ -128,9 +179,11 @@ void BatchOutput::print(const EditorModel &model, RecordWriter &out) const
     }
     if (log_) {
         const QString logKind = QStringLiteral("log");
-        for (const QString &l : model.log.lines()) {
+        QString line;
+        for (int i = 0; i < model.log.size(); ++i) {
+            model.log.lineInto(i, line);
             out.field(logKind);
-            out.field(l);
+            out.field(line);
             out.endRecord();
         }
     }

@@ -46,10 +46,9 @@ bool hasTimeCodeShape(QStringView t)
     return true;
 }
 
+// The zero time code needs no test of its own: its digits give 0.
 qint64 timeCodeToMs(QStringView code)
 {
-    if (code == zeroTimeCode)
-        return 0;
     return qint64(twoDigits(code, 0)) * 3600000 + twoDigits(code, 3) * 60000
            + twoDigits(code, 6) * 1000
            + digitAt(code, 9) * 100 + digitAt(code, 10) * 10 + digitAt(code, 11);
@@ -57,7 +56,7 @@ qint64 timeCodeToMs(QStringView code)
 
 long double timeCodeToSeconds(QStringView code)
 {
-    if (code.isEmpty() || code == zeroTimeCode)
+    if (code.isEmpty())
         return 0;
     const long double whole = twoDigits(code, 0) * 3600.0L + twoDigits(code, 3) * 60.0L
                               + twoDigits(code, 6);

@@ -118,6 +118,52 @@ QString timeLineEnd(QStringView line)
     return rebuildTime(line, 17);
 }
 
+void timeLineTimes(QStringView line, QString &start, QString &end)
+{
+    constexpr qsizetype endAt = 17;
+    if (line.size() < endAt + 12) {
+        start = rebuildTime(line, 0);
+        end = rebuildTime(line, endAt);
+        return;
+    }
+    // "HH:MM:SS,mmm" NUL "HH:MM:SS,mmm": each string ends before a NUL, as
+    // the string type expects of its data
+    QString block(25, Qt::Uninitialized);
+    QChar *out = block.data();
+    const QChar *in = line.data();
+    for (int i = 0; i < 12; ++i) {
+        out[i] = in[i];
+        out[13 + i] = in[endAt + i];
+    }
+    out[2] = out[5] = out[15] = out[18] = u':';
+    out[8] = out[21] = u',';
+    // cut while the block has one owner, so nothing is copied; the NUL
+    // after the start is written by the cut
+    block.truncate(12);
+    QString::DataPointer second = block.data_ptr();
+    second.ptr += 13;
+    second.size = 12;
+    end = QString(std::move(second));
+    start = std::move(block);
+}
+
+// A run of spaces changes when it is longer than one, or stands after a
+// "|" or before a "," or "|": a space's neighbours tell.
+bool needsCleaning(QStringView text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = text.indexOf(u' '); i >= 0; i = text.indexOf(u' ', i + 1)) {
+        if (i > 0 && text[i - 1].unicode() == u'|')
+            return true;
+        if (i + 1 < n) {
+            const char16_t next = text[i + 1].unicode();
+            if (next == u' ' || next == u',' || next == u'|')
+                return true;
+        }
+    }
+    return false;
+}
+
 qsizetype cleanedLength(QStringView text)
 {
     qsizetype length = 0;

@@ -24,9 +24,15 @@ QString detectFileType(QStringView line);
 // short lines give short (malformed) times.
 QString timeLineStart(QStringView line);
 QString timeLineEnd(QStringView line);
+// Both at once. From a whole time line the two share one allocation, which
+// halves what the times of a big file cost; each is an ordinary string that
+// detaches when changed.
+void timeLineTimes(QStringView line, QString &start, QString &end);
 
 // Runs of spaces shrink to one; spaces before "," and on both sides of "|"
 // disappear. A single leading or trailing space stays.
 QString cleanText(const QString &text);
 // Length cleanText would give, without building the text.
 qsizetype cleanedLength(QStringView text);
+// Whether cleanText would change the text; only its spaces are looked at.
+bool needsCleaning(QStringView text);

@@ -186,10 +186,16 @@ QStringView ReadSession::nextLine()
 
 void ReadSession::report(std::initializer_list<QString> lines)
 {
-    log.append(QString());
+    report();
     for (const QString &l : lines)
-        log.append(l);
+        log.add(l);
+}
+
+CorrectionLog &ReadSession::report()
+{
+    log.addEmpty();
     reported = true;
+    return log;
 }
 
 void ReadSession::syncFlag(Field field, bool want, int &count)
@@ -215,6 +221,8 @@ void ReadSession::storeText(QStringView text, bool startEdit)
     syncFlag(Field::Sor3, m.hasThirdLine(), threeLineCount);
     cds.post();
 }
+
+const LogPattern faultRow{u"Ebben a sorban fordult elő a hiba: ", u""};
 
 QString faultRowLine(int n)
 {

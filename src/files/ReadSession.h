@@ -8,6 +8,7 @@
 #include "document/SubtitleTable.h"
 #include <QStringList>
 #include "files/TextDecoding.h"
+#include "tools/text/CorrectionLog.h"
 
 // The rows a read works on, used the way the table is (append, edit, set
 // fields, post, next) but owned by the read: it starts from the row count
@@ -81,7 +82,7 @@ public:
 
     const ReadOptions &options;
     ReadRows cds;
-    QStringList log;  // the report lines, in order
+    CorrectionLog log;  // the report lines, in order
     const bool second;      // texts go to Szoveg2 of existing rows
     const bool withOffset;  // the CD-join read of a second part
     bool reported = false;
@@ -97,6 +98,9 @@ public:
 
     // Writes one report: an empty line and the given lines.
     void report(std::initializer_list<QString> lines);
+    // Opens one report with its empty line; its lines follow through the
+    // returned log.
+    CorrectionLog &report();
     // The refusal of the frame-based reader and the dotted layout.
     void stopWithMessage() { fatal = true; }
 
@@ -116,3 +120,4 @@ private:
 
 // "Ebben a sorban fordult elő a hiba: " and n.
 QString faultRowLine(int n);
+extern const LogPattern faultRow;

@@ -18,6 +18,29 @@ int rowOrOne(int n)
 const QString separator = QStringLiteral("|");
 const QString twoSeparators = QStringLiteral("||");
 
+// The reports, kept as their values until the log is shown.
+const LogPattern timeFault{u"Hiba oka: időeltérés"};
+const LogPattern timeRead{u"Beolvasott idő: ", u""};
+const LogPattern timeFixed{u"Javított idő:      ", u""};
+const LogPattern leadingSpace{u"Hiba oka: sor elején space van->törölve a space"};
+const LogPattern faultyLineHeading{u"A hibás sor:"};
+const LogPattern spacedLine{u" ", u""};
+const LogPattern newLineHeading{u"Új sor:"};
+const LogPattern wholeLine{u"", u""};
+const LogPattern numberFormatFault{u"Hiba oka: számformátumhiba"};
+const LogPattern numberFormatLine{
+    u"Ezelőtt a sor előtt rossz volt a számformátum/Pl.:0:00:01,135/: ", u""};
+const LogPattern numberFormatFixed{u"Javítás utáni sor így néz ki: ", u" --> ", u""};
+const LogPattern missingNumberFault{u"Hiba oka: sorszámprobléma"};
+const LogPattern missingNumberLine{u"Ezelőtt a sor előtt nem volt sorszám: ", u""};
+const LogPattern orderFault{u"Hiba oka: a kezdő idő nagyobb mint a befejező idő"};
+const LogPattern orderLine{u"A hibás sor: ", u" --> ", u""};
+const LogPattern overlapFault{u"Hiba oka: a kezdő idő kevesebb mint az előző sor befejező ideje"};
+const LogPattern overlapEnd{u"A/Az ", u". sor Befejező ideje: ", u""};
+const LogPattern overlapStart{u"A/Az ", u". sor Kezdő ideje:     ", u""};
+const LogPattern separatorFault{u"Hiba oka: sorelválasztó probléma"};
+const LogPattern separatorLine{u"A sor: ", u""};
+
 }  // namespace
 
 QString checkTimeCode(ReadSession &session, const QString &time)
@@ -38,10 +61,11 @@ QString checkTimeCode(ReadSession &session, const QString &time)
         fixed = QStringLiteral("99:59:59,999");
     if (fixed == time)
         return time;
-    session.report({QStringLiteral("Hiba oka: időeltérés"),
-                    faultRowLine(rowOrOne(session.cds.recordCount())),
-                    QStringLiteral("Beolvasott idő: ") + time,
-                    QStringLiteral("Javított idő:      ") + fixed});
+    CorrectionLog &log = session.report();
+    log.add(timeFault);
+    log.add(faultRow, {rowOrOne(session.cds.recordCount())});
+    log.add(timeRead, {time});
+    log.add(timeFixed, {fixed});
     return fixed;
 }
 
@@ -76,7 +100,7 @@ void PendingText::append(QStringView sep, QStringView line)
 
 void PendingText::clean()
 {
-    if (cleanedLength(text_) != text_.size())
+    if (needsCleaning(text_))
         text_ = cleanText(text_);
 }
 
@@ -125,10 +149,13 @@ void SrtReader::takeFirstTextLine(QStringView line)
 {
     if (line[0].unicode() == u' ') {
         const QStringView repaired = line.mid(1);
-        s_.report({QStringLiteral("Hiba oka: sor elején space van->törölve a space"),
-                   faultRowLine(s_.cds.recordCount() + 1), QStringLiteral("A hibás sor:"),
-                   QStringLiteral(" ") + repaired.toString(), QStringLiteral("Új sor:"),
-                   repaired.toString()});
+        CorrectionLog &log = s_.report();
+        log.add(leadingSpace);
+        log.add(faultRow, {s_.cds.recordCount() + 1});
+        log.add(faultyLineHeading);
+        log.add(spacedLine, {repaired});
+        log.add(newLineHeading);
+        log.add(wholeLine, {repaired});
         pending_.set(repaired);
     } else {
         pending_.set(line);
@@ -149,12 +176,11 @@ void SrtReader::readMainLine(QStringView line)
             blankCount_ = 0;
             state_ = '2';
         } else {
-            s_.report({QStringLiteral("Hiba oka: számformátumhiba"),
-                       faultRowLine(cds.recordCount()),
-                       QStringLiteral("Ezelőtt a sor előtt rossz volt a számformátum/Pl.:0:00:01,135/: ")
-                           + line.toString(),
-                       QStringLiteral("Javítás utáni sor így néz ki: ") + lastTimeEnd_
-                           + QStringLiteral(" --> ") + lastTimeEnd_});
+            CorrectionLog &log = s_.report();
+            log.add(numberFormatFault);
+            log.add(faultRow, {cds.recordCount()});
+            log.add(numberFormatLine, {line});
+            log.add(numberFormatFixed, {lastTimeEnd_, lastTimeEnd_});
             rememberPreviousEnd();
             cds.append();
             cds.setField(Field::Kezdes, lastTimeEnd_);
@@ -199,8 +225,10 @@ void SrtReader::readMainLine(QStringView line)
                 checkRow();
             const int n = cds.recordCount();
             appendTimeRow(line);
-            s_.report({QStringLiteral("Hiba oka: sorszámprobléma"), faultRowLine(n + 1),
-                       QStringLiteral("Ezelőtt a sor előtt nem volt sorszám: ") + line.toString()});
+            CorrectionLog &log = s_.report();
+            log.add(missingNumberFault);
+            log.add(faultRow, {n + 1});
+            log.add(missingNumberLine, {line});
             state_ = '2';
         } else if (isNumberLine(line)) {
             if (pendingMark_) {
@@ -303,8 +331,10 @@ void SrtReader::appendTimeRow(QStringView line)
     ReadRows &cds = s_.cds;
     rememberPreviousEnd();
     cds.append();
-    QString start = checkTimeCode(s_, timeLineStart(line));
-    QString end = checkTimeCode(s_, timeLineEnd(line));
+    QString start, end;
+    timeLineTimes(line, start, end);
+    start = checkTimeCode(s_, start);
+    end = checkTimeCode(s_, end);
     if (offsetActive_) {
         start = moveByOffset(start);
         end = moveByOffset(end);
@@ -363,24 +393,26 @@ void SrtReader::checkRow()
     const long double end = timeCodeToSeconds(endText);
     bool reportedOrder = false;
     if (start > end && n != lastReportedRow_) {
-        s_.report({QStringLiteral("Hiba oka: a kezdő idő nagyobb mint a befejező idő"),
-                   faultRowLine(rowOrOne(n)),
-                   QStringLiteral("A hibás sor: ") + startText + QStringLiteral(" --> ") + endText});
+        CorrectionLog &log = s_.report();
+        log.add(orderFault);
+        log.add(faultRow, {rowOrOne(n)});
+        log.add(orderLine, {startText, endText});
         lastReportedRow_ = rowOrOne(n);
         reportedOrder = true;
     }
     if (!reportedOrder && start < previousEnd_ && n != lastReportedRow_) {
         const int row = n > 1 ? n : 2;
-        s_.report({QStringLiteral("Hiba oka: a kezdő idő kevesebb mint az előző sor befejező ideje"),
-                   QStringLiteral("A/Az ") + QString::number(row - 1)
-                       + QStringLiteral(". sor Befejező ideje: ") + previousEndText_,
-                   QStringLiteral("A/Az ") + QString::number(row)
-                       + QStringLiteral(". sor Kezdő ideje:     ") + startText});
+        CorrectionLog &log = s_.report();
+        log.add(overlapFault);
+        log.add(overlapEnd, {row - 1, previousEndText_});
+        log.add(overlapStart, {row, startText});
         lastReportedRow_ = n > 1 ? n : 1;
     }
     const QString text = cds.field(Field::Szoveg);
     if (!text.isEmpty() && text[0].unicode() == u'|') {
-        s_.report({QStringLiteral("Hiba oka: sorelválasztó probléma"),
-                   faultRowLine(n == 0 ? 1 : cds.recNo()), QStringLiteral("A sor: ") + text});
+        CorrectionLog &log = s_.report();
+        log.add(separatorFault);
+        log.add(faultRow, {n == 0 ? 1 : cds.recNo()});
+        log.add(separatorLine, {text});
     }
 }

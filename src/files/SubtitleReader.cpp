@@ -312,8 +312,7 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
         applyMainRows(model, start, result);
     if (result.currentIndex >= 0)
         model.cds.setRecNo(result.currentIndex + 1);
-    for (const QString &line : result.report)
-        model.log.add(line);
+    model.log.append(std::move(result.report));
     if (result.stoppedEarly)
         showMessageBox(QStringLiteral("Hiba"), BoxKind::error,
                        QStringLiteral("Hiba a file-ban!"), false, false, true,

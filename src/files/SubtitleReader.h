@@ -30,7 +30,7 @@ struct ReadResult {
     int secondRowCount = 0;   // second read: rows that received a text
     int overThresholdCount = 0;
     int threeLineCount = 0;
-    QStringList report;       // the correction log lines of the repairs
+    CorrectionLog report;     // the correction log lines of the repairs
     bool reported = false;    // something was repaired or reported
     // The read stopped before the end ("Csak eddig tudtam betölteni a
     // file-t!"): the rows hold only part of the file.

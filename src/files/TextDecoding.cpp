@@ -3,6 +3,9 @@
 #include <QStringDecoder>
 #include <array>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
 #endif
@@ -54,6 +57,68 @@ const std::array<char16_t, 256> &cp1250Table()
 bool isContinuation(unsigned char c)
 {
     return (c & 0xC0) == 0x80;
+}
+
+// The first carriage return or line feed at or after from, or n.
+qsizetype findLineBreak(const char *p, qsizetype from, qsizetype n)
+{
+    qsizetype i = from;
+#ifdef __SSE2__
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        const int hits = _mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
+        if (hits != 0)
+            return i + __builtin_ctz(unsigned(hits));
+    }
+#endif
+    for (; i < n; ++i)
+        if (p[i] == '\n' || p[i] == '\r')
+            return i;
+    return n;
+}
+
+// Whether all bytes are ASCII, the same in every encoding read here.
+bool allAscii(const char *data, qsizetype size)
+{
+    qsizetype i = 0;
+#ifdef __SSE2__
+    for (; i + 16 <= size; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+        if (_mm_movemask_epi8(bytes) != 0)
+            return false;
+    }
+#endif
+    for (; i < size; ++i)
+        if (static_cast<unsigned char>(data[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+// Code page 1250 through its table, sixteen ASCII bytes at a time where the
+// processor can.
+void decodeCp1250Into(const char *data, qsizetype size, QChar *out,
+                      const std::array<char16_t, 256> &table)
+{
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= size; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+        if (_mm_movemask_epi8(bytes) == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(bytes, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8),
+                             _mm_unpackhi_epi8(bytes, zero));
+        } else {
+            for (int k = 0; k < 16; ++k)
+                out[i + k] = QChar(table[static_cast<unsigned char>(data[i + k])]);
+        }
+    }
+#endif
+    for (; i < size; ++i)
+        out[i] = QChar(table[static_cast<unsigned char>(data[i])]);
 }
 
 // Strict UTF-8 (no overlong forms, no surrogates); stops at the first fault
@@ -114,11 +179,8 @@ QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes, bo
 
 QString decodeCp1250(const char *data, qsizetype size)
 {
-    const auto &table = cp1250Table();
     QString text(size, Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < size; ++i)
-        out[i] = QChar(table[static_cast<unsigned char>(data[i])]);
+    decodeCp1250Into(data, size, text.data(), cp1250Table());
     return text;
 }
 
@@ -181,25 +243,30 @@ size_t countLines(const Unit *p, qsizetype n)
     return count;
 }
 
-// Bytes: line feeds are counted by the library's vectorised search, and
-// only the carriage returns are looked at one by one.
+// Bytes: every line feed and every carriage return not followed by one
+// ends a line; sixteen bytes are looked at together where the processor can.
 size_t countLines(const char *p, qsizetype n)
 {
     size_t count = 0;
-    const char *end = p + n;
-    for (const char *at = p; at < end;) {
-        const void *lf = std::memchr(at, '\n', size_t(end - at));
-        if (!lf)
-            break;
-        ++count;
-        at = static_cast<const char *>(lf) + 1;
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; i + 17 <= n; i += 16) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i + 1));
+        const int lfs = _mm_movemask_epi8(_mm_cmpeq_epi8(here, lf));
+        const int loneCrs = _mm_movemask_epi8(_mm_cmpeq_epi8(here, cr))
+                            & ~_mm_movemask_epi8(_mm_cmpeq_epi8(after, lf));
+        // line ends are sparse: one step per set bit
+        for (unsigned m = unsigned(lfs) | (unsigned(loneCrs) << 16); m != 0; m &= m - 1)
+            ++count;
     }
-    for (const char *at = p; at < end;) {
-        const void *cr = std::memchr(at, '\r', size_t(end - at));
-        if (!cr)
-            break;
-        at = static_cast<const char *>(cr) + 1;
-        if (at >= end || *at != '\n')
+#endif
+    for (; i < n; ++i) {
+        if (p[i] == '\n')
+            ++count;
+        else if (p[i] == '\r' && (i + 1 >= n || p[i + 1] != '\n'))
             ++count;
     }
     if (n > 0 && p[n - 1] != '\n' && p[n - 1] != '\r')
@@ -256,12 +323,25 @@ QStringView LineCursor::next()
         pos_ = nextStart;
         return line;
     }
-    const qsizetype end = lineEnd(bytes_, pos_, end_, &nextStart);
+    const qsizetype end = byteLineEnd(&nextStart);
     const QStringView line = decodeLine(bytes_ + pos_, end - pos_);
     pos_ = nextStart;
     if (releasing_ && pos_ >= releasedTo_ + releaseStep)
         releaseRead();
     return line;
+}
+
+qsizetype LineCursor::byteLineEnd(qsizetype *nextStart)
+{
+    const qsizetype end = findLineBreak(bytes_, pos_, end_);
+    qsizetype next = end;
+    if (end < end_) {
+        if (bytes_[end] == '\r' && end + 1 < end_ && bytes_[end + 1] == '\n')
+            ++next;
+        ++next;
+    }
+    *nextStart = next;
+    return end;
 }
 
 // The bytes behind the cursor are never looked at again: their pages go
@@ -288,12 +368,13 @@ QStringView LineCursor::decodeLine(const char *data, qsizetype size)
     if (buffer.size() < size)
         buffer.resize(size);
     QChar *out = buffer.data();
-    if (encoding_ == FileEncoding::Cp1250) {
-        const auto &table = cp1250Table();
-        for (qsizetype i = 0; i < size; ++i)
-            out[i] = QChar(table[static_cast<unsigned char>(data[i])]);
+    // the table maps ASCII to itself, as UTF-8 does
+    if (encoding_ == FileEncoding::Cp1250 || allAscii(data, size)) {
+        decodeCp1250Into(data, size, out, cp1250Table());
         return QStringView(out, size);
     }
+    // The whole line, as the decoder takes a byte-order mark at its
+    // beginning otherwise than inside.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QChar *written = decoder.appendToBuffer(out, QByteArrayView(data, size));
     return QStringView(out, written - out);

@@ -50,6 +50,7 @@ public:
 
 private:
     QStringView decodeLine(const char *data, qsizetype size);
+    qsizetype byteLineEnd(qsizetype *nextStart);
     void releaseRead();
     static constexpr qsizetype releaseStep = qsizetype(1) << 20;
 

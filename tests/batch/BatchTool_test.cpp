@@ -167,6 +167,29 @@ TEST(BatchTool, RecordsEscapeTabsAndBackslashesAndAreUtf8)
                                + "\nrow\t12\t\xF0\x9F\x98\x80\t\xEF\xBF\xBDx\n");
 }
 
+// A special character anywhere in a field, on either side of the blocks
+// that are copied whole, is written as it is alone.
+TEST(BatchTool, RecordsWriteEveryPlaceOfAFieldTheSame)
+{
+    const std::pair<QString, QByteArray> specials[] = {
+        {QStringLiteral("\t"), "\\t"},
+        {QStringLiteral("\\"), "\\\\"},
+        {QStringLiteral("ő"), "\xC5\x91"},
+        {QString::fromUtf16(u"\U0001F600"), "\xF0\x9F\x98\x80"},
+        {QString(QChar(0xDC00)), "\xEF\xBF\xBD"},
+    };
+    for (const auto &[special, written] : specials) {
+        for (int at = 0; at <= 18; ++at) {
+            const QString before(at, u'a'), after(18 - at, u'b');
+            RecordWriter out;
+            out.field(before + special + after);
+            out.endRecord();
+            EXPECT_EQ(out.bytes(), before.toLatin1() + written + after.toLatin1() + '\n')
+                << at << " " << written.toHex().constData();
+        }
+    }
+}
+
 // The rows after a tool are written as the rows after a read, down to a
 // lone half of a surrogate pair from a UTF-16 file.
 TEST(BatchTool, RowsAfterAToolAreTheRowsOfARead)

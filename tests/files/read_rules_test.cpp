@@ -89,6 +89,14 @@ TEST(CleanText, MatchesRepeatedDeletions)
         EXPECT_EQ(cleanText(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
         EXPECT_EQ(cleanByRepetition(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
     }
+    // the quick test of whether anything changes agrees on every short mix
+    const char marks[] = {' ', ',', '|', 'a'};
+    for (int code = 0; code < 4 * 4 * 4 * 4 * 4; ++code) {
+        QString t;
+        for (int k = 0, c = code; k < 5; ++k, c /= 4)
+            t += QLatin1Char(marks[c % 4]);
+        EXPECT_EQ(needsCleaning(t), cleanText(t) != t) << qPrintable(t);
+    }
 }
 
 TEST(LineClasses, TypesAndTimeLines)
@@ -111,6 +119,32 @@ TEST(LineClasses, TypesAndTimeLines)
     EXPECT_FALSE(isTimeLine(QStringLiteral("00:00:01,000 --> 00:00:02"), false)) << "too short";
     EXPECT_TRUE(isEmptyLine(QStringLiteral(" ")));
     EXPECT_FALSE(isEmptyLine(QStringLiteral("  ")));
+}
+
+// The two times of a line share one allocation and still behave as two
+// strings of their own: equal to the times taken one by one, ended by a NUL,
+// and changed or dropped without touching the other.
+TEST(LineClasses, BothTimesOfALineAreStringsOfTheirOwn)
+{
+    for (const char *text : {"00:00:01.000 --> 00:00:02:500 X1 Y2", "01:02:03,004 --> 05:06:07,008",
+                             "00:00:01,000 --> 00:00:0"}) {
+        const QString line = QString::fromLatin1(text);
+        QString start, end;
+        timeLineTimes(line, start, end);
+        EXPECT_EQ(start, timeLineStart(line)) << text;
+        EXPECT_EQ(end, timeLineEnd(line)) << text;
+        EXPECT_EQ(start.utf16()[start.size()], 0) << text;
+        EXPECT_EQ(end.utf16()[end.size()], 0) << text;
+        const QString endBefore = end;
+        start += QStringLiteral(" and more than the room before the end");
+        start[0] = u'9';
+        EXPECT_EQ(end, endBefore) << text;
+        end[1] = u'7';
+        EXPECT_TRUE(start.startsWith(u'9')) << text;
+        start = QString();
+        end.append(u'!');
+        EXPECT_EQ(end.size(), endBefore.size() + 1) << text;
+    }
 }
 
 TEST(TextDecoding, ChoosesEncodingAndSplitsLines)
@@ -136,6 +170,43 @@ TEST(TextDecoding, ChoosesEncodingAndSplitsLines)
     EXPECT_EQ(lines, (QStringList{"a", "b", "c", "d", "", ""}));
     EXPECT_TRUE(splitLines(QString()).empty());
     EXPECT_EQ(splitLines(QStringLiteral("x")).size(), 1u);
+}
+
+// The cursor over a file's bytes splits and decodes as the cursor over the
+// whole decoded text does: line ends and accented bytes on every side of the
+// blocks the bytes are looked at in.
+TEST(TextDecoding, ByteCursorGivesTheLinesOfTheDecodedText)
+{
+    const char pieces[] = {'a', 'b', '\r', '\n', '\xF5', '\xE1', ' '};
+    quint32 seed = 1250;
+    for (int round = 0; round < 400; ++round) {
+        QByteArray bytes;
+        const int length = round % 70;
+        for (int i = 0; i < length; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            bytes.append(pieces[(seed >> 16) % std::size(pieces)]);
+        }
+        const QString whole = decodeCp1250(bytes.constData(), bytes.size());
+        LineCursor expected(whole);
+        DecodedText prepared = prepareSubtitleText(bytes);
+        prepared.lazy = true;
+        prepared.encoding = FileEncoding::Cp1250;
+        prepared.bytes = bytes;
+        LineCursor got(prepared);
+        ASSERT_EQ(got.count(), expected.count()) << bytes.toHex().constData();
+        while (!expected.atEnd()) {
+            ASSERT_FALSE(got.atEnd()) << bytes.toHex().constData();
+            ASSERT_EQ(got.next().toString(), expected.next().toString()) << bytes.toHex().constData();
+        }
+        EXPECT_TRUE(got.atEnd()) << bytes.toHex().constData();
+    }
+    // a UTF-8 file: an all-ASCII line and one with a two-byte sequence
+    DecodedText utf8 = prepareSubtitleText("plain ascii line of more than sixteen\n\xC5\x91 and "
+                                           "\xC5\xB1 after a longer ASCII start");
+    ASSERT_EQ(utf8.encoding, FileEncoding::Utf8);
+    LineCursor lines(utf8);
+    EXPECT_EQ(lines.next().toString(), QStringLiteral("plain ascii line of more than sixteen"));
+    EXPECT_EQ(lines.next().toString(), QStringLiteral("ő and ű after a longer ASCII start"));
 }
 
 TEST_F(ReadRules, RecordsEncodingOfEachTarget)
@@ -391,7 +462,7 @@ TEST_F(ReadRules, BytesReadAloneMatchTheFileRead)
                       QStringList({b.kezdes, b.befejezes, b.szoveg}))
                 << c.fixture << " row " << i + 1;
         }
-        EXPECT_EQ(model.log.lines(), result.report) << c.fixture;
+        EXPECT_EQ(model.log.lines(), result.report.lines()) << c.fixture;
         EXPECT_EQ(model.readStoppedEarly, c.stopped) << c.fixture;
         EXPECT_EQ(recorder.messages().size(), c.stopped ? 1 : 0) << "the stop is told once";
     }
