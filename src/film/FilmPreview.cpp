@@ -579,6 +579,8 @@ void FilmPreview::showPlayer()
     const bool large = editor_.largeLayout();
     model_.setEnabled(QStringLiteral("FilmEredetiben"), large && loaded());
     model_.setEnabled(QStringLiteral("FilmNagyban"), large && loaded());
+    // the player takes the grid's room: past 15 rows the grid scrolls
+    model_.setVisible(QStringLiteral("racsVScroll"), model_.cds.recordCount() > 15);
     if (hasRows() && loaded()) {
         showFilmButtons(true);
         if (!timer_->isActive() && player_->state() == FilmPlayer::Playing)

@@ -439,6 +439,8 @@ TEST_F(FilmPreviewTest, DisplaySizesAndHiding)
     item("FilmMutatasa")->trigger();
     EXPECT_TRUE(shown("wmp1"));
     EXPECT_TRUE(shown("SBSub"));
+    EXPECT_EQ(editor->grid()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn)
+        << "20 rows under the player scroll";
     EXPECT_EQ(editor->grid()->geometry(), withFilm);
 
     // the small layout: the player beside a narrower grid, one size only
