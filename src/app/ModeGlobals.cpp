@@ -37,6 +37,7 @@ void resetAllGlobals()
     layoutSetting.clear();
     commandLineFile.clear();
     loadedTimeBase.clear();
+    edition = Edition::Full;
     boxAnswer.clear();
     quietBoxes = false;
     resetDocumentGlobals();

@@ -3,6 +3,7 @@
 
 #include "app/ModeGlobals.h"
 #include "editor/EditorModel.h"
+#include "translate/TranslationGlobals.h"
 
 // Every test starts from the globals' start values, and fails when it set
 // a control state on a name no window has.
@@ -11,6 +12,7 @@ protected:
     void SetUp() override
     {
         resetAllGlobals();
+        emptyTranslation = false;
         unknownControlNames().clear();
     }
     void TearDown() override
@@ -20,5 +22,6 @@ protected:
             << unknownControlNames().join(QStringLiteral(", ")).toStdString();
         unknownControlNames().clear();
         resetAllGlobals();
+        emptyTranslation = false;
     }
 };
