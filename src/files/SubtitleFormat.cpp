@@ -32,12 +32,7 @@ void renderCounted(EncodedFile &out, const EntryToWrite &e)
 // "{start}{end}text" on one line, the text's breaks kept as "|".
 void renderBraced(EncodedFile &out, const EntryToWrite &e)
 {
-    out.append(QLatin1StringView("{"));
-    out.append(e.start);
-    out.append(QLatin1StringView("}{"));
-    out.append(e.end);
-    out.append(QLatin1StringView("}"));
-    out.append(e.text);
+    out.appendBraced(e.start, e.end, e.text);
     if (!e.lastOfTable)
         out.append(lineEnd);
 }

@@ -138,6 +138,16 @@ void EncodedFile::appendNumber(int number)
     length_ += n;
 }
 
+void EncodedFile::appendBraced(QStringView start, QStringView end, QStringView text)
+{
+    append(QLatin1StringView("{"));
+    append(start);
+    append(QLatin1StringView("}{"));
+    append(end);
+    append(QLatin1StringView("}"));
+    append(text);
+}
+
 void EncodedFile::appendLines(QStringView text, QLatin1StringView lineEnd)
 {
     if (!fits_)

@@ -23,6 +23,8 @@ public:
     void appendNumber(int number);
     // The text with every "|" written as lineEnd.
     void appendLines(QStringView text, QLatin1StringView lineEnd);
+    // A frame-based entry: "{start}{end}text", the text's breaks kept as "|".
+    void appendBraced(QStringView start, QStringView end, QStringView text);
     bool fits() const { return fits_; }
     // Code page 1250 only: a character without a place is written as "?"
     // and counted, and the file keeps fitting.

@@ -18,12 +18,7 @@ void renderInto(EncodedFile &out, const SubtitleTable &table, bool frames)
     for (int i = 0; i < table.recordCount(); ++i) {
         const SubtitleRow &row = table.rowAt(i);
         if (frames) {
-            out.append(QLatin1StringView("{"));
-            out.append(row.kezdes);
-            out.append(QLatin1StringView("}{"));
-            out.append(row.befejezes);
-            out.append(QLatin1StringView("}"));
-            out.append(row.szoveg);
+            out.appendBraced(row.kezdes, row.befejezes, row.szoveg);
             out.append(crlf);
             continue;
         }

@@ -54,12 +54,7 @@ void renderInto(EncodedFile &out, const std::vector<SubtitleRow> &rows, bool tim
             out.append(crlf);
             out.append(crlf);
         } else {
-            out.append(QLatin1StringView("{"));
-            out.append(r.kezdes);
-            out.append(QLatin1StringView("}{"));
-            out.append(r.befejezes);
-            out.append(QLatin1StringView("}"));
-            out.append(r.szoveg);
+            out.appendBraced(r.kezdes, r.befejezes, r.szoveg);
             out.append(crlf);
         }
     }
