@@ -52,3 +52,17 @@ private:
     char *data_ = nullptr;  // out_'s bytes, taken once per growth
     qsizetype length_ = 0;
 };
+
+// Renders a file with `encoding`; when a character has no place in it, the
+// whole file again as UTF-8 with a byte-order mark.
+template <typename Render>
+QByteArray renderFitting(FileEncoding encoding, qsizetype expectedChars, Render render)
+{
+    EncodedFile file(encoding, expectedChars);
+    render(file);
+    if (file.fits())
+        return file.take();
+    EncodedFile utf8(FileEncoding::Utf8Bom, expectedChars);
+    render(utf8);
+    return utf8.take();
+}

@@ -46,14 +46,8 @@ QByteArray renderTranslation(const SubtitleTable &table, const QString &timeBase
                              FileEncoding encoding)
 {
     const bool frames = timeBase == TimeBase::frame;
-    const qsizetype guess = qsizetype(table.recordCount()) * 48;
-    EncodedFile out(encoding, guess);
-    renderInto(out, table, frames);
-    if (out.fits())
-        return out.take();
-    EncodedFile wide(FileEncoding::Utf8Bom, guess);
-    renderInto(wide, table, frames);
-    return wide.take();
+    return renderFitting(encoding, qsizetype(table.recordCount()) * 48,
+                         [&](EncodedFile &out) { renderInto(out, table, frames); });
 }
 
 bool writeTranslationFile(const SubtitleTable &table, const QString &timeBase,

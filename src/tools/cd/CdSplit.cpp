@@ -168,13 +168,8 @@ QByteArray renderCdPart(const std::vector<SubtitleRow> &rows, bool timeBased,
     qsizetype chars = 0;
     for (const SubtitleRow &r : rows)
         chars += r.kezdes.size() + r.befejezes.size() + r.szoveg.size() + 40;
-    EncodedFile file(encoding, chars);
-    renderInto(file, rows, timeBased);
-    if (file.fits())
-        return file.take();
-    EncodedFile utf8(FileEncoding::Utf8Bom, chars);
-    renderInto(utf8, rows, timeBased);
-    return utf8.take();
+    return renderFitting(encoding, chars,
+                         [&](EncodedFile &out) { renderInto(out, rows, timeBased); });
 }
 
 bool checkCdSplitRow(const SubtitleTable &table, int row)
