@@ -97,6 +97,19 @@ void fillScene(EditorModel &model)
     model.announceCounts();
 }
 
+// The editor laid out for the screen and showing the scene as after a read.
+void showSceneIn(TFelirat &editor, QSize screen)
+{
+    EditorModel &model = editor.model();
+    editor.setScreenSize(screen);
+    editor.applyLayout();
+    model.setTimeBase(QStringLiteral("Time"));
+    fillScene(model);
+    model.fileNameField = QStringLiteral("Az ejszaka.srt");
+    applyAfterReadSet(model);
+    displayLock = false;
+}
+
 }  // namespace
 
 TEST_F(WindowShots, DISABLED_EveryWindow)
@@ -117,13 +130,7 @@ TEST_F(WindowShots, DISABLED_EveryWindow)
     EditorModel &model = editor.model();
     for (const char *setting : {"1024x768", "800x600"}) {
         layoutSetting = QLatin1String(setting);
-        editor.setScreenSize(screen);
-        editor.applyLayout();
-        model.setTimeBase(QStringLiteral("Time"));
-        fillScene(model);
-        model.fileNameField = QStringLiteral("Az ejszaka.srt");
-        applyAfterReadSet(model);
-        displayLock = false;
+        showSceneIn(editor, screen);
         model.cds.setRecNo(6);
         editor.show();
         editor.showCurrentRow();
@@ -291,13 +298,7 @@ TEST_F(WindowShots, DISABLED_EditorWithFilm)
     layoutSetting = QStringLiteral("1024x768");
     TFelirat editor;
     EditorModel &model = editor.model();
-    editor.setScreenSize(QGuiApplication::primaryScreen()->size());
-    editor.applyLayout();
-    model.setTimeBase(QStringLiteral("Time"));
-    fillScene(model);
-    model.fileNameField = QStringLiteral("Az ejszaka.srt");
-    applyAfterReadSet(model);
-    displayLock = false;
+    showSceneIn(editor, QGuiApplication::primaryScreen()->size());
     model.cds.first();
     editor.show();
     editor.showCurrentRow();
