@@ -27,6 +27,8 @@ set(KELVO_LAYER_base
   document/RowStore.h
   document/SubtitleTable
   document/TimeCode
+  document/TimeText
+  document/OptionalText.h
   editor/EditorControls
   editor/EditorModel
   files/FileEncoding.h

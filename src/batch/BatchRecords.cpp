@@ -93,14 +93,17 @@ void RecordWriter::field(QStringView text)
             _mm_or_si128(_mm_cmpeq_epi16(units, tab), _mm_cmpeq_epi16(units, backslash)),
             _mm_xor_si128(_mm_cmpeq_epi16(_mm_and_si128(units, high), zero),
                           _mm_set1_epi16(-1)));
-        if (_mm_movemask_epi8(special) != 0) {
-            // this block the long way, then on by blocks again
-            const qsizetype blockEnd = i + 8;
-            while (i < blockEnd)
-                out = putUnit(p, n, i, out);
+        const int mask = _mm_movemask_epi8(special);
+        // the plain units before the first special one go as they are (the
+        // store may write past them, into room reserved for this text)
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
+        if (mask != 0) {
+            const int plain = __builtin_ctz(unsigned(mask)) / 2;
+            out += plain;
+            i += plain;
+            out = putUnit(p, n, i, out);
             continue;
         }
-        _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
         out += 8;
         i += 8;
     }
@@ -170,10 +173,10 @@ void BatchOutput::print(const EditorModel &model, RecordWriter &out) const
             const SubtitleRow &r = cds.rowAt(i);
             out.field(rowKind);
             out.number(i + 1);
-            out.field(r.kezdes);
-            out.field(r.befejezes);
+            out.field(r.kezdes.chars());
+            out.field(r.befejezes.chars());
             out.field(r.szoveg);
-            out.field(r.szoveg2);
+            out.field(r.szoveg2.text());
             out.endRecord();
         }
     }

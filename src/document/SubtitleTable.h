@@ -3,16 +3,18 @@
 #include <QString>
 #include <vector>
 
+#include "document/OptionalText.h"
 #include "document/RowStore.h"
+#include "document/TimeText.h"
 
 // The fields of a subtitle row. Sorszam is calculated, never stored.
 enum class Field { Sorszam, Kezdes, Befejezes, Szoveg, Szoveg2, Sor3, Betu38 };
 
 struct SubtitleRow {
-    QString kezdes;
-    QString befejezes;
+    TimeText kezdes;
+    TimeText befejezes;
     QString szoveg;
-    QString szoveg2;
+    OptionalText szoveg2;
     bool sor3 = false;
     bool betu38 = false;
 };

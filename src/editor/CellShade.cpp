@@ -20,7 +20,7 @@ CellShade cellShade(const SubtitleRow &row, bool timeBase, int threshold, bool c
 {
     CellShade shade = CellShade::Normal;
     // Whole milliseconds keep 0.499 s and 0.5 s apart exactly.
-    if (timeBase && msOf(row.befejezes) - msOf(row.kezdes) < 500)
+    if (timeBase && msOf(row.befejezes.chars()) - msOf(row.kezdes.chars()) < 500)
         shade = CellShade::Silver;
     if (row.szoveg.isEmpty() || displayLock || !(colourLong || colourThree))
         return shade;

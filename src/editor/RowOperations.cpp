@@ -103,7 +103,7 @@ NewRowTimes newRowTimesBefore(const EditorModel &model)
 
 NewRowTimes newRowTimesAfter(const EditorModel &model, bool last)
 {
-    const QString e = model.cds.recordCount() > 0 ? currentRow(model).befejezes : QString();
+    const QString e = model.cds.recordCount() > 0 ? currentRow(model).befejezes.toString() : QString();
     if (!last)
         return {e, e};
     if (model.isTimeBase())

@@ -196,7 +196,7 @@ bool mergeIntoPrevious(EditorModel &model, bool dash)
         // the deleted row's second text stays with the merged row
         if (!current.szoveg2.isEmpty())
             cds.setField(Field::Szoveg2,
-                         p2.isEmpty() ? current.szoveg2 : p2 + u'|' + current.szoveg2);
+                         p2.isEmpty() ? current.szoveg2.text() : p2 + u'|' + current.szoveg2.text());
         writeRowText(model, (dash ? dashed(p) : p) + u'|' + t, false, false, true);
     }
     model.setModified(true);

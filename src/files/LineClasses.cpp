@@ -1,5 +1,7 @@
 #include "files/LineClasses.h"
 
+#include <algorithm>
+
 namespace {
 
 bool charIs(QStringView s, qsizetype index, char16_t c)
@@ -118,33 +120,25 @@ QString timeLineEnd(QStringView line)
     return rebuildTime(line, 17);
 }
 
-void timeLineTimes(QStringView line, QString &start, QString &end)
+namespace {
+
+TimeText timeLineTime(QStringView line, qsizetype at)
 {
-    constexpr qsizetype endAt = 17;
-    if (line.size() < endAt + 12) {
-        start = rebuildTime(line, 0);
-        end = rebuildTime(line, endAt);
-        return;
-    }
-    // "HH:MM:SS,mmm" NUL "HH:MM:SS,mmm": each string ends before a NUL, as
-    // the string type expects of its data
-    QString block(25, Qt::Uninitialized);
-    QChar *out = block.data();
-    const QChar *in = line.data();
-    for (int i = 0; i < 12; ++i) {
-        out[i] = in[i];
-        out[13 + i] = in[endAt + i];
-    }
-    out[2] = out[5] = out[15] = out[18] = u':';
-    out[8] = out[21] = u',';
-    // cut while the block has one owner, so nothing is copied; the NUL
-    // after the start is written by the cut
-    block.truncate(12);
-    QString::DataPointer second = block.data_ptr();
-    second.ptr += 13;
-    second.size = 12;
-    end = QString(std::move(second));
-    start = std::move(block);
+    if (at + 12 > line.size())
+        return TimeText(rebuildTime(line, at));
+    QChar t[12];
+    std::copy_n(line.data() + at, 12, t);
+    t[2] = t[5] = u':';
+    t[8] = u',';
+    return TimeText(QStringView(t, 12));
+}
+
+}  // namespace
+
+void timeLineTimes(QStringView line, TimeText &start, TimeText &end)
+{
+    start = timeLineTime(line, 0);
+    end = timeLineTime(line, 17);
 }
 
 // A run of spaces changes when it is longer than one, or stands after a

@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringView>
 
+#include "document/TimeText.h"
+
 // Classes of the lines of a subtitle file, positions as in the file.
 
 // Length 0, or exactly one space.
@@ -24,10 +26,8 @@ QString detectFileType(QStringView line);
 // short lines give short (malformed) times.
 QString timeLineStart(QStringView line);
 QString timeLineEnd(QStringView line);
-// Both at once. From a whole time line the two share one allocation, which
-// halves what the times of a big file cost; each is an ordinary string that
-// detaches when changed.
-void timeLineTimes(QStringView line, QString &start, QString &end);
+// Both at once, built without a string in between.
+void timeLineTimes(QStringView line, TimeText &start, TimeText &end);
 
 // Runs of spaces shrink to one; spaces before "," and on both sides of "|"
 // disappear. A single leading or trailing space stays.

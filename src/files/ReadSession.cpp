@@ -4,17 +4,29 @@
 
 namespace {
 
-const QString noText;
+const TimeText noTime;
 
-template <typename Row>
-auto &textOf(Row &row, Field field)
+void setText(SubtitleRow &row, Field field, QString text)
 {
-    switch (field) {
-    case Field::Kezdes: return row.kezdes;
-    case Field::Befejezes: return row.befejezes;
-    case Field::Szoveg2: return row.szoveg2;
-    default: return row.szoveg;
-    }
+    if (field == Field::Szoveg2)
+        row.szoveg2 = std::move(text);
+    else
+        row.szoveg = std::move(text);
+}
+
+bool isTime(Field field)
+{
+    return field == Field::Kezdes || field == Field::Befejezes;
+}
+
+TimeText &timeOf(SubtitleRow &row, Field field)
+{
+    return field == Field::Kezdes ? row.kezdes : row.befejezes;
+}
+
+const TimeText &timeOf(const SubtitleRow &row, Field field)
+{
+    return field == Field::Kezdes ? row.kezdes : row.befejezes;
 }
 
 }  // namespace
@@ -121,7 +133,9 @@ bool ReadRows::setField(Field field, QStringView value)
     case Field::Sorszam: return false;
     case Field::Sor3: pending_.sor3 = !cut.isEmpty(); break;
     case Field::Betu38: pending_.betu38 = !cut.isEmpty(); break;
-    default: textOf(pending_, field) = cut.toString(); break;
+    case Field::Kezdes:
+    case Field::Befejezes: timeOf(pending_, field) = TimeText(cut); break;
+    default: setText(pending_, field, cut.toString()); break;
     }
     pendingTouched_ = true;
     return true;
@@ -130,34 +144,55 @@ bool ReadRows::setField(Field field, QStringView value)
 bool ReadRows::setField(Field field, const QString &value)
 {
     if (value.size() > fieldSize(field) || field == Field::Sor3 || field == Field::Betu38
-        || field == Field::Sorszam)
+        || field == Field::Sorszam || isTime(field))
         return setField(field, QStringView(value));
     if (state_ != State::Edit && state_ != State::Insert) {
         qWarning("ReadRows: a field was set outside edit or insert state");
         return false;
     }
-    textOf(pending_, field) = value;
+    setText(pending_, field, value);
     pendingTouched_ = true;
     return true;
 }
 
-const QString &ReadRows::field(Field field) const
+bool ReadRows::setTime(Field field, const TimeText &value)
 {
-    const SubtitleRow *r = nullptr;
+    if (state_ != State::Edit && state_ != State::Insert) {
+        qWarning("ReadRows: a field was set outside edit or insert state");
+        return false;
+    }
+    timeOf(pending_, field) = value;
+    pendingTouched_ = true;
+    return true;
+}
+
+const SubtitleRow *ReadRows::shown() const
+{
     if (state_ == State::Edit || state_ == State::Insert)
-        r = &pending_;
-    else if (cur_ >= 0 && !second_)
-        r = cur_ < before_ ? &current : &rows[size_t(cur_ - before_)];
-    return r ? textOf(*r, field) : noText;
+        return &pending_;
+    if (cur_ >= 0 && !second_)
+        return cur_ < before_ ? &current : &rows[size_t(cur_ - before_)];
+    return nullptr;
+}
+
+QString ReadRows::field(Field field) const
+{
+    const SubtitleRow *r = shown();
+    if (!r)
+        return QString();
+    return isTime(field) ? timeOf(*r, field).toString()
+                         : field == Field::Szoveg2 ? r->szoveg2.text() : r->szoveg;
+}
+
+const TimeText &ReadRows::time(Field field) const
+{
+    const SubtitleRow *r = shown();
+    return r ? timeOf(*r, field) : noTime;
 }
 
 bool ReadRows::flag(Field field) const
 {
-    const SubtitleRow *r = nullptr;
-    if (state_ == State::Edit || state_ == State::Insert)
-        r = &pending_;
-    else if (cur_ >= 0 && !second_)
-        r = cur_ < before_ ? &current : &rows[size_t(cur_ - before_)];
+    const SubtitleRow *r = shown();
     if (!r)
         return false;
     return field == Field::Sor3 ? r->sor3 : r->betu38;

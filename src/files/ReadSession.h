@@ -30,7 +30,10 @@ public:
     bool setField(Field field, QStringView value);
     // A text that fits is shared, not copied.
     bool setField(Field field, const QString &value);
-    const QString &field(Field field) const;
+    bool setTime(Field field, const TimeText &value);
+    QString field(Field field) const;
+    // A time field as stored, for reading it without building a string.
+    const TimeText &time(Field field) const;
     bool flag(Field field) const;
 
     State state() const { return state_; }
@@ -53,6 +56,9 @@ public:
     std::vector<bool> secondWritten;
 
 private:
+    // The row field() reads: the open one, else the current posted one.
+    const SubtitleRow *shown() const;
+
     bool second_ = false;
     int before_ = 0;
     int start_ = 0;

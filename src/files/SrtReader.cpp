@@ -43,8 +43,10 @@ const LogPattern separatorLine{u"A sor: ", u""};
 
 }  // namespace
 
-QString checkTimeCode(ReadSession &session, const QString &time)
+TimeText checkTimeCode(ReadSession &session, const TimeText &stored)
 {
+    const TimeText::Chars chars = stored.chars();
+    const QStringView time = chars;
     if (!hasTimeCodeShape(time))
         return zeroTimeCode;
     // the shape says these are ASCII digits
@@ -53,14 +55,14 @@ QString checkTimeCode(ReadSession &session, const QString &time)
     const int seconds = digit(6) * 10 + digit(7);
     // Below sixty the round trip through seconds gives the time back.
     if (minutes < 60 && seconds < 60)
-        return time;
+        return stored;
     QString fixed = secondsToTimeCode(timeCodeToSeconds(time));
     // 99 minutes and seconds on 99 hours pass a hundred hours, which no
     // time code holds.
     if (fixed.size() > 12)
         fixed = QStringLiteral("99:59:59,999");
     if (fixed == time)
-        return time;
+        return stored;
     CorrectionLog &log = session.report();
     log.add(timeFault);
     log.add(faultRow, {rowOrOne(session.cds.recordCount())});
@@ -139,7 +141,7 @@ void SrtReader::readSrtLine(QStringView line)
         if (s_.withOffset && !s_.second) {
             activateOffset();
             if (before == '1')
-                lastTimeEnd_ = s_.cds.field(Field::Befejezes);
+                lastTimeEnd_ = s_.cds.time(Field::Befejezes);
         }
     }
 }
@@ -171,7 +173,7 @@ void SrtReader::readMainLine(QStringView line)
     case '1':
         if (isTimeLine(line, true)) {
             appendTimeRow(line);
-            lastTimeEnd_ = cds.field(Field::Befejezes);
+            lastTimeEnd_ = cds.time(Field::Befejezes);
             blankAfterTimes_ = false;
             blankCount_ = 0;
             state_ = '2';
@@ -180,11 +182,11 @@ void SrtReader::readMainLine(QStringView line)
             log.add(numberFormatFault);
             log.add(faultRow, {cds.recordCount()});
             log.add(numberFormatLine, {line});
-            log.add(numberFormatFixed, {lastTimeEnd_, lastTimeEnd_});
+            log.add(numberFormatFixed, {lastTimeEnd_.chars().view(), lastTimeEnd_.chars().view()});
             rememberPreviousEnd();
             cds.append();
-            cds.setField(Field::Kezdes, lastTimeEnd_);
-            cds.setField(Field::Befejezes, lastTimeEnd_);
+            cds.setTime(Field::Kezdes, lastTimeEnd_);
+            cds.setTime(Field::Befejezes, lastTimeEnd_);
             pending_.set(line);
             pendingMark_ = true;
             state_ = '3';
@@ -318,11 +320,22 @@ void SrtReader::finish()
     pendingMark_ = false;
 }
 
+// The previous row's end is asked for again when the next row begins, so
+// the last time is remembered with its seconds.
+long double SrtReader::secondsOf(const TimeText &time)
+{
+    if (!(time == secondsText_)) {
+        secondsText_ = time;
+        seconds_ = timeCodeToSeconds(time.chars());
+    }
+    return seconds_;
+}
+
 void SrtReader::rememberPreviousEnd()
 {
     if (s_.cds.recNo() > 0) {
-        previousEndText_ = s_.cds.field(Field::Befejezes);
-        previousEnd_ = timeCodeToSeconds(previousEndText_);
+        previousEndText_ = s_.cds.time(Field::Befejezes);
+        previousEnd_ = secondsOf(previousEndText_);
     }
 }
 
@@ -331,7 +344,7 @@ void SrtReader::appendTimeRow(QStringView line)
     ReadRows &cds = s_.cds;
     rememberPreviousEnd();
     cds.append();
-    QString start, end;
+    TimeText start, end;
     timeLineTimes(line, start, end);
     start = checkTimeCode(s_, start);
     end = checkTimeCode(s_, end);
@@ -339,22 +352,23 @@ void SrtReader::appendTimeRow(QStringView line)
         start = moveByOffset(start);
         end = moveByOffset(end);
     }
-    cds.setField(Field::Kezdes, start);
-    cds.setField(Field::Befejezes, end);
+    cds.setTime(Field::Kezdes, start);
+    cds.setTime(Field::Befejezes, end);
 }
 
-QString SrtReader::moveByOffset(const QString &time) const
+TimeText SrtReader::moveByOffset(const TimeText &time) const
 {
-    return clampedMsToTimeCode(timeCodeToMs(time) - offsetMs_);
+    return clampedMsToTimeCode(timeCodeToMs(time.chars()) - offsetMs_);
 }
 
 void SrtReader::activateOffset()
 {
     ReadRows &cds = s_.cds;
-    offsetMs_ = timeCodeToMs(cds.field(Field::Kezdes)) - timeCodeToMs(s_.options.cdJoinStart);
+    offsetMs_ = timeCodeToMs(cds.time(Field::Kezdes).chars())
+                - timeCodeToMs(s_.options.cdJoinStart);
     offsetActive_ = true;
-    cds.setField(Field::Kezdes, moveByOffset(cds.field(Field::Kezdes)));
-    cds.setField(Field::Befejezes, moveByOffset(cds.field(Field::Befejezes)));
+    cds.setTime(Field::Kezdes, moveByOffset(cds.time(Field::Kezdes)));
+    cds.setTime(Field::Befejezes, moveByOffset(cds.time(Field::Befejezes)));
 }
 
 bool SrtReader::storePending(bool startEdit)
@@ -387,16 +401,16 @@ void SrtReader::checkRow()
 {
     ReadRows &cds = s_.cds;
     const int n = cds.recordCount();
-    const QString startText = cds.field(Field::Kezdes);
-    const QString endText = cds.field(Field::Befejezes);
-    const long double start = timeCodeToSeconds(startText);
-    const long double end = timeCodeToSeconds(endText);
+    const TimeText &startText = cds.time(Field::Kezdes);
+    const TimeText &endText = cds.time(Field::Befejezes);
+    const long double start = secondsOf(startText);
+    const long double end = secondsOf(endText);
     bool reportedOrder = false;
     if (start > end && n != lastReportedRow_) {
         CorrectionLog &log = s_.report();
         log.add(orderFault);
         log.add(faultRow, {rowOrOne(n)});
-        log.add(orderLine, {startText, endText});
+        log.add(orderLine, {startText.chars().view(), endText.chars().view()});
         lastReportedRow_ = rowOrOne(n);
         reportedOrder = true;
     }
@@ -404,8 +418,8 @@ void SrtReader::checkRow()
         const int row = n > 1 ? n : 2;
         CorrectionLog &log = s_.report();
         log.add(overlapFault);
-        log.add(overlapEnd, {row - 1, previousEndText_});
-        log.add(overlapStart, {row, startText});
+        log.add(overlapEnd, {row - 1, previousEndText_.chars().view()});
+        log.add(overlapStart, {row, startText.chars().view()});
         lastReportedRow_ = n > 1 ? n : 1;
     }
     const QString text = cds.field(Field::Szoveg);

@@ -7,7 +7,7 @@
 // Normalises a rebuilt time: a malformed one becomes 00:00:00,000 without a
 // report; minutes or seconds of 60 and more are carried over with the
 // time-discrepancy report.
-QString checkTimeCode(ReadSession &session, const QString &time);
+TimeText checkTimeCode(ReadSession &session, const TimeText &time);
 
 // The text of one entry while it is read. Once its cleaned form is longer
 // than anything a row keeps, further lines cannot change what is stored and
@@ -47,11 +47,12 @@ private:
     void appendTimeRow(QStringView line);
     void takeFirstTextLine(QStringView line);
     void rememberPreviousEnd();
+    long double secondsOf(const TimeText &time);
     // False when the row had been stored already and nothing was open.
     bool storePending(bool startEdit);
     void storeSecond(bool moveOn);
     void checkRow();
-    QString moveByOffset(const QString &time) const;
+    TimeText moveByOffset(const TimeText &time) const;
     void activateOffset();
 
     ReadSession &s_;
@@ -61,9 +62,11 @@ private:
     bool pendingMark_ = false;
     bool blankAfterTimes_ = false;
     int blankCount_ = 0;
-    QString lastTimeEnd_;
+    TimeText lastTimeEnd_;
     long double previousEnd_ = 0;
-    QString previousEndText_;
+    TimeText previousEndText_;
+    TimeText secondsText_;
+    long double seconds_ = 0;
     int lastReportedRow_ = 0;
     bool reachedText_ = false;
     bool offsetActive_ = false;

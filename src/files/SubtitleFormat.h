@@ -10,8 +10,8 @@ struct ConvertLayout;
 struct EntryToWrite {
     int number;  // 1-based among the written entries
     int recNo;   // the row's 1-based position in the table
-    const QString &start;
-    const QString &end;
+    QStringView start;
+    QStringView end;
     const QString &text;  // "|" marks a line break
     bool lastOfTable;     // the table's last row: its line end is left off
 };

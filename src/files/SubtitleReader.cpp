@@ -36,8 +36,17 @@ void addUnicodeNotice(ReadSession &s)
               QStringLiteral("Kérem mentse el a file-t!"), bang});
 }
 
+// Room for the rows a file of that many lines can hold, so they are built
+// in place once; what is not used is never touched.
+void reserveRows(ReadSession &s, size_t linesPerRow)
+{
+    if (!s.second)
+        s.cds.rows.reserve(s.lineCount() / linesPerRow + 1);
+}
+
 void readTimeBased(ReadSession &s)
 {
+    reserveRows(s, 3);
     SrtReader reader(s);
     while (!s.atEnd() && !reader.mustStop())
         reader.readSrtLine(s.nextLine());
@@ -46,6 +55,7 @@ void readTimeBased(ReadSession &s)
 
 void readFrameBased(ReadSession &s, QStringView firstLine)
 {
+    reserveRows(s, 1);
     FrameReader reader(s);
     if (s.withOffset && !s.second)
         reader.prepareOffset(firstLine);

@@ -11,7 +11,7 @@ namespace {
 
 const QString &textOf(const SubtitleRow &row, bool second)
 {
-    return second ? row.szoveg2 : row.szoveg;
+    return second ? row.szoveg2.text() : row.szoveg;
 }
 
 // Characters the file will hold, about, so its buffer is made once.
@@ -46,7 +46,8 @@ void renderInto(EncodedFile &out, const SubtitleFormat &format, const SubtitleTa
         const QString &text = textOf(row, options.second);
         if (!isWrittenRow(row, text, options.skipEmpty))
             continue;
-        format.render(out, {number, i + 1, row.kezdes, row.befejezes, text, i + 1 == count});
+        format.render(out, {number, i + 1, row.kezdes.chars(), row.befejezes.chars(), text,
+                            i + 1 == count});
         if (check)
             check->entry(i + 1, row.kezdes, row.befejezes);
         ++number;
@@ -115,10 +116,8 @@ int convertInto(EncodedFile &file, const ConvertLayout &layout, const SubtitleTa
         const SubtitleRow &row = rows.rowAt(i);
         if (row.szoveg.isEmpty())
             continue;
-        const QString s = options.frameBase || !hasTimeCodeShape(row.kezdes)
-                              ? timeCodeOf(row.kezdes, options) : row.kezdes;
-        const QString e = options.frameBase || !hasTimeCodeShape(row.befejezes)
-                              ? timeCodeOf(row.befejezes, options) : row.befejezes;
+        const QString s = timeCodeOf(row.kezdes, options);
+        const QString e = timeCodeOf(row.befejezes, options);
         if (s.isEmpty() || e.isEmpty()) {
             ++skipped;
             continue;

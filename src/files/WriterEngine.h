@@ -6,6 +6,7 @@
 #include "files/FileEncoding.h"
 
 class SubtitleTable;
+class TimeText;
 struct SubtitleFormat;
 struct SubtitleRow;
 
@@ -27,7 +28,7 @@ public:
     // Before the first entry.
     virtual void start() {}
     // The texts are the table's own and stay put until the write ends.
-    virtual void entry(int recNo, const QString &start, const QString &end) = 0;
+    virtual void entry(int recNo, const TimeText &start, const TimeText &end) = 0;
     // After the file was written.
     virtual void finish() {}
 };

@@ -36,7 +36,7 @@ struct Rows {
     void add(SubtitleRow row)
     {
         if (withTwin)
-            twin.push_back(makeRow(row.kezdes, row.befejezes, {}));
+            twin.push_back(makeRow(row.kezdes.chars(), row.befejezes.chars(), {}));
         own.push_back(std::move(row));
     }
 };

@@ -51,10 +51,10 @@ bool checkTranslationTable(SubtitleTable &table, const QString &timeBase, bool a
                                    QStringLiteral("Kérem töltse fel a sort rendesen!"));
                     passed = false;
                 } else {
-                    passed = checkFramePair(row.kezdes, row.befejezes);
+                    passed = checkFramePair(row.kezdes.chars(), row.befejezes.chars());
                 }
             } else if (!row.kezdes.isEmpty() || !row.befejezes.isEmpty()) {
-                passed = checkTimePair(row.kezdes, row.befejezes);
+                passed = checkTimePair(row.kezdes.chars(), row.befejezes.chars());
             }
         }
     }

@@ -18,7 +18,7 @@ void renderInto(EncodedFile &out, const SubtitleTable &table, bool frames)
     for (int i = 0; i < table.recordCount(); ++i) {
         const SubtitleRow &row = table.rowAt(i);
         if (frames) {
-            out.appendBraced(row.kezdes, row.befejezes, row.szoveg);
+            out.appendBraced(row.kezdes.chars(), row.befejezes.chars(), row.szoveg);
             out.append(crlf);
             continue;
         }
@@ -27,9 +27,9 @@ void renderInto(EncodedFile &out, const SubtitleTable &table, bool frames)
         } else if (!row.kezdes.isEmpty() && !row.befejezes.isEmpty()) {
             out.appendNumber(number++);
             out.append(crlf);
-            out.append(row.kezdes);
+            out.append(row.kezdes.chars());
             out.append(QLatin1StringView(" --> "));
-            out.append(row.befejezes);
+            out.append(row.befejezes.chars());
             out.append(crlf);
             out.append(row.szoveg);
             out.append(crlf);

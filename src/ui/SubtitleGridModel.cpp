@@ -52,10 +52,10 @@ QVariant SubtitleGridModel::data(const QModelIndex &index, int role) const
     const SubtitleRow &row = table_.rowAt(index.row());
     switch (index.column()) {
     case SorszamCol: return QString::number(index.row() + 1);
-    case KezdesCol: return row.kezdes;
-    case BefejezesCol: return row.befejezes;
+    case KezdesCol: return row.kezdes.toString();
+    case BefejezesCol: return row.befejezes.toString();
     case SzovegCol: return row.szoveg;
-    case Szoveg2Col: return row.szoveg2;
+    case Szoveg2Col: return row.szoveg2.text();
     }
     return QVariant();
 }

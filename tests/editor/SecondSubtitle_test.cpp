@@ -59,15 +59,17 @@ protected:
         displayLock = false;
         model.setModified(false);
     }
-    QStringList column(QString SubtitleRow::*field) const
+    QStringList column(Field field) const
     {
         QStringList out;
-        for (int i = 0; i < model.cds.recordCount(); ++i)
-            out << model.cds.rowAt(i).*field;
+        for (int i = 0; i < model.cds.recordCount(); ++i) {
+            const SubtitleRow &row = model.cds.rowAt(i);
+            out << (field == Field::Szoveg2 ? row.szoveg2.text() : row.szoveg);
+        }
         return out;
     }
-    QStringList seconds() const { return column(&SubtitleRow::szoveg2); }
-    QStringList texts() const { return column(&SubtitleRow::szoveg); }
+    QStringList seconds() const { return column(Field::Szoveg2); }
+    QStringList texts() const { return column(Field::Szoveg); }
 
     MessageRecorder recorder;
     EditorModel model;

@@ -15,9 +15,9 @@ public:
     int starts = 0;
     int finishes = 0;
     void start() override { ++starts; }
-    void entry(int recNo, const QString &start, const QString &end) override
+    void entry(int recNo, const TimeText &start, const TimeText &end) override
     {
-        entries.append(QString::number(recNo) + u' ' + start + u' ' + end);
+        entries.append(QString::number(recNo) + u' ' + start.toString() + u' ' + end.toString());
     }
     void finish() override { ++finishes; }
 };

@@ -41,9 +41,9 @@ void renderInto(EncodedFile &out, const std::vector<SubtitleRow> &rows, bool tim
         if (timeBased) {
             out.appendNumber(++number);
             out.append(crlf);
-            out.append(r.kezdes);
+            out.append(r.kezdes.chars());
             out.append(QLatin1StringView(" --> "));
-            out.append(r.befejezes);
+            out.append(r.befejezes.chars());
             out.append(crlf);
             // A closing "|" gives no empty line of its own; an empty text
             // gives one.
@@ -54,7 +54,7 @@ void renderInto(EncodedFile &out, const std::vector<SubtitleRow> &rows, bool tim
             out.append(crlf);
             out.append(crlf);
         } else {
-            out.appendBraced(r.kezdes, r.befejezes, r.szoveg);
+            out.appendBraced(r.kezdes.chars(), r.befejezes.chars(), r.szoveg);
             out.append(crlf);
         }
     }
@@ -151,8 +151,8 @@ std::vector<SubtitleRow> cdSecondPart(const SubtitleTable &table, int row, const
             continue;
         SubtitleRow moved = r;
         if (timeBased) {
-            moved.kezdes = clampedMsToTimeCode(timeCodeToMs(r.kezdes) - shift);
-            moved.befejezes = clampedMsToTimeCode(timeCodeToMs(r.befejezes) - shift);
+            moved.kezdes = clampedMsToTimeCode(timeCodeToMs(r.kezdes.chars()) - shift);
+            moved.befejezes = clampedMsToTimeCode(timeCodeToMs(r.befejezes.chars()) - shift);
         } else {
             moved.kezdes = movedFrame(r.kezdes, shift);
             moved.befejezes = movedFrame(r.befejezes, shift);

@@ -259,19 +259,19 @@ void SaveOverlapCheck::start()
     errors_ = 0;
 }
 
-void SaveOverlapCheck::entry(int recNo, const QString &start, const QString &end)
+void SaveOverlapCheck::entry(int recNo, const TimeText &start, const TimeText &end)
 {
-    if (!first_ && timeCodeToMs(start) < previousEnd_) {
+    if (!first_ && timeCodeToMs(start.chars()) < previousEnd_) {
         ++errors_;
         logSmallerStart(model_.log, previousRecNo_,
-                        span(previousStart_, previousEndText_), recNo,
-                        span(start, end));
+                        span(previousStart_->chars(), previousEndText_->chars()), recNo,
+                        span(start.chars(), end.chars()));
     }
     first_ = false;
-    previousEnd_ = timeCodeToMs(end);
+    previousEnd_ = timeCodeToMs(end.chars());
     previousRecNo_ = recNo;
-    previousStart_ = start;
-    previousEndText_ = end;
+    previousStart_ = &start;
+    previousEndText_ = &end;
 }
 
 void SaveOverlapCheck::finish()

@@ -40,7 +40,7 @@ class SaveOverlapCheck : public WriteCheck {
 public:
     explicit SaveOverlapCheck(EditorModel &model);
     void start() override;
-    void entry(int recNo, const QString &start, const QString &end) override;
+    void entry(int recNo, const TimeText &start, const TimeText &end) override;
     // Shows the summary when errors were found.
     void finish() override;
 
@@ -49,8 +49,8 @@ private:
     bool first_ = true;
     qint64 previousEnd_ = 0;
     int previousRecNo_ = 0;
-    // the table's own texts, joined only for an entry of the log
-    QStringView previousStart_;
-    QStringView previousEndText_;
+    // the table's own times, joined only for an entry of the log
+    const TimeText *previousStart_ = nullptr;
+    const TimeText *previousEndText_ = nullptr;
     int errors_ = 0;
 };

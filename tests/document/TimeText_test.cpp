@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "document/TimeText.h"
+#include "support/PrintQString.h"
+
+// Every text reads back exactly, whether it fits the compact form (digits
+// and separators, up to twelve) or is kept as a string.
+TEST(TimeText, EveryTextReadsBackExactly)
+{
+    for (const QString &text :
+         {QString(), QStringLiteral("00:01:02,345"), QStringLiteral("99:99:99,999"),
+          QStringLiteral("0"), QStringLiteral("007"), QStringLiteral("-12.5"),
+          QStringLiteral("1 2;3"), QStringLiteral("0000000000000"),  // thirteen digits
+          QStringLiteral("00:00:01,50x"), QStringLiteral("{12}"), QStringLiteral("óra"),
+          QStringLiteral(" ")}) {
+        const TimeText t(text);
+        EXPECT_EQ(t.toString(), text);
+        EXPECT_EQ(t.size(), text.size()) << text.toStdString();
+        EXPECT_EQ(t.isEmpty(), text.isEmpty()) << text.toStdString();
+        EXPECT_EQ(t.chars().view(), text);
+        EXPECT_TRUE(t == text) << text.toStdString();
+    }
+}
+
+// Copies and moves are values of their own, in both forms.
+TEST(TimeText, CopiesAndMovesAreIndependent)
+{
+    for (const QString &text : {QStringLiteral("00:00:05,000"), QStringLiteral("x:y")}) {
+        TimeText a(text);
+        TimeText b = a;
+        EXPECT_EQ(a, b);
+        a = QStringLiteral("12");
+        EXPECT_EQ(b, text);
+        TimeText c = std::move(b);
+        EXPECT_EQ(c, text);
+        EXPECT_TRUE(b.isEmpty());
+        c = c;
+        EXPECT_EQ(c, text);
+        TimeText &alias = c;
+        c = std::move(alias);
+        EXPECT_EQ(c, text);
+        b = std::move(c);
+        EXPECT_EQ(b, text);
+    }
+}
+
+TEST(TimeText, EqualityComparesTheTexts)
+{
+    EXPECT_EQ(TimeText(u"00:00:01,000"), TimeText(QStringLiteral("00:00:01,000")));
+    EXPECT_NE(TimeText(u"00:00:01,000"), TimeText(u"00:00:01,001"));
+    EXPECT_NE(TimeText(u"1"), TimeText(u"01"));
+    EXPECT_NE(TimeText(u"a"), TimeText());
+    EXPECT_EQ(TimeText(u"a"), TimeText(u"a"));
+    EXPECT_EQ(TimeText(), QString());
+}
