@@ -24,6 +24,7 @@ set(KELVO_LAYER_base
   app/ModeValues.h
   document/Decimal
   document/DocumentGlobals
+  document/HugePages
   document/RowStore.h
   document/SubtitleTable
   document/TimeCode

@@ -4,6 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "document/HugePages.h"
+
+// The storage of rows: a big table starts on a huge-page boundary.
+template <typename T>
+using RowVector = std::vector<T, BigBlockAllocator<T>>;
+
 // A sequence with a movable gap: random access is O(1), and inserting or
 // removing at a position costs the distance from the last such position.
 // Passes over the table insert and delete where they stand, so a pass that
@@ -42,7 +48,7 @@ public:
     }
 
     // Appends all of rows; an empty store takes them over without moving.
-    void append(std::vector<T> &&rows)
+    void append(RowVector<T> &&rows)
     {
         if (size() == 0) {
             buf_ = std::move(rows);
@@ -88,14 +94,14 @@ private:
     void growBy(int extra)
     {
         const int oldSize = int(buf_.size());
-        std::vector<T> next(oldSize + extra);
+        RowVector<T> next(oldSize + extra);
         std::move(buf_.begin(), buf_.begin() + gapStart_, next.begin());
         std::move(buf_.begin() + gapEnd_, buf_.end(), next.begin() + gapEnd_ + extra);
         gapEnd_ += extra;
         buf_ = std::move(next);
     }
 
-    std::vector<T> buf_;
+    RowVector<T> buf_;
     int gapStart_ = 0;
     int gapEnd_ = 0;
 };

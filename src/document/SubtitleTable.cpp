@@ -1,6 +1,7 @@
 #include "document/SubtitleTable.h"
 
 #include <QtGlobal>
+#include <iterator>
 
 #include "document/DocumentGlobals.h"
 
@@ -241,7 +242,7 @@ void SubtitleTable::remove()
     notifyData();
 }
 
-void SubtitleTable::appendRows(std::vector<SubtitleRow> &&rows)
+void SubtitleTable::appendRows(RowVector<SubtitleRow> &&rows)
 {
     if (rows.empty())
         return;
@@ -257,6 +258,12 @@ void SubtitleTable::appendRows(std::vector<SubtitleRow> &&rows)
     } else {
         changedWhileSuspended_ = true;
     }
+}
+
+void SubtitleTable::appendRows(std::vector<SubtitleRow> &&rows)
+{
+    appendRows(RowVector<SubtitleRow>(std::make_move_iterator(rows.begin()),
+                                      std::make_move_iterator(rows.end())));
 }
 
 void SubtitleTable::replaceRow(int index, SubtitleRow row)

@@ -72,6 +72,7 @@ public:
 
     // Bulk changes of a read, in Browse state: rows appended after the last
     // one, and one posted row replaced. Each is announced as one change.
+    void appendRows(RowVector<SubtitleRow> &&rows);
     void appendRows(std::vector<SubtitleRow> &&rows);
     void replaceRow(int index, SubtitleRow row);
 

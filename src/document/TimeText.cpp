@@ -1,23 +1,23 @@
 #include "document/TimeText.h"
 
+#include <array>
+
 namespace {
 
 constexpr qsizetype maxPacked = 12;
 
-// The four-bit code of c, or -1 when it has none.
+// The four-bit codes of the ASCII characters that have one, -1 elsewhere.
+constexpr auto asciiCodes = [] {
+    std::array<signed char, 128> codes{};
+    codes.fill(-1);
+    for (int i = 0; i < 16; ++i)
+        codes[size_t(TimeText::symbol(i))] = static_cast<signed char>(i);
+    return codes;
+}();
+
 int codeOf(char16_t c)
 {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    switch (c) {
-    case u':': return 10;
-    case u',': return 11;
-    case u'.': return 12;
-    case u'-': return 13;
-    case u' ': return 14;
-    case u';': return 15;
-    default: return -1;
-    }
+    return c < 128 ? asciiCodes[c] : -1;
 }
 
 }  // namespace

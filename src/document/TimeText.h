@@ -54,6 +54,9 @@ public:
     Chars chars() const;
 
     friend bool operator==(const TimeText &a, const TimeText &b);
+
+    // The character of a four-bit code of the packed form.
+    static constexpr char16_t symbol(int code) { return symbols[code]; }
     friend bool operator==(const TimeText &a, QStringView b) { return a.chars().view() == b; }
     friend bool operator==(const TimeText &a, const QString &b)
     {

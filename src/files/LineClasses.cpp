@@ -1,6 +1,9 @@
 #include "files/LineClasses.h"
 
 #include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -145,15 +148,35 @@ void timeLineTimes(QStringView line, TimeText &start, TimeText &end)
 // "|" or before a "," or "|": a space's neighbours tell.
 bool needsCleaning(QStringView text)
 {
+    // A change needs a space with a space, "," or "|" after it, or a "|"
+    // with a space after it: each unit is looked at with its successor.
+    const char16_t *p = text.utf16();
     const qsizetype n = text.size();
-    for (qsizetype i = text.indexOf(u' '); i >= 0; i = text.indexOf(u' ', i + 1)) {
-        if (i > 0 && text[i - 1].unicode() == u'|')
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i space = _mm_set1_epi16(u' ');
+    const __m128i comma = _mm_set1_epi16(u',');
+    const __m128i bar = _mm_set1_epi16(u'|');
+    for (; i + 9 <= n; i += 8) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i + 1));
+        const __m128i nextSpace = _mm_cmpeq_epi16(next, space);
+        const __m128i spaceBefore = _mm_and_si128(
+            _mm_cmpeq_epi16(here, space),
+            _mm_or_si128(nextSpace,
+                         _mm_or_si128(_mm_cmpeq_epi16(next, comma), _mm_cmpeq_epi16(next, bar))));
+        const __m128i barBefore = _mm_and_si128(_mm_cmpeq_epi16(here, bar), nextSpace);
+        if (_mm_movemask_epi8(_mm_or_si128(spaceBefore, barBefore)) != 0)
             return true;
-        if (i + 1 < n) {
-            const char16_t next = text[i + 1].unicode();
-            if (next == u' ' || next == u',' || next == u'|')
-                return true;
-        }
+    }
+#endif
+    for (; i < n; ++i) {
+        if (p[i] != u' ')
+            continue;
+        if (i > 0 && p[i - 1] == u'|')
+            return true;
+        if (i + 1 < n && (p[i + 1] == u' ' || p[i + 1] == u',' || p[i + 1] == u'|'))
+            return true;
     }
     return false;
 }

@@ -49,7 +49,7 @@ public:
     // and the table's current row when the read rewrote it. Second: the
     // Szoveg2 texts of the rows from the start row on (empty slots were not
     // written).
-    std::vector<SubtitleRow> rows;
+    RowVector<SubtitleRow> rows;
     bool currentRewritten = false;
     SubtitleRow current;
     std::vector<QString> secondTexts;

@@ -36,17 +36,8 @@ void addUnicodeNotice(ReadSession &s)
               QStringLiteral("Kérem mentse el a file-t!"), bang});
 }
 
-// Room for the rows a file of that many lines can hold, so they are built
-// in place once; what is not used is never touched.
-void reserveRows(ReadSession &s, size_t linesPerRow)
-{
-    if (!s.second)
-        s.cds.rows.reserve(s.lineCount() / linesPerRow + 1);
-}
-
 void readTimeBased(ReadSession &s)
 {
-    reserveRows(s, 3);
     SrtReader reader(s);
     while (!s.atEnd() && !reader.mustStop())
         reader.readSrtLine(s.nextLine());
@@ -55,7 +46,6 @@ void readTimeBased(ReadSession &s)
 
 void readFrameBased(ReadSession &s, QStringView firstLine)
 {
-    reserveRows(s, 1);
     FrameReader reader(s);
     if (s.withOffset && !s.second)
         reader.prepareOffset(firstLine);
@@ -123,8 +113,9 @@ ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options, const Read
         type = QStringLiteral("3");
     // Only a guess for the room (the bytes of a long run of junk before
     // the first entry may have been given back already).
-    if (!options.second && !type.isEmpty())
+    if (!options.second && !type.isEmpty()) {
         s.cds.rows.reserve(size_t(expectedRows(decoded, type)));
+    }
 
     if (type == FileType::times) {
         readTimeBased(s);

@@ -89,13 +89,18 @@ TEST(CleanText, MatchesRepeatedDeletions)
         EXPECT_EQ(cleanText(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
         EXPECT_EQ(cleanByRepetition(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
     }
-    // the quick test of whether anything changes agrees on every short mix
+    // the quick test of whether anything changes agrees on every short mix,
+    // alone and at every place of a block of a longer text
     const char marks[] = {' ', ',', '|', 'a'};
     for (int code = 0; code < 4 * 4 * 4 * 4 * 4; ++code) {
-        QString t;
+        QString mix;
         for (int k = 0, c = code; k < 5; ++k, c /= 4)
-            t += QLatin1Char(marks[c % 4]);
-        EXPECT_EQ(needsCleaning(t), cleanText(t) != t) << qPrintable(t);
+            mix += QLatin1Char(marks[c % 4]);
+        for (int before : {-1, 0, 3, 6, 7, 8, 12}) {
+            const QString t =
+                before < 0 ? mix : QString(before, u'a') + mix + QString(10, u'b');
+            EXPECT_EQ(needsCleaning(t), cleanText(t) != t) << qPrintable(t);
+        }
     }
 }
 

@@ -82,7 +82,8 @@ TEST(CdPartLayout, TimeAndFrameBytes)
 
     SubtitleTable frames;
     frames.create();
-    frames.appendRows({row("10", "20", "a|b"), row("", "30", "gone"), row("40", "50", "")});
+    frames.appendRows(std::vector<SubtitleRow>{row("10", "20", "a|b"), row("", "30", "gone"),
+                                               row("40", "50", "")});
     EXPECT_EQ(renderCdPart(cdFirstPart(frames, 4), false, FileEncoding::Cp1250),
               QByteArray("{10}{20}a|b\r\n{40}{50}\r\n"));
 }
