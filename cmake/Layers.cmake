@@ -198,6 +198,7 @@ set(KELVO_LAYER_video
 
 set(KELVO_LAYER_program_DEPENDS base editor files tools operations batch windows video)
 set(KELVO_LAYER_program
+  batch/launcher
   batch/main
   main/main
 )

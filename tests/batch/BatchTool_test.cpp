@@ -1,3 +1,5 @@
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,6 +21,23 @@ TEST(BatchTool, UsageErrorsExitWithTwo)
         EXPECT_TRUE(r.err.contains("Usage: kelvo-batch")) << r.err.constData();
         EXPECT_TRUE(r.out.isEmpty());
     }
+}
+
+// kelvo-batch starts the tool beside it; alone it says so instead.
+TEST(BatchTool, StartsTheToolBesideItOrSaysWhyNot)
+{
+    const BatchRun r = runBatchTool({"formats"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_FALSE(r.records("format").isEmpty());
+
+    QTemporaryDir dir;
+    const QString alone = dir.filePath(QStringLiteral("kelvo-batch"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KELVO_BATCH_EXE), alone));
+    QProcess p;
+    p.start(alone, {QStringLiteral("formats")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_TRUE(p.readAllStandardError().contains("kelvo-batch-run could not be started"));
 }
 
 TEST(BatchTool, HelpListsTheOptions)
