@@ -184,6 +184,13 @@ QString ReadRows::field(Field field) const
                          : field == Field::Szoveg2 ? r->szoveg2.text() : r->szoveg;
 }
 
+const QString &ReadRows::text() const
+{
+    static const QString none;
+    const SubtitleRow *r = shown();
+    return r ? r->szoveg : none;
+}
+
 const TimeText &ReadRows::time(Field field) const
 {
     const SubtitleRow *r = shown();
@@ -251,7 +258,7 @@ void ReadSession::storeText(QStringView text, bool startEdit)
     if (startEdit)
         cds.edit();
     cds.setField(Field::Szoveg, text);
-    const LineLengths m = measureLines(cds.field(Field::Szoveg));
+    const LineLengths m = measureLines(cds.text());
     syncFlag(Field::Betu38, m.anyLongerThan(options.threshold), overThresholdCount);
     syncFlag(Field::Sor3, m.hasThirdLine(), threeLineCount);
     cds.post();

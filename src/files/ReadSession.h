@@ -34,6 +34,8 @@ public:
     QString field(Field field) const;
     // A time field as stored, for reading it without building a string.
     const TimeText &time(Field field) const;
+    // Szoveg as stored.
+    const QString &text() const;
     bool flag(Field field) const;
 
     State state() const { return state_; }

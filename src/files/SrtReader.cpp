@@ -422,7 +422,7 @@ void SrtReader::checkRow()
         log.add(overlapStart, {row, startText.chars().view()});
         lastReportedRow_ = n > 1 ? n : 1;
     }
-    const QString text = cds.field(Field::Szoveg);
+    const QString &text = cds.text();
     if (!text.isEmpty() && text[0].unicode() == u'|') {
         CorrectionLog &log = s_.report();
         log.add(separatorFault);
