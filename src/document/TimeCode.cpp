@@ -13,7 +13,13 @@ int digitAt(QStringView s, int pos)
     return (c >= u'0' && c <= u'9') ? c.unicode() - '0' : 0;
 }
 
-int twoDigits(QStringView s, int pos)
+int digitAt(const TimeText &t, int pos)
+{
+    return t.digitAt(pos);
+}
+
+template <typename Code>
+int twoDigits(const Code &s, int pos)
 {
     return digitAt(s, pos) * 10 + digitAt(s, pos + 1);
 }
@@ -47,14 +53,20 @@ bool hasTimeCodeShape(QStringView t)
 }
 
 // The zero time code needs no test of its own: its digits give 0.
-qint64 timeCodeToMs(QStringView code)
+namespace {
+
+// The arithmetic of a time code over any source of its digits (a digit's
+// value, 0 for anything else or past the end).
+template <typename Code>
+qint64 msOf(const Code &code)
 {
     return qint64(twoDigits(code, 0)) * 3600000 + twoDigits(code, 3) * 60000
            + twoDigits(code, 6) * 1000
            + digitAt(code, 9) * 100 + digitAt(code, 10) * 10 + digitAt(code, 11);
 }
 
-long double timeCodeToSeconds(QStringView code)
+template <typename Code>
+long double secondsOf(const Code &code)
 {
     if (code.isEmpty())
         return 0;
@@ -62,6 +74,28 @@ long double timeCodeToSeconds(QStringView code)
                               + twoDigits(code, 6);
     const int ms = digitAt(code, 9) * 100 + digitAt(code, 10) * 10 + digitAt(code, 11);
     return whole + ms / 1000.0L;
+}
+
+}  // namespace
+
+qint64 timeCodeToMs(QStringView code)
+{
+    return msOf(code);
+}
+
+qint64 timeCodeToMs(const TimeText &code)
+{
+    return msOf(code);
+}
+
+long double timeCodeToSeconds(QStringView code)
+{
+    return secondsOf(code);
+}
+
+long double timeCodeToSeconds(const TimeText &code)
+{
+    return secondsOf(code);
 }
 
 // Hours, minutes, seconds and milliseconds all come from one decimal text of

@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringView>
 
+#include "document/TimeText.h"
+
 // Time codes HH:MM:SS,mmm and frame numbers, and the checks of typed values.
 // Computations with seconds use extended precision (long double).
 
@@ -11,7 +13,14 @@ inline const QString zeroTimeCode = QStringLiteral("00:00:00,000");
 bool hasTimeCodeShape(QStringView text);
 
 qint64 timeCodeToMs(QStringView code);
+qint64 timeCodeToMs(const TimeText &code);
+inline qint64 timeCodeToMs(const QString &code) { return timeCodeToMs(QStringView(code)); }
 long double timeCodeToSeconds(QStringView code);
+long double timeCodeToSeconds(const TimeText &code);
+inline long double timeCodeToSeconds(const QString &code)
+{
+    return timeCodeToSeconds(QStringView(code));
+}
 QString secondsToTimeCode(long double seconds);
 QString timeCodeToFrame(QStringView code, QStringView fpsText);
 QString frameToTimeCode(long double frame, QStringView fpsText);

@@ -13,7 +13,6 @@ public:
     TimeText() = default;
     TimeText(QStringView text);
     TimeText(const QString &text) : TimeText(QStringView(text)) {}
-    TimeText(const char16_t *text) : TimeText(QStringView(text)) {}
     TimeText(const TimeText &other);
     TimeText(TimeText &&other) noexcept : bits_(other.bits_) { other.bits_ = 0; }
     TimeText &operator=(const TimeText &other);
@@ -38,6 +37,21 @@ public:
     qsizetype size() const;
     QString toString() const;
     operator QString() const { return toString(); }
+
+    // The value of the digit at pos; 0 for any other character and past
+    // the end, as time-code arithmetic reads them.
+    int digitAt(qsizetype pos) const
+    {
+        if (!packed()) {
+            const QString &s = *string();
+            return pos < s.size() && s[pos] >= u'0' && s[pos] <= u'9' ? s[pos].unicode() - u'0'
+                                                                      : 0;
+        }
+        if (pos >= qsizetype((bits_ >> lengthShift) & 15))
+            return 0;
+        const int code = int((bits_ >> (firstCharShift + 4 * pos)) & 15);
+        return code < 10 ? code : 0;
+    }
 
     // The characters without building a string, for reading in place.
     class Chars {

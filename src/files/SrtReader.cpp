@@ -326,7 +326,7 @@ long double SrtReader::secondsOf(const TimeText &time)
 {
     if (!(time == secondsText_)) {
         secondsText_ = time;
-        seconds_ = timeCodeToSeconds(time.chars());
+        seconds_ = timeCodeToSeconds(time);
     }
     return seconds_;
 }
@@ -358,13 +358,13 @@ void SrtReader::appendTimeRow(QStringView line)
 
 TimeText SrtReader::moveByOffset(const TimeText &time) const
 {
-    return clampedMsToTimeCode(timeCodeToMs(time.chars()) - offsetMs_);
+    return clampedMsToTimeCode(timeCodeToMs(time) - offsetMs_);
 }
 
 void SrtReader::activateOffset()
 {
     ReadRows &cds = s_.cds;
-    offsetMs_ = timeCodeToMs(cds.time(Field::Kezdes).chars())
+    offsetMs_ = timeCodeToMs(cds.time(Field::Kezdes))
                 - timeCodeToMs(s_.options.cdJoinStart);
     offsetActive_ = true;
     cds.setTime(Field::Kezdes, moveByOffset(cds.time(Field::Kezdes)));

@@ -26,6 +26,20 @@ TEST_F(TimeCodeTest, TimeCodeToSeconds)
     EXPECT_EQ(timeCodeToSeconds(u"01:10:34,567"), 4234 + 567 / 1000.0L);
 }
 
+// A stored time reads as its text does, in either of its forms and
+// whatever it holds.
+TEST_F(TimeCodeTest, StoredTimesReadAsTheirText)
+{
+    for (const QString &text :
+         {QString(), QStringLiteral("01:10:34,567"), QStringLiteral("99:99:99,999"),
+          QStringLiteral("1:2"), QStringLiteral("12345"), QStringLiteral("00:0a:01,500"),
+          QStringLiteral("00:00:01.5 -"), QStringLiteral("{00}:01:02,3")}) {
+        EXPECT_EQ(timeCodeToMs(TimeText(text)), timeCodeToMs(text)) << text.toStdString();
+        EXPECT_EQ(timeCodeToSeconds(TimeText(text)), timeCodeToSeconds(text))
+            << text.toStdString();
+    }
+}
+
 struct SecondsCase {
     long double seconds;
     const char *code;

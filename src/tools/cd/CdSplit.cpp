@@ -151,8 +151,8 @@ std::vector<SubtitleRow> cdSecondPart(const SubtitleTable &table, int row, const
             continue;
         SubtitleRow moved = r;
         if (timeBased) {
-            moved.kezdes = clampedMsToTimeCode(timeCodeToMs(r.kezdes.chars()) - shift);
-            moved.befejezes = clampedMsToTimeCode(timeCodeToMs(r.befejezes.chars()) - shift);
+            moved.kezdes = clampedMsToTimeCode(timeCodeToMs(r.kezdes) - shift);
+            moved.befejezes = clampedMsToTimeCode(timeCodeToMs(r.befejezes) - shift);
         } else {
             moved.kezdes = movedFrame(r.kezdes, shift);
             moved.befejezes = movedFrame(r.befejezes, shift);

@@ -261,14 +261,14 @@ void SaveOverlapCheck::start()
 
 void SaveOverlapCheck::entry(int recNo, const TimeText &start, const TimeText &end)
 {
-    if (!first_ && timeCodeToMs(start.chars()) < previousEnd_) {
+    if (!first_ && timeCodeToMs(start) < previousEnd_) {
         ++errors_;
         logSmallerStart(model_.log, previousRecNo_,
                         span(previousStart_->chars(), previousEndText_->chars()), recNo,
                         span(start.chars(), end.chars()));
     }
     first_ = false;
-    previousEnd_ = timeCodeToMs(end.chars());
+    previousEnd_ = timeCodeToMs(end);
     previousRecNo_ = recNo;
     previousStart_ = &start;
     previousEndText_ = &end;
