@@ -33,18 +33,17 @@ QStringView part(QStringView s, qsizetype from, qsizetype count)
     return s.mid(from, qMin(count, s.size() - from));
 }
 
-QString rebuildTime(QStringView line, qsizetype at)
+// The time at `at` with its separators made ":" and ",": in place on the
+// stack when the line holds it whole, pieced together from what there is
+// otherwise.
+TimeText rebuildTime(QStringView line, qsizetype at)
 {
     if (at + 12 <= line.size()) {
-        // the usual case: one allocation, filled in place
-        QString t(12, Qt::Uninitialized);
-        QChar *out = t.data();
-        const QChar *in = line.data() + at;
-        for (int i = 0; i < 12; ++i)
-            out[i] = in[i];
-        out[2] = out[5] = u':';
-        out[8] = u',';
-        return t;
+        QChar t[12];
+        std::copy_n(line.data() + at, 12, t);
+        t[2] = t[5] = u':';
+        t[8] = u',';
+        return TimeText(QStringView(t, 12));
     }
     QString t;
     t += part(line, at, 2);
@@ -115,33 +114,18 @@ QString detectFileType(QStringView line)
 
 QString timeLineStart(QStringView line)
 {
-    return rebuildTime(line, 0);
+    return rebuildTime(line, 0).toString();
 }
 
 QString timeLineEnd(QStringView line)
 {
-    return rebuildTime(line, 17);
+    return rebuildTime(line, 17).toString();
 }
-
-namespace {
-
-TimeText timeLineTime(QStringView line, qsizetype at)
-{
-    if (at + 12 > line.size())
-        return TimeText(rebuildTime(line, at));
-    QChar t[12];
-    std::copy_n(line.data() + at, 12, t);
-    t[2] = t[5] = u':';
-    t[8] = u',';
-    return TimeText(QStringView(t, 12));
-}
-
-}  // namespace
 
 void timeLineTimes(QStringView line, TimeText &start, TimeText &end)
 {
-    start = timeLineTime(line, 0);
-    end = timeLineTime(line, 17);
+    start = rebuildTime(line, 0);
+    end = rebuildTime(line, 17);
 }
 
 // A run of spaces changes when it is longer than one, or stands after a
