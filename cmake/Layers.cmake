@@ -32,6 +32,7 @@ set(KELVO_LAYER_base
   document/OptionalText.h
   editor/EditorControls
   editor/EditorModel
+  files/ByteLines
   files/FileEncoding.h
   files/FileGlobals
   files/FileReplace

@@ -101,6 +101,7 @@ public:
 
     bool atEnd() const { return lines_.atEnd(); }
     size_t lineCount() const { return lines_.count(); }
+    bool readFailed() const { return lines_.failed(); }
     // The next line; advances the gauge every hundredth of the file.
     QStringView nextLine();
 

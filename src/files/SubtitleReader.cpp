@@ -60,30 +60,14 @@ void readFrameBased(ReadSession &s, QStringView firstLine)
 // About as many rows as the file holds entries (its time lines, or its
 // lines beginning with "{"), so that the table does not regrow while a big
 // file is appended.
-int expectedRows(const DecodedText &text, const QString &type)
+size_t expectedRows(const DecodedText &text, const QString &type)
 {
     if (type == QLatin1String("4"))
         return 0;
     const bool frames = type == FileType::frames;
-    int count = 0;
-    if (text.lazy) {
-        // The marks of a time line are ASCII: the bytes are looked at as
-        // they stand, without decoding the file a second time.
-        const char *p = text.bytes.constData() + text.bytesFrom;
-        const qsizetype n = text.bytes.size() - text.bytesFrom;
-        auto is = [&](qsizetype at, char c) { return at < n && p[at] == c; };
-        auto msSep = [&](qsizetype at) { return is(at, ',') || is(at, '.') || is(at, ':'); };
-        for (qsizetype start = 0; start < n;) {
-            if (frames ? is(start, '{')
-                       : is(start + 2, ':') && is(start + 5, ':') && msSep(start + 8)
-                             && is(start + 13, '-') && is(start + 14, '-') && is(start + 15, '>')
-                             && is(start + 19, ':') && is(start + 22, ':') && msSep(start + 25))
-                ++count;
-            const void *lf = std::memchr(p + start, '\n', size_t(n - start));
-            start = lf ? static_cast<const char *>(lf) - p + 1 : n;
-        }
-        return count;
-    }
+    if (text.lazy)
+        return frames ? text.braceLines : text.timeShapedLines;
+    size_t count = 0;
     LineCursor cursor(text);
     while (!cursor.atEnd()) {
         const QStringView line = cursor.next();
@@ -97,10 +81,14 @@ int expectedRows(const DecodedText &text, const QString &type)
 
 ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options, const ReadStart &start)
 {
+    return readSubtitle(prepareSubtitleText(std::move(bytes)), options, start);
+}
+
+ReadResult readSubtitle(const DecodedText &decoded, const ReadOptions &options,
+                        const ReadStart &start)
+{
     ReadResult result;
-    DecodedText decoded = prepareSubtitleText(std::move(bytes));
     result.encoding = decoded.encoding;
-    decoded.releaseRead = true;
     ReadSession s(decoded, options);
     s.cds.start(options.second, start.rowCount, start.currentIndex, start.current);
     QString type;
@@ -113,9 +101,8 @@ ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options, const Read
         type = QStringLiteral("3");
     // Only a guess for the room (the bytes of a long run of junk before
     // the first entry may have been given back already).
-    if (!options.second && !type.isEmpty()) {
-        s.cds.rows.reserve(size_t(expectedRows(decoded, type)));
-    }
+    if (!options.second && !type.isEmpty())
+        s.cds.rows.reserve(expectedRows(decoded, type));
 
     if (type == FileType::times) {
         readTimeBased(s);
@@ -130,6 +117,7 @@ ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options, const Read
     }
     s.cds.finishPending();
 
+    result.unreadable = s.readFailed();
     result.type = type;
     result.currentIndex = s.cds.currentIndex();
     result.secondRowCount = s.secondRowCount;
@@ -174,10 +162,31 @@ void applyLoadedTimeBase(EditorModel &model, const QString &type)
 
 }  // namespace
 
-bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
+namespace {
+
+QString shownName(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? path : name;
+}
+
+void readError(const QString &path)
+{
+    fileError(QStringLiteral("Hiba a file olvasása közben: ") + shownName(path),
+              QStringLiteral("A file nem olvasható végig!"));
+}
+
+void tooBig(const QString &path)
+{
+    fileError(QStringLiteral("Túl nagy a file: ") + shownName(path),
+              QStringLiteral("Ez nem lehet felirat file!"));
+}
+
+// Opens a subtitle file for reading, or says why it cannot be read.
+bool openForReading(const QString &path, QFile &file)
 {
     const QFileInfo info(path);
-    const QString name = info.fileName().isEmpty() ? path : info.fileName();
+    const QString name = shownName(path);
     if (path.isEmpty() || !info.exists()) {
         fileError(QStringLiteral("Nem található a file: ") + name,
                   QStringLiteral("Ellenőrizze a file nevét és helyét!"));
@@ -194,18 +203,47 @@ bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
         return false;
     }
     if (info.size() > largestReadableFile) {
-        fileError(QStringLiteral("Túl nagy a file: ") + name,
-                  QStringLiteral("Ez nem lehet felirat file!"));
+        tooBig(path);
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         fileError(QStringLiteral("Nem sikerült megnyitni a file-t: ") + name,
                   QStringLiteral("Nincs hozzá olvasási joga, vagy más program használja!"));
         return false;
     }
-    // One buffer of the file's size: reading in growing chunks would hold
-    // up to twice the file while the rows are built.
+    return true;
+}
+
+// The file surveyed for reading in chunks: a big file is never held whole.
+bool prepareSubtitlePath(const QString &path, DecodedText *text)
+{
+    QFile file;
+    if (!openForReading(path, file))
+        return false;
+    // one byte over the limit tells a file that grew past it
+    if (!prepareSubtitleFile(file, largestReadableFile + 1, text)) {
+        readError(path);
+        return false;
+    }
+    const qint64 size = text->lazy ? text->fileSize : file.pos();
+    if (size > largestReadableFile) {
+        *text = DecodedText();
+        tooBig(path);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
+{
+    QFile file;
+    if (!openForReading(path, file))
+        return false;
+    // One buffer of the file's size, filled to the end even when the file
+    // changes size while it is read.
     const qint64 size = file.size();
     bytes->resize(qsizetype(size));
     qint64 got = 0;
@@ -221,8 +259,7 @@ bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
         bytes->append(file.readAll());    // or grew
     if (file.error() != QFileDevice::NoError) {
         bytes->clear();
-        fileError(QStringLiteral("Hiba a file olvasása közben: ") + name,
-                  QStringLiteral("A file nem olvasható végig!"));
+        readError(path);
         return false;
     }
     return true;
@@ -284,8 +321,8 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
     model.host()->pauseFilm();
     model.host()->showProgress(true);
 
-    QByteArray bytes;
-    if (!loadSubtitleBytes(subtitlePath, &bytes)) {
+    DecodedText text;
+    if (!prepareSubtitlePath(subtitlePath, &text)) {
         model.readErrorsFound = false;
         if (unopenable)
             *unopenable = true;
@@ -300,7 +337,15 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
     EditorHost *host = model.host();
     options.progress = [host](int value) { host->setProgress(value); };
     const ReadStart start = startOf(model.cds);
-    ReadResult result = readSubtitle(std::move(bytes), options, start);
+    ReadResult result = readSubtitle(text, options, start);
+    if (result.unreadable) {
+        // Rows of a file that changed under the read are not taken.
+        readError(subtitlePath);
+        model.readErrorsFound = false;
+        if (unopenable)
+            *unopenable = true;
+        return QString();
+    }
     const QString type = result.type;
 
     (second ? model.secondFileEncoding : model.fileEncoding) = result.encoding;

@@ -35,11 +35,16 @@ struct ReadResult {
     // The read stopped before the end ("Csak eddig tudtam betölteni a
     // file-t!"): the rows hold only part of the file.
     bool stoppedEarly = false;
+    // A streamed file could not be read again as it was surveyed (it
+    // changed or failed under the read): the rows are not to be taken.
+    bool unreadable = false;
 };
 
 // Reads subtitle bytes: decodes them, detects the type and reads the rows,
 // repairing and reporting. Touches no global, no window and no message box.
 ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options,
+                        const ReadStart &start = {});
+ReadResult readSubtitle(const DecodedText &text, const ReadOptions &options,
                         const ReadStart &start = {});
 
 // Reads the file named by subtitlePath into the model's table (textTarget
@@ -51,6 +56,7 @@ ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options,
 // not to add the general failure message.
 QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable = nullptr);
 
-// Loads a whole file for reading. On failure shows the message naming the
+// Loads a whole file for reading (a file taken whole, as the translation
+// workspace takes one). On failure shows the message naming the
 // file (title "Hiba", kind "hiba") and returns false.
 bool loadSubtitleBytes(const QString &path, QByteArray *bytes);

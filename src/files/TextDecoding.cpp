@@ -6,9 +6,6 @@
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
-#ifdef Q_OS_LINUX
-#include <sys/mman.h>
-#endif
 
 namespace {
 
@@ -59,27 +56,6 @@ bool isContinuation(unsigned char c)
     return (c & 0xC0) == 0x80;
 }
 
-// The first carriage return or line feed at or after from, or n.
-qsizetype findLineBreak(const char *p, qsizetype from, qsizetype n)
-{
-    qsizetype i = from;
-#ifdef __SSE2__
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i cr = _mm_set1_epi8('\r');
-    for (; i + 16 <= n; i += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
-        const int hits = _mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
-        if (hits != 0)
-            return i + __builtin_ctz(unsigned(hits));
-    }
-#endif
-    for (; i < n; ++i)
-        if (p[i] == '\n' || p[i] == '\r')
-            return i;
-    return n;
-}
-
 // Whether all bytes are ASCII, the same in every encoding read here.
 bool allAscii(const char *data, qsizetype size)
 {
@@ -122,11 +98,11 @@ void decodeCp1250Into(const char *data, qsizetype size, QChar *out,
 }
 
 // Strict UTF-8 (no overlong forms, no surrogates); stops at the first fault
-// so that a code-page file is rejected after a few bytes.
-bool isUtf8WithMultiByte(const char *data, qsizetype size)
+// so that a code-page file is rejected after a few bytes. A line break is
+// ASCII, so checking a file line by line checks it whole.
+bool isStrictUtf8(const char *data, qsizetype size, bool *multiByte)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(data);
-    bool multi = false;
     qsizetype i = 0;
     while (i < size) {
         const unsigned char c = p[i];
@@ -160,10 +136,51 @@ bool isUtf8WithMultiByte(const char *data, qsizetype size)
         for (int k = 2; k <= extra; ++k)
             if (!isContinuation(p[i + k]))
                 return false;
-        multi = true;
+        *multiByte = true;
         i += extra + 1;
     }
-    return multi;
+    return true;
+}
+
+// The marks of a time line are ASCII: looked at in the bytes as they stand.
+bool isTimeShaped(QByteArrayView line)
+{
+    auto is = [&](qsizetype at, char c) { return at < line.size() && line[at] == c; };
+    auto msSep = [&](qsizetype at) { return is(at, ',') || is(at, '.') || is(at, ':'); };
+    return is(2, ':') && is(5, ':') && msSep(8) && is(13, '-') && is(14, '-') && is(15, '>')
+           && is(19, ':') && is(22, ':') && msSep(25);
+}
+
+// One pass over the lines: how many, how many may open an entry, and, when
+// no byte-order mark decided it, whether they are UTF-8.
+void survey(ByteLines &lines, bool chooseEncoding, DecodedText &d)
+{
+    bool utf8 = chooseEncoding;
+    bool multiByte = false;
+    while (!lines.atEnd()) {
+        const QByteArrayView line = lines.next();
+        ++d.lineCount;
+        if (isTimeShaped(line))
+            ++d.timeShapedLines;
+        else if (line.startsWith('{'))
+            ++d.braceLines;
+        if (utf8 && !allAscii(line.data(), line.size()))
+            utf8 = isStrictUtf8(line.data(), line.size(), &multiByte);
+    }
+    if (chooseEncoding)
+        d.encoding = utf8 && multiByte ? FileEncoding::Utf8 : FileEncoding::Cp1250;
+}
+
+bool hasUtf16Mark(const char *p, qsizetype n)
+{
+    auto at = [&](qsizetype i) { return static_cast<unsigned char>(p[i]); };
+    return n >= 2 && ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF));
+}
+
+bool hasUtf8Mark(const char *p, qsizetype n)
+{
+    auto at = [&](qsizetype i) { return static_cast<unsigned char>(p[i]); };
+    return n >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF;
 }
 
 QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes, bool *error)
@@ -189,25 +206,54 @@ DecodedText prepareSubtitleText(QByteArray bytes)
     DecodedText d;
     const char *p = bytes.constData();
     const qsizetype n = bytes.size();
-    auto at = [&](qsizetype i) { return static_cast<unsigned char>(p[i]); };
-    if (n >= 2 && ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF))) {
-        const bool little = at(0) == 0xFF;
+    if (hasUtf16Mark(p, n)) {
+        const bool little = static_cast<unsigned char>(p[0]) == 0xFF;
         d.encoding = little ? FileEncoding::Utf16Le : FileEncoding::Utf16Be;
         d.text = decodeWith(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
                             QByteArrayView(p + 2, n - 2), nullptr);
         return d;
     }
     d.lazy = true;
-    if (n >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF) {
+    const bool marked = hasUtf8Mark(p, n);
+    if (marked) {
         d.encoding = FileEncoding::Utf8Bom;
         d.bytesFrom = 3;
-    } else if (isUtf8WithMultiByte(p, n)) {
-        d.encoding = FileEncoding::Utf8;
-    } else {
-        d.encoding = FileEncoding::Cp1250;
     }
+    ByteLines lines(p + d.bytesFrom, n - d.bytesFrom);
+    survey(lines, !marked, d);
     d.bytes = std::move(bytes);
     return d;
+}
+
+bool prepareSubtitleFile(QFile &file, qint64 limit, DecodedText *out)
+{
+    char head[3];
+    const qint64 n = file.peek(head, sizeof head);
+    if (n < 0)
+        return false;
+    if (hasUtf16Mark(head, n)) {
+        const QByteArray bytes = file.read(limit);
+        if (file.error() != QFileDevice::NoError)
+            return false;
+        *out = prepareSubtitleText(bytes);
+        return true;
+    }
+    DecodedText d;
+    d.lazy = true;
+    const bool marked = hasUtf8Mark(head, n);
+    if (marked) {
+        d.encoding = FileEncoding::Utf8Bom;
+        d.bytesFrom = 3;
+        file.skip(3);
+    }
+    ByteLines lines(&file, limit - d.bytesFrom, false);
+    survey(lines, !marked, d);
+    if (lines.failed())
+        return false;
+    d.path = file.fileName();
+    d.fileSize = d.bytesFrom + lines.bytesRead();
+    *out = std::move(d);
+    return true;
 }
 
 DecodedText decodeSubtitleBytes(const QByteArray &bytes)
@@ -239,37 +285,6 @@ size_t countLines(const Unit *p, qsizetype n)
             ++count;
     }
     if (n > 0 && p[n - 1] != Unit('\n') && p[n - 1] != Unit('\r'))
-        ++count;
-    return count;
-}
-
-// Bytes: every line feed and every carriage return not followed by one
-// ends a line; sixteen bytes are looked at together where the processor can.
-size_t countLines(const char *p, qsizetype n)
-{
-    size_t count = 0;
-    qsizetype i = 0;
-#ifdef __SSE2__
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i cr = _mm_set1_epi8('\r');
-    for (; i + 17 <= n; i += 16) {
-        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
-        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i + 1));
-        const int lfs = _mm_movemask_epi8(_mm_cmpeq_epi8(here, lf));
-        const int loneCrs = _mm_movemask_epi8(_mm_cmpeq_epi8(here, cr))
-                            & ~_mm_movemask_epi8(_mm_cmpeq_epi8(after, lf));
-        // line ends are sparse: one step per set bit
-        for (unsigned m = unsigned(lfs) | (unsigned(loneCrs) << 16); m != 0; m &= m - 1)
-            ++count;
-    }
-#endif
-    for (; i < n; ++i) {
-        if (p[i] == '\n')
-            ++count;
-        else if (p[i] == '\r' && (i + 1 >= n || p[i + 1] != '\n'))
-            ++count;
-    }
-    if (n > 0 && p[n - 1] != '\n' && p[n - 1] != '\r')
         ++count;
     return count;
 }
@@ -306,62 +321,39 @@ LineCursor::LineCursor(const DecodedText &text) : encoding_(text.encoding)
         count_ = countLines(reinterpret_cast<const char16_t *>(chars_), end_);
         return;
     }
-    bytes_ = text.bytes.constData() + text.bytesFrom;
-    end_ = text.bytes.size() - text.bytesFrom;
-    count_ = countLines(bytes_, end_);
-    // Only bytes nobody else shares may be given back.
-    releasing_ = text.releaseRead && text.bytes.isDetached() && end_ >= 4 * releaseStep;
+    count_ = text.lineCount;
+    if (!text.streamed()) {
+        bytes_ = ByteLines(text.bytes.constData() + text.bytesFrom,
+                           text.bytes.size() - text.bytesFrom);
+        return;
+    }
+    file_ = std::make_unique<QFile>(text.path);
+    if (!file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)
+        || !file_->seek(text.bytesFrom)) {
+        failed_ = true;
+        return;
+    }
+    // the bytes surveyed, all of them and no more
+    bytes_ = ByteLines(file_.get(), text.fileSize - text.bytesFrom, true);
 }
 
 QStringView LineCursor::next()
 {
-    qsizetype nextStart = pos_;
     if (chars_) {
+        qsizetype nextStart = pos_;
         const char16_t *p = reinterpret_cast<const char16_t *>(chars_);
         const qsizetype end = lineEnd(p, pos_, end_, &nextStart);
         const QStringView line(chars_ + pos_, end - pos_);
         pos_ = nextStart;
         return line;
     }
-    const qsizetype end = byteLineEnd(&nextStart);
-    const QStringView line = decodeLine(bytes_ + pos_, end - pos_);
-    pos_ = nextStart;
-    if (releasing_ && pos_ >= releasedTo_ + releaseStep)
-        releaseRead();
-    return line;
+    return decodeLine(bytes_.next());
 }
 
-qsizetype LineCursor::byteLineEnd(qsizetype *nextStart)
+QStringView LineCursor::decodeLine(QByteArrayView bytes)
 {
-    const qsizetype end = findLineBreak(bytes_, pos_, end_);
-    qsizetype next = end;
-    if (end < end_) {
-        if (bytes_[end] == '\r' && end + 1 < end_ && bytes_[end + 1] == '\n')
-            ++next;
-        ++next;
-    }
-    *nextStart = next;
-    return end;
-}
-
-// The bytes behind the cursor are never looked at again: their pages go
-// back to the system while the rows are built, so a big file is not held
-// twice, once as bytes and once as rows.
-void LineCursor::releaseRead()
-{
-#ifdef Q_OS_LINUX
-    const qsizetype page = 4096;
-    const auto base = reinterpret_cast<quintptr>(bytes_);
-    const quintptr from = (base + quintptr(releasedTo_) + page - 1) & ~quintptr(page - 1);
-    const quintptr to = (base + quintptr(pos_)) & ~quintptr(page - 1);
-    if (to > from)
-        madvise(reinterpret_cast<void *>(from), size_t(to - from), MADV_DONTNEED);
-#endif
-    releasedTo_ = pos_;
-}
-
-QStringView LineCursor::decodeLine(const char *data, qsizetype size)
-{
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
     QString &buffer = ring_[ringNext_];
     ringNext_ = (ringNext_ + 1) % int(std::size(ring_));
     // never more UTF-16 units than bytes, in either encoding
