@@ -69,6 +69,28 @@ TEST(MeasureLines, CountsTagsAndSpacesButNotSeparators)
     EXPECT_EQ(m.lineCount, 6);
 }
 
+// Bars at every place of the blocks the text is searched in, and lines
+// longer than a length can hold.
+TEST(MeasureLines, BarsAnywhereAndLongLines)
+{
+    for (int length = 1; length <= 40; ++length) {
+        for (int bar = 0; bar < length; ++bar) {
+            QString text(length, u'a');
+            text[bar] = u'|';
+            if (bar + 9 < length)
+                text[bar + 9] = u'|';
+            const LineLengths m = measureLines(text);
+            const QList<QStringView> lines = QStringView(text).split(u'|');
+            ASSERT_EQ(m.lineCount, lines.size()) << text.toStdString();
+            for (qsizetype k = 0; k < lines.size(); ++k)
+                ASSERT_EQ(m.l[size_t(k)], lines[k].size()) << text.toStdString() << " line " << k;
+        }
+    }
+    const LineLengths wide = measureLines(QString(300, u'x') + u'|' + QString(256, u'y'));
+    EXPECT_EQ(wide.l[0], 255);
+    EXPECT_EQ(wide.l[1], 255);
+}
+
 TEST_F(RowStatsTest, FlagsFollowTheThresholdAndTheThirdLine)
 {
     const struct {
