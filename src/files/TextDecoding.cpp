@@ -153,8 +153,9 @@ bool isTimeShaped(QByteArrayView line)
 
 // One pass over the lines: how many, how many may open an entry, and, when
 // no byte-order mark decided it, whether they are UTF-8.
-void survey(ByteLines &lines, bool chooseEncoding, DecodedText &d)
+void survey(ByteLines &lines, DecodedText &d)
 {
+    const bool chooseEncoding = d.bytesFrom == 0;
     bool utf8 = chooseEncoding;
     bool multiByte = false;
     while (!lines.atEnd()) {
@@ -177,10 +178,18 @@ bool hasUtf16Mark(const char *p, qsizetype n)
     return n >= 2 && ((at(0) == 0xFF && at(1) == 0xFE) || (at(0) == 0xFE && at(1) == 0xFF));
 }
 
-bool hasUtf8Mark(const char *p, qsizetype n)
+// A text decoded as it is walked, from its first bytes: a UTF-8 mark
+// decides the encoding, the survey otherwise.
+DecodedText textToWalk(const char *p, qsizetype n)
 {
     auto at = [&](qsizetype i) { return static_cast<unsigned char>(p[i]); };
-    return n >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF;
+    DecodedText d;
+    d.lazy = true;
+    if (n >= 3 && at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF) {
+        d.encoding = FileEncoding::Utf8Bom;
+        d.bytesFrom = 3;
+    }
+    return d;
 }
 
 QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes, bool *error)
@@ -213,14 +222,9 @@ DecodedText prepareSubtitleText(QByteArray bytes)
                             QByteArrayView(p + 2, n - 2), nullptr);
         return d;
     }
-    d.lazy = true;
-    const bool marked = hasUtf8Mark(p, n);
-    if (marked) {
-        d.encoding = FileEncoding::Utf8Bom;
-        d.bytesFrom = 3;
-    }
+    d = textToWalk(p, n);
     ByteLines lines(p + d.bytesFrom, n - d.bytesFrom);
-    survey(lines, !marked, d);
+    survey(lines, d);
     d.bytes = std::move(bytes);
     return d;
 }
@@ -238,16 +242,10 @@ bool prepareSubtitleFile(QFile &file, qint64 limit, DecodedText *out)
         *out = prepareSubtitleText(bytes);
         return true;
     }
-    DecodedText d;
-    d.lazy = true;
-    const bool marked = hasUtf8Mark(head, n);
-    if (marked) {
-        d.encoding = FileEncoding::Utf8Bom;
-        d.bytesFrom = 3;
-        file.skip(3);
-    }
+    DecodedText d = textToWalk(head, n);
+    file.skip(d.bytesFrom);
     ByteLines lines(&file, limit - d.bytesFrom, false);
-    survey(lines, !marked, d);
+    survey(lines, d);
     if (lines.failed())
         return false;
     d.path = file.fileName();
