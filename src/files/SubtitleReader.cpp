@@ -226,8 +226,7 @@ bool prepareSubtitlePath(const QString &path, DecodedText *text)
         readError(path);
         return false;
     }
-    const qint64 size = text->lazy ? text->fileSize : file.pos();
-    if (size > largestReadableFile) {
+    if (text->fileSize > largestReadableFile) {
         *text = DecodedText();
         tooBig(path);
         return false;

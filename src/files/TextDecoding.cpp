@@ -236,10 +236,21 @@ bool prepareSubtitleFile(QFile &file, qint64 limit, DecodedText *out)
     if (n < 0)
         return false;
     if (hasUtf16Mark(head, n)) {
-        const QByteArray bytes = file.read(limit);
-        if (file.error() != QFileDevice::NoError)
-            return false;
-        *out = prepareSubtitleText(bytes);
+        // decoded at once, so read whole, in pieces up to the limit
+        QByteArray bytes;
+        bytes.reserve(qsizetype(qBound<qint64>(0, file.size(), limit)));
+        char piece[65536];
+        while (bytes.size() < limit) {
+            const qint64 got = file.read(piece, qMin<qint64>(sizeof piece, limit - bytes.size()));
+            if (got < 0)
+                return false;
+            if (got == 0)
+                break;
+            bytes.append(piece, qsizetype(got));
+        }
+        const qint64 size = bytes.size();
+        *out = prepareSubtitleText(std::move(bytes));
+        out->fileSize = size;
         return true;
     }
     DecodedText d = textToWalk(head, n);

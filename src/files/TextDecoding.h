@@ -22,7 +22,7 @@ struct DecodedText {
     QByteArray bytes;
     qsizetype bytesFrom = 0;  // after the byte-order mark
     QString path;
-    qint64 fileSize = 0;      // the bytes of the file when it was surveyed
+    qint64 fileSize = 0;      // the bytes of a file when it was surveyed
     // Counted while the encoding was chosen (prepared texts): the lines,
     // and the lines an entry may open with, a guess of the rows to come.
     size_t lineCount = 0;

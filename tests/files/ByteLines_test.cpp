@@ -119,6 +119,7 @@ TEST(ByteLines, FileIsPreparedAsItsBytesAre)
         EXPECT_EQ(disk.timeShapedLines, memory.timeShapedLines) << bytes.toHex().constData();
         EXPECT_EQ(disk.braceLines, memory.braceLines) << bytes.toHex().constData();
         EXPECT_EQ(disk.streamed(), !memory.isUtf16()) << bytes.toHex().constData();
+        EXPECT_EQ(disk.fileSize, bytes.size()) << bytes.toHex().constData();
         EXPECT_EQ(cursorLines(disk), cursorLines(memory)) << bytes.toHex().constData();
     }
 }
