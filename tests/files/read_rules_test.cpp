@@ -164,6 +164,23 @@ TEST(TextDecoding, ChoosesEncodingAndSplitsLines)
     EXPECT_EQ(splitLines(QStringLiteral("x")).size(), 1u);
 }
 
+// Every byte decodes as it does alone, wherever it falls in the blocks the
+// bytes are widened in, and leaves its neighbours as they are.
+TEST(TextDecoding, EveryCodePageByteAtEveryPlaceOfABlock)
+{
+    for (int value = 0; value < 256; ++value) {
+        const char byte = char(value);
+        const QChar alone = decodeCp1250(&byte, 1).at(0);
+        for (int at = 0; at < 32; ++at) {
+            QByteArray bytes(40, '\xE9');
+            bytes[at] = byte;
+            const QString text = decodeCp1250(bytes.constData(), bytes.size());
+            ASSERT_EQ(text.at(at), alone) << value << " at " << at;
+            ASSERT_EQ(text.count(QChar(0x00E9)), value == 0xE9 ? 40 : 39) << value << " at " << at;
+        }
+    }
+}
+
 // The cursor over a file's bytes splits and decodes as the cursor over the
 // whole decoded text does: line ends and accented bytes on every side of the
 // blocks the bytes are looked at in.
