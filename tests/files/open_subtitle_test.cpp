@@ -173,3 +173,32 @@ TEST_F(OpenSubtitle, CommandLineFileSplitAtEitherSeparator)
 }
 
 }  // namespace
+
+// A file cut short while it is read is not taken in part: the read says it
+// could not read it through, and the table stays as it was.
+TEST_F(OpenSubtitle, FileCutShortDuringTheReadIsNotTaken)
+{
+    struct CuttingHost : CountingHost {
+        QString path;
+        void setProgress(int value) override
+        {
+            CountingHost::setProgress(value);
+            if (progress.size() == 1)
+                QFile::resize(path, 1000);
+        }
+    } cutting;
+    const QString path = dir.filePath(QStringLiteral("nagy.srt"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(entries(20000));  // far beyond one chunk of reading
+    f.close();
+    cutting.path = path;
+    model.setHost(&cutting);
+
+    EXPECT_TRUE(open(path).isEmpty());
+    EXPECT_EQ(recorder.lines(), QStringList{QStringLiteral(
+                                    "Hiba|hiba|Hiba a file olvasása közben: nagy.srt|A file nem "
+                                    "olvasható végig!")});
+    EXPECT_EQ(model.cds.recordCount(), 0);
+    EXPECT_FALSE(cutting.progress.isEmpty());
+}
