@@ -194,6 +194,10 @@ TEST(BatchTool, RecordsWriteEveryPlaceOfAFieldTheSame)
         {QStringLiteral("\t"), "\\t"},
         {QStringLiteral("\\"), "\\\\"},
         {QStringLiteral("ő"), "\xC5\x91"},
+        {QStringLiteral("ő\t"), "\xC5\x91\\t"},
+        {QStringLiteral("é€"), "\xC3\xA9\xE2\x82\xAC"},
+        {QString(8, QChar(0x07FF)), QByteArray("\xDF\xBF").repeated(8)},
+        {QString(QChar(0x0800)), "\xE0\xA0\x80"},
         {QString::fromUtf16(u"\U0001F600"), "\xF0\x9F\x98\x80"},
         {QString(QChar(0xDC00)), "\xEF\xBF\xBD"},
     };
