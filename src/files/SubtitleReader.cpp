@@ -99,8 +99,7 @@ ReadResult readSubtitle(const DecodedText &decoded, const ReadOptions &options,
     }
     if (type == FileType::times && decoded.isUtf16())
         type = QStringLiteral("3");
-    // Only a guess for the room (the bytes of a long run of junk before
-    // the first entry may have been given back already).
+    // Only a guess for the room, counted while the encoding was chosen.
     if (!options.second && !type.isEmpty())
         s.cds.rows.reserve(expectedRows(decoded, type));
 
