@@ -1,13 +1,19 @@
 // Feeds mutated fixtures and random bytes through the reader, from memory,
 // for both targets and with and without the CD offset, under the
 // sanitizers, and checks that every stored field stays within its size.
+// Every few files are also read from the disk in chunks, which must give
+// the read from memory.
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <random>
 #include <vector>
 
+#include "files/ByteLines.h"
 #include "files/SubtitleReader.h"
+#include "files/TextDecoding.h"
 
 namespace {
 
@@ -132,6 +138,55 @@ void check(const ReadResult &result, const ReadStart &start, bool second, int it
         fault(iteration, "the cursor is past the last row");
 }
 
+// Lines taken in chunks of any size are the lines of the bytes held whole.
+void checkChunks(QByteArray data, int iteration)
+{
+    ByteLines whole(data.constData(), data.size());
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    ByteLines chunked(&device, data.size(), true, 1 + pick(40));
+    while (!whole.atEnd()) {
+        if (chunked.atEnd() || whole.next() != chunked.next()) {
+            fault(iteration, "a chunked line differs from the line in memory");
+            return;
+        }
+    }
+    if (!chunked.atEnd() || chunked.failed())
+        fault(iteration, "the chunked lines do not end with the bytes");
+}
+
+// The same bytes read from a file give the same read as from memory.
+void checkFromFile(const QByteArray &data, const ReadOptions &options, const ReadStart &start,
+                   const ReadResult &fromMemory, int iteration)
+{
+    static const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fuzz.srt"));
+    {
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(data) != data.size())
+            return;
+    }
+    QFile file(path);
+    DecodedText text;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
+        || !prepareSubtitleFile(file, qint64(1) << 24, &text)) {
+        fault(iteration, "a file could not be prepared");
+        return;
+    }
+    const ReadResult fromFile = readSubtitle(text, options, start);
+    bool same = !fromFile.unreadable && fromFile.type == fromMemory.type
+                && fromFile.encoding == fromMemory.encoding
+                && fromFile.stoppedEarly == fromMemory.stoppedEarly
+                && fromFile.report.lines() == fromMemory.report.lines()
+                && fromFile.rows.rows.size() == fromMemory.rows.rows.size();
+    for (size_t i = 0; same && i < fromFile.rows.rows.size(); ++i) {
+        const SubtitleRow &a = fromFile.rows.rows[i], &b = fromMemory.rows.rows[i];
+        same = a.kezdes == b.kezdes && a.befejezes == b.befejezes && a.szoveg == b.szoveg;
+    }
+    if (!same)
+        fault(iteration, "the read from a file differs from the read from memory");
+}
+
 // The table a read starts from: empty for the main subtitle, a few rows
 // for the second one and for the CD join of a second part.
 ReadStart startWith(int rows)
@@ -162,6 +217,7 @@ int main()
         const QByteArray data = it % 6 == 0
                                     ? randomBytes(pick(2048))
                                     : mutate(seeds[size_t(pick(int(seeds.size())))], seeds);
+        checkChunks(data, it);
         for (const bool second : {false, true}) {
             for (const bool offset : {false, true}) {
                 ReadOptions options;
@@ -172,6 +228,8 @@ int main()
                 const ReadStart start = startWith(second || offset ? pick(6) : 0);
                 const ReadResult result = readSubtitle(data, options, start);
                 check(result, start, second, it);
+                if (!second && it % 16 == (offset ? 8 : 0))
+                    checkFromFile(data, options, start, result, it);
             }
         }
     }
