@@ -2,15 +2,11 @@
 // "kelvo-batch read", into the null device.
 #include <benchmark/benchmark.h>
 
-#include <QFileInfo>
 #include <cstdio>
 
 #include "GeneratedSubtitle.h"
-#include "app/ModeGlobals.h"
+#include "OpenedSubtitle.h"
 #include "batch/BatchRecords.h"
-#include "editor/EditorModel.h"
-#include "files/FileGlobals.h"
-#include "files/OpenSubtitle.h"
 
 namespace {
 
@@ -18,15 +14,13 @@ void BM_PrintRows(benchmark::State &state)
 {
     const QString path = bench::subtitleFile(int(state.range(0)));
     EditorModel model;
-    resetAllGlobals();
-    subtitlePath = path;
-    textTarget = QStringLiteral("1");
-    model.cds.create();
-    prepareEditor(model, true, QFileInfo(path).fileName());
-    readIntoEditor(model);
-    std::FILE *null = std::fopen("/dev/null", "wb");
-    if (path.isEmpty() || model.cds.recordCount() == 0 || !null) {
+    if (path.isEmpty() || !bench::readInto(model, path)) {
         state.SkipWithError("no generated subtitle (python3 and gen_srt.py needed)");
+        return;
+    }
+    std::FILE *null = std::fopen("/dev/null", "wb");
+    if (!null) {
+        state.SkipWithError("no null device");
         return;
     }
     BatchOutput output;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "GeneratedSubtitle.h"
+#include "OpenedSubtitle.h"
 #include "app/ModeGlobals.h"
 #include "editor/EditorModel.h"
 #include "files/ConvertSubtitle.h"
@@ -16,19 +17,9 @@
 
 namespace {
 
+using bench::readInto;
 using bench::scratch;
 using bench::subtitleFile;
-
-bool readInto(EditorModel &model, const QString &path)
-{
-    resetAllGlobals();
-    subtitlePath = path;
-    textTarget = QStringLiteral("1");
-    model.cds.create();
-    prepareEditor(model, true, QFileInfo(path).fileName());
-    readIntoEditor(model);
-    return model.cds.recordCount() > 0;
-}
 
 void BM_ConvertRender(benchmark::State &state)
 {

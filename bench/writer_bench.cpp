@@ -15,6 +15,7 @@
 #include <map>
 
 #include "GeneratedSubtitle.h"
+#include "OpenedSubtitle.h"
 #include "app/ModeGlobals.h"
 #include "editor/EditorModel.h"
 #include "files/FileGlobals.h"
@@ -29,20 +30,9 @@
 
 namespace {
 
+using bench::readInto;
 using bench::scratch;
 using bench::subtitleFile;
-
-// Reads the file into the model as the editor opens it.
-bool readInto(EditorModel &model, const QString &path)
-{
-    resetAllGlobals();
-    subtitlePath = path;
-    textTarget = QStringLiteral("1");
-    model.cds.create();
-    prepareEditor(model, true, QFileInfo(path).fileName());
-    readIntoEditor(model);
-    return model.cds.recordCount() > 0;
-}
 
 void pointSaveAt(const QString &name)
 {
