@@ -50,11 +50,19 @@ TimeText::TimeText(const TimeText &other) : bits_(other.bits_)
         bits_ = quintptr(new QString(*other.string()));
 }
 
-TimeText &TimeText::operator=(const TimeText &other)
+bool TimeText::hasTimeCodeShape() const
 {
-    if (this != &other)
-        *this = TimeText(other);
-    return *this;
+    // a text of the shape has a packed form, so a string never has it
+    if (!packed() || ((bits_ >> lengthShift) & 15) != 12)
+        return false;
+    quint64 codes = bits_ >> firstCharShift;
+    for (int i = 0; i < 12; ++i, codes >>= 4) {
+        const int code = int(codes & 15);
+        const int wanted = i == 2 || i == 5 ? 10 : i == 8 ? 11 : -1;
+        if (wanted < 0 ? code > 9 : code != wanted)
+            return false;
+    }
+    return true;
 }
 
 void TimeText::release()

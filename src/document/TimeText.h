@@ -15,7 +15,15 @@ public:
     TimeText(const QString &text) : TimeText(QStringView(text)) {}
     TimeText(const TimeText &other);
     TimeText(TimeText &&other) noexcept : bits_(other.bits_) { other.bits_ = 0; }
-    TimeText &operator=(const TimeText &other);
+    TimeText &operator=(const TimeText &other)
+    {
+        // two packed texts, the usual case, copy their bits
+        if (packed() && other.packed())
+            bits_ = other.bits_;
+        else if (this != &other)
+            *this = TimeText(other);
+        return *this;
+    }
     TimeText &operator=(TimeText &&other) noexcept
     {
         // a store moving its rows onto themselves keeps them
@@ -52,6 +60,10 @@ public:
         const int code = int((bits_ >> (firstCharShift + 4 * pos)) & 15);
         return code < 10 ? code : 0;
     }
+
+    // "00:01:02,345": two digits, ":", two, ":", two, ",", three; read
+    // from the packed bits without building the characters.
+    bool hasTimeCodeShape() const;
 
     // The characters without building a string, for reading in place.
     class Chars {

@@ -45,17 +45,15 @@ const LogPattern separatorLine{u"A sor: ", u""};
 
 TimeText checkTimeCode(ReadSession &session, const TimeText &stored)
 {
-    const TimeText::Chars chars = stored.chars();
-    const QStringView time = chars;
-    if (!hasTimeCodeShape(time))
+    if (!stored.hasTimeCodeShape())
         return zeroTimeCode;
-    // the shape says these are ASCII digits
-    auto digit = [&time](int at) { return int(time[at].unicode() - u'0'); };
-    const int minutes = digit(3) * 10 + digit(4);
-    const int seconds = digit(6) * 10 + digit(7);
+    const int minutes = stored.digitAt(3) * 10 + stored.digitAt(4);
+    const int seconds = stored.digitAt(6) * 10 + stored.digitAt(7);
     // Below sixty the round trip through seconds gives the time back.
     if (minutes < 60 && seconds < 60)
         return stored;
+    const TimeText::Chars chars = stored.chars();
+    const QStringView time = chars;
     QString fixed = secondsToTimeCode(timeCodeToSeconds(time));
     // 99 minutes and seconds on 99 hours pass a hundred hours, which no
     // time code holds.
@@ -320,22 +318,11 @@ void SrtReader::finish()
     pendingMark_ = false;
 }
 
-// The previous row's end is asked for again when the next row begins, so
-// the last time is remembered with its seconds.
-long double SrtReader::secondsOf(const TimeText &time)
-{
-    if (!(time == secondsText_)) {
-        secondsText_ = time;
-        seconds_ = timeCodeToSeconds(time);
-    }
-    return seconds_;
-}
-
 void SrtReader::rememberPreviousEnd()
 {
     if (s_.cds.recNo() > 0) {
         previousEndText_ = s_.cds.time(Field::Befejezes);
-        previousEnd_ = secondsOf(previousEndText_);
+        previousEnd_ = timeCodeToMs(previousEndText_);
     }
 }
 
@@ -403,8 +390,8 @@ void SrtReader::checkRow()
     const int n = cds.recordCount();
     const TimeText &startText = cds.time(Field::Kezdes);
     const TimeText &endText = cds.time(Field::Befejezes);
-    const long double start = secondsOf(startText);
-    const long double end = secondsOf(endText);
+    const qint64 start = timeCodeToMs(startText);
+    const qint64 end = timeCodeToMs(endText);
     bool reportedOrder = false;
     if (start > end && n != lastReportedRow_) {
         CorrectionLog &log = s_.report();

@@ -47,7 +47,6 @@ private:
     void appendTimeRow(QStringView line);
     void takeFirstTextLine(QStringView line);
     void rememberPreviousEnd();
-    long double secondsOf(const TimeText &time);
     // False when the row had been stored already and nothing was open.
     bool storePending(bool startEdit);
     void storeSecond(bool moveOn);
@@ -63,10 +62,9 @@ private:
     bool blankAfterTimes_ = false;
     int blankCount_ = 0;
     TimeText lastTimeEnd_;
-    long double previousEnd_ = 0;
+    // in milliseconds: ordered as the times' seconds are, and cheap
+    qint64 previousEnd_ = 0;
     TimeText previousEndText_;
-    TimeText secondsText_;
-    long double seconds_ = 0;
     int lastReportedRow_ = 0;
     bool reachedText_ = false;
     bool offsetActive_ = false;

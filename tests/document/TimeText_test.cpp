@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document/TimeCode.h"
 #include "document/TimeText.h"
 #include "support/PrintQString.h"
 
@@ -12,13 +13,15 @@ TEST(TimeText, EveryTextReadsBackExactly)
           QStringLiteral("0"), QStringLiteral("007"), QStringLiteral("-12.5"),
           QStringLiteral("1 2;3"), QStringLiteral("0000000000000"),  // thirteen digits
           QStringLiteral("00:00:01,50x"), QStringLiteral("{12}"), QStringLiteral("óra"),
-          QStringLiteral(" ")}) {
+          QStringLiteral(" "), QStringLiteral("00:01:02.345"), QStringLiteral("00,01:02:345"),
+          QStringLiteral("00:01:02,34 "), QStringLiteral("::::::::::::")}) {
         const TimeText t(text);
         EXPECT_EQ(t.toString(), text);
         EXPECT_EQ(t.size(), text.size()) << text.toStdString();
         EXPECT_EQ(t.isEmpty(), text.isEmpty()) << text.toStdString();
         EXPECT_EQ(t.chars().view(), text);
         EXPECT_TRUE(t == text) << text.toStdString();
+        EXPECT_EQ(t.hasTimeCodeShape(), hasTimeCodeShape(text)) << text.toStdString();
     }
 }
 
@@ -29,6 +32,10 @@ TEST(TimeText, CopiesAndMovesAreIndependent)
         TimeText a(text);
         TimeText b = a;
         EXPECT_EQ(a, b);
+        for (TimeText other : {TimeText(u"1"), TimeText(u"óra")}) {
+            other = a;
+            EXPECT_EQ(other, a);
+        }
         a = QStringLiteral("12");
         EXPECT_EQ(b, text);
         TimeText c = std::move(b);
