@@ -13,9 +13,15 @@ int digitAt(QStringView s, int pos)
     return (c >= u'0' && c <= u'9') ? c.unicode() - '0' : 0;
 }
 
-int digitAt(const TimeText &t, int pos)
+// A time's digits taken out in one go.
+struct Digits {
+    std::array<quint8, 12> at;
+    bool isEmpty() const { return false; }  // an empty time's digits give 0 all the same
+};
+
+int digitAt(const Digits &d, int pos)
 {
-    return t.digitAt(pos);
+    return pos < 12 ? d.at[size_t(pos)] : 0;
 }
 
 template <typename Code>
@@ -85,7 +91,7 @@ qint64 timeCodeToMs(QStringView code)
 
 qint64 timeCodeToMs(const TimeText &code)
 {
-    return msOf(code);
+    return msOf(Digits{code.digits()});
 }
 
 long double timeCodeToSeconds(QStringView code)
@@ -95,7 +101,7 @@ long double timeCodeToSeconds(QStringView code)
 
 long double timeCodeToSeconds(const TimeText &code)
 {
-    return secondsOf(code);
+    return secondsOf(Digits{code.digits()});
 }
 
 // Hours, minutes, seconds and milliseconds all come from one decimal text of

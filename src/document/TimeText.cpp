@@ -50,6 +50,22 @@ TimeText::TimeText(const TimeText &other) : bits_(other.bits_)
         bits_ = quintptr(new QString(*other.string()));
 }
 
+std::array<quint8, 12> TimeText::digits() const
+{
+    std::array<quint8, 12> out{};
+    if (!packed()) {
+        const QString &s = *string();
+        for (qsizetype i = 0; i < qMin<qsizetype>(s.size(), 12); ++i)
+            out[size_t(i)] = s[i] >= u'0' && s[i] <= u'9' ? quint8(s[i].unicode() - u'0') : 0;
+        return out;
+    }
+    const int length = int((bits_ >> lengthShift) & 15);
+    quint64 codes = bits_ >> firstCharShift;
+    for (int i = 0; i < length; ++i, codes >>= 4)
+        out[size_t(i)] = (codes & 15) < 10 ? quint8(codes & 15) : 0;
+    return out;
+}
+
 bool TimeText::hasTimeCodeShape() const
 {
     // a text of the shape has a packed form, so a string never has it

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
+#include <array>
 
 // The text of a time cell: "00:01:02,345", a frame number, or whatever a
 // file held there. Up to twelve digits and separators are kept inside the
@@ -60,6 +61,9 @@ public:
         const int code = int((bits_ >> (firstCharShift + 4 * pos)) & 15);
         return code < 10 ? code : 0;
     }
+
+    // digitAt of the first twelve places at once
+    std::array<quint8, 12> digits() const;
 
     // "00:01:02,345": two digits, ":", two, ":", two, ",", three; read
     // from the packed bits without building the characters.
