@@ -28,6 +28,7 @@ set(KELVO_LAYER_base
   document/RowStore.h
   document/SubtitleTable
   document/TimeCode
+  document/TextPool
   document/TimeText
   document/OptionalText.h
   editor/EditorControls

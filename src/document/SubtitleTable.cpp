@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "document/DocumentGlobals.h"
+#include "document/TextPool.h"
 
 namespace {
 
@@ -71,6 +72,8 @@ void SubtitleTable::create()
     if (announcing())
         emit aboutToReset();
     rows_.clear();
+    // the texts a read made are given back once nothing holds them
+    sweepTextPools();
     state_ = State::Browse;
     cur_ = -1;
     eof_ = bof_ = true;
@@ -88,6 +91,8 @@ void SubtitleTable::close()
     if (announcing())
         emit aboutToReset();
     rows_.clear();
+    // the texts a read made are given back once nothing holds them
+    sweepTextPools();
     state_ = State::Inactive;
     cur_ = -1;
     eof_ = bof_ = true;
@@ -105,6 +110,8 @@ void SubtitleTable::empty()
     if (announcing())
         emit aboutToReset();
     rows_.clear();
+    // the texts a read made are given back once nothing holds them
+    sweepTextPools();
     state_ = State::Browse;
     cur_ = -1;
     eof_ = bof_ = true;
