@@ -432,6 +432,8 @@ void SubtitleTable::resumeRefresh()
     if (--suspendDepth_ == 0) {
         emit reset();
         emit dataChange();
+        // a bulk change may have replaced the texts a read made
+        sweepTextPools();
     }
 }
 

@@ -12,6 +12,10 @@ struct TextPool::Block {
     char *data = nullptr;
     std::size_t capacity = 0;
     std::size_t used = 0;
+    // Texts before this are known to be free: a text nothing holds can
+    // never be held again, so each is looked at until it is free and then
+    // never again, however often blocks are swept.
+    std::size_t checked = 0;
 };
 
 namespace {
@@ -34,13 +38,13 @@ std::size_t entrySize(qsizetype length)
 }
 
 // A text is held while its count is above the pool's own one.
-bool anyHeld(const TextPool::Block &block)
+bool anyHeld(TextPool::Block &block)
 {
-    for (std::size_t at = 0; at < block.used;) {
-        const auto *header = reinterpret_cast<const Header *>(block.data + at);
+    while (block.checked < block.used) {
+        const auto *header = reinterpret_cast<const Header *>(block.data + block.checked);
         if (header->ref_.loadAcquire() != 1)
             return true;
-        at += entrySize(header->alloc);
+        block.checked += entrySize(header->alloc);
     }
     return false;
 }
@@ -114,7 +118,7 @@ QString TextPool::make(QStringView text)
             sweepTextPools();
         const std::size_t size =
             std::max(need, open_ ? std::min(open_->capacity * 2, maxBlockSize) : firstBlockSize);
-        blocks_.push_back(new Block{static_cast<char *>(allocateBlock(size)), size, 0});
+        blocks_.push_back(new Block{static_cast<char *>(allocateBlock(size)), size});
         open_ = blocks_.back();
     }
     char *at = open_->data + open_->used;

@@ -12,7 +12,8 @@
 // frees such a text and never changes it in place: a change copies it out,
 // as for any shared string. A block is freed once none of its texts is
 // held anywhere, which is looked at when a later read needs a block, when
-// the table is emptied, and when sweepTextPools is called.
+// a table is emptied or ends a bulk change, and when sweepTextPools is
+// called.
 class TextPool {
 public:
     TextPool() = default;

@@ -15,13 +15,13 @@ int digitAt(QStringView s, int pos)
 
 // A time's digits taken out in one go.
 struct Digits {
-    std::array<quint8, 12> at;
+    quint64 nibbles;
     bool isEmpty() const { return false; }  // an empty time's digits give 0 all the same
 };
 
 int digitAt(const Digits &d, int pos)
 {
-    return pos < 12 ? d.at[size_t(pos)] : 0;
+    return pos < 12 ? int((d.nibbles >> (4 * pos)) & 15) : 0;
 }
 
 template <typename Code>

@@ -50,20 +50,23 @@ TimeText::TimeText(const TimeText &other) : bits_(other.bits_)
         bits_ = quintptr(new QString(*other.string()));
 }
 
-std::array<quint8, 12> TimeText::digits() const
+quint64 TimeText::digits() const
 {
-    std::array<quint8, 12> out{};
     if (!packed()) {
+        quint64 out = 0;
         const QString &s = *string();
         for (qsizetype i = 0; i < qMin<qsizetype>(s.size(), 12); ++i)
-            out[size_t(i)] = s[i] >= u'0' && s[i] <= u'9' ? quint8(s[i].unicode() - u'0') : 0;
+            if (s[i] >= u'0' && s[i] <= u'9')
+                out |= quint64(s[i].unicode() - u'0') << (4 * i);
         return out;
     }
     const int length = int((bits_ >> lengthShift) & 15);
-    quint64 codes = bits_ >> firstCharShift;
-    for (int i = 0; i < length; ++i, codes >>= 4)
-        out[size_t(i)] = (codes & 15) < 10 ? quint8(codes & 15) : 0;
-    return out;
+    const quint64 places = length >= 12 ? 0xFFFF'FFFF'FFFF : (quint64(1) << (4 * length)) - 1;
+    const quint64 codes = (bits_ >> firstCharShift) & places;
+    // a code of 10 and more has its top bit and one of the two below it
+    const quint64 ones = 0x1111'1111'1111;
+    const quint64 nonDigits = (codes >> 3) & ((codes >> 2) | (codes >> 1)) & ones;
+    return codes & ~(nonDigits * 15);
 }
 
 bool TimeText::hasTimeCodeShape() const

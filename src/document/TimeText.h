@@ -2,7 +2,6 @@
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
-#include <array>
 
 // The text of a time cell: "00:01:02,345", a frame number, or whatever a
 // file held there. Up to twelve digits and separators are kept inside the
@@ -62,8 +61,9 @@ public:
         return code < 10 ? code : 0;
     }
 
-    // digitAt of the first twelve places at once
-    std::array<quint8, 12> digits() const;
+    // digitAt of the first twelve places at once, four bits each, the
+    // first place lowest
+    quint64 digits() const;
 
     // "00:01:02,345": two digits, ":", two, ":", two, ",", three; read
     // from the packed bits without building the characters.

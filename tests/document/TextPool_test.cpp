@@ -82,6 +82,28 @@ TEST(TextPool, BlocksOutliveThePoolWhileTheirTextsAreHeld)
     EXPECT_EQ(retainedTextPoolBlocks(), before);
 }
 
+// Texts let go one by one, with a sweep after each, as a tool replacing
+// every row's text does: the blocks go with the last of them.
+TEST(TextPool, BlocksGoWithTheirLastTexts)
+{
+    sweepTextPools();
+    const int before = retainedTextPoolBlocks();
+    std::vector<QString> texts;
+    {
+        TextPool pool;
+        for (int i = 0; i < 1000; ++i)
+            texts.push_back(pool.make(numbered(i)));
+    }
+    for (int i = 0; i < 1000; ++i) {
+        // out of order, so a free text may stand after a held one
+        QString &text = texts[size_t(i % 2 ? 999 - i / 2 : i / 2)];
+        EXPECT_GT(retainedTextPoolBlocks() - before, 0);
+        text = QString();
+        sweepTextPools();
+    }
+    EXPECT_EQ(retainedTextPoolBlocks(), before);
+}
+
 // A moved pool hands its blocks on: they are kept once, not freed twice.
 TEST(TextPool, MovingAPoolMovesItsBlocks)
 {
