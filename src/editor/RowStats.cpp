@@ -2,6 +2,8 @@
 
 #include "editor/EditorModel.h"
 
+#include <cstring>
+
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -25,9 +27,12 @@ LineLengths measureLines(QStringView text)
     const qsizetype n = text.size();
     int line = 0;
     qsizetype lineStart = 0;
+    // The lengths are gathered in a register: bytes stored one by one and
+    // read back whole would stall the processor on every call.
+    quint64 lengths = 0;
     auto lineEndsAt = [&](qsizetype end) {
         if (line < 5)
-            m.l[line] = quint8(qMin<qsizetype>(end - lineStart, 255));
+            lengths |= quint64(qMin<qsizetype>(end - lineStart, 255)) << (8 * line);
         ++line;
         lineStart = end + 1;
     };
@@ -46,7 +51,14 @@ LineLengths measureLines(QStringView text)
         if (p[i] == u'|')
             lineEndsAt(i);
     if (line < 5)
-        m.l[line] = quint8(qMin<qsizetype>(n - lineStart, 255));
+        lengths |= quint64(qMin<qsizetype>(n - lineStart, 255)) << (8 * line);
+    static_assert(sizeof(m.l) == sizeof(lengths));
+    if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        std::memcpy(m.l.data(), &lengths, sizeof(lengths));
+    } else {
+        for (size_t i = 0; i < m.l.size(); ++i)
+            m.l[i] = quint8(lengths >> (8 * i));
+    }
     m.lineCount = line + 1;
     return m;
 }

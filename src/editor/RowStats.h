@@ -8,7 +8,9 @@ class EditorModel;
 // Lengths of the first five lines of a text (lines joined by "|"). Every
 // character between separators counts, style tags included.
 struct LineLengths {
-    std::array<quint8, 5> l{};
+    // five lines are measured; the last three stay 0, so the lengths fill
+    // one machine word
+    std::array<quint8, 8> l{};
     int lineCount = 0;  // all lines of the text, measured or not
     bool anyLongerThan(int threshold) const;
     bool hasThirdLine() const { return l[2] > 0 || l[3] > 0 || l[4] > 0; }
