@@ -41,6 +41,10 @@ public:
             release();
     }
 
+    // The twelve characters at p read as a time code whose separators are
+    // ":", ":" and "," whatever stands there: what a time line holds.
+    static TimeText timeCodeAt(const QChar *p);
+
     bool isEmpty() const { return bits_ == 0; }
     qsizetype size() const;
     QString toString() const;

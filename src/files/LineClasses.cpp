@@ -38,13 +38,8 @@ QStringView part(QStringView s, qsizetype from, qsizetype count)
 // otherwise.
 TimeText rebuildTime(QStringView line, qsizetype at)
 {
-    if (at + 12 <= line.size()) {
-        QChar t[12];
-        std::copy_n(line.data() + at, 12, t);
-        t[2] = t[5] = u':';
-        t[8] = u',';
-        return TimeText(QStringView(t, 12));
-    }
+    if (at + 12 <= line.size())
+        return TimeText::timeCodeAt(line.data() + at);
     QString t;
     t += part(line, at, 2);
     t += u':';

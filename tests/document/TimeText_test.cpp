@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "document/TimeCode.h"
 #include "document/TimeText.h"
 #include "support/PrintQString.h"
@@ -63,4 +66,25 @@ TEST(TimeText, EqualityComparesTheTexts)
     EXPECT_NE(TimeText(u"a"), TimeText());
     EXPECT_EQ(TimeText(u"a"), TimeText(u"a"));
     EXPECT_EQ(TimeText(), QString());
+}
+
+// A time line's time reads as its twelve characters with the separators
+// made ":", ":" and ",", whatever the other characters are.
+TEST(TimeText, TimeCodeAtTakesAnyTwelveCharacters)
+{
+    const char16_t pool[] = u"0123456789:,.- ;/a\u0151\u0130\uff10\u0030\u0039";
+    std::mt19937 rng(12);
+    for (int round = 0; round < 20000; ++round) {
+        QChar line[12];
+        for (QChar &c : line)
+            c = QChar(round % 3 ? u'0' + char16_t(rng() % 10) : pool[rng() % (std::size(pool) - 1)]);
+        QChar fixed[12];
+        std::copy_n(line, 12, fixed);
+        fixed[2] = fixed[5] = u':';
+        fixed[8] = u',';
+        const TimeText expected{QStringView(fixed, 12)};
+        const TimeText got = TimeText::timeCodeAt(line);
+        ASSERT_EQ(got, expected) << QStringView(line, 12).toString().toStdString();
+        ASSERT_EQ(got.toString(), expected.toString());
+    }
 }
