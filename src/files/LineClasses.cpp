@@ -62,11 +62,6 @@ bool runDropped(QStringView text, qsizetype from, qsizetype to)
 
 }  // namespace
 
-bool isEmptyLine(QStringView line)
-{
-    return line.isEmpty() || (line.size() == 1 && line[0].unicode() == u' ');
-}
-
 bool isNumberLine(QStringView line)
 {
     if (line.isEmpty())

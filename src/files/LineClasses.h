@@ -6,8 +6,11 @@
 
 // Classes of the lines of a subtitle file, positions as in the file.
 
-// Length 0, or exactly one space.
-bool isEmptyLine(QStringView line);
+// Length 0, or exactly one space. Asked of every line, so inline.
+inline bool isEmptyLine(QStringView line)
+{
+    return line.isEmpty() || (line.size() == 1 && line[0].unicode() == u' ');
+}
 // The whole line is a whole number (digits only).
 bool isNumberLine(QStringView line);
 // "HH:MM:SS,mmm --> HH:MM:SS,mmm"; "," and ":" always stand for the
