@@ -26,6 +26,9 @@ TEST(TextPool, TextsBehaveAsOrdinaryStrings)
     EXPECT_EQ(first, QStringLiteral("első"));
     EXPECT_EQ(first.utf16()[first.size()], u'\0');
     EXPECT_EQ(first.constData(), inPool);  // reading needs no copy
+    // Qt finds the characters where the pool put them, with no room around
+    EXPECT_EQ(first.data_ptr().freeSpaceAtBegin(), 0);
+    EXPECT_EQ(first.data_ptr().freeSpaceAtEnd(), 0);
 
     QString copy = first;
     first += u'!';
