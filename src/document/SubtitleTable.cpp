@@ -67,13 +67,18 @@ int fieldSize(Field field)
 
 SubtitleTable::SubtitleTable(QObject *parent) : QObject(parent) {}
 
+void SubtitleTable::clearRows()
+{
+    rows_.clear();
+    // the texts a read made are given back once nothing holds them
+    sweepTextPools();
+}
+
 void SubtitleTable::create()
 {
     if (announcing())
         emit aboutToReset();
-    rows_.clear();
-    // the texts a read made are given back once nothing holds them
-    sweepTextPools();
+    clearRows();
     state_ = State::Browse;
     cur_ = -1;
     eof_ = bof_ = true;
@@ -90,9 +95,7 @@ void SubtitleTable::close()
 {
     if (announcing())
         emit aboutToReset();
-    rows_.clear();
-    // the texts a read made are given back once nothing holds them
-    sweepTextPools();
+    clearRows();
     state_ = State::Inactive;
     cur_ = -1;
     eof_ = bof_ = true;
@@ -109,9 +112,7 @@ void SubtitleTable::empty()
         create();
     if (announcing())
         emit aboutToReset();
-    rows_.clear();
-    // the texts a read made are given back once nothing holds them
-    sweepTextPools();
+    clearRows();
     state_ = State::Browse;
     cur_ = -1;
     eof_ = bof_ = true;

@@ -98,6 +98,7 @@ signals:
     void dataChange();
 
 private:
+    void clearRows();
     void finishPending();
     void beginInsertAt(int index);
     void moveTo(int index);

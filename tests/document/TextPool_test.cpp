@@ -13,6 +13,23 @@ QString numbered(int i)
     return QStringLiteral("%1. sor: árvíztűrő tükörfúrógép").arg(i);
 }
 
+// n numbered texts, made by a pool that is gone when they are returned.
+std::vector<QString> textsOfAFinishedPool(int n)
+{
+    std::vector<QString> texts;
+    TextPool pool;
+    for (int i = 0; i < n; ++i)
+        texts.push_back(pool.make(numbered(i)));
+    return texts;
+}
+
+// The blocks other tests left behind, once all that can go has gone.
+int retainedAfterSweep()
+{
+    sweepTextPools();
+    return retainedTextPoolBlocks();
+}
+
 }  // namespace
 
 // A pooled text is an ordinary string: read in place, closed by a zero,
@@ -54,17 +71,11 @@ TEST(TextPool, TextsBehaveAsOrdinaryStrings)
 // and its table are gone stays whole through any number of later reads.
 TEST(TextPool, BlocksOutliveThePoolWhileTheirTextsAreHeld)
 {
-    sweepTextPools();
-    const int before = retainedTextPoolBlocks();
+    const int before = retainedAfterSweep();
     QString kept;
     {
-        std::vector<QString> texts;
-        {
-            TextPool pool;
-            for (int i = 0; i < 50000; ++i)
-                texts.push_back(pool.make(numbered(i)));
-            kept = texts[123];
-        }
+        std::vector<QString> texts = textsOfAFinishedPool(50000);
+        kept = texts[123];
         const int blocks = retainedTextPoolBlocks() - before;
         EXPECT_GT(blocks, 1);
         for (int i = 0; i < 50000; i += 997)
@@ -89,14 +100,8 @@ TEST(TextPool, BlocksOutliveThePoolWhileTheirTextsAreHeld)
 // every row's text does: the blocks go with the last of them.
 TEST(TextPool, BlocksGoWithTheirLastTexts)
 {
-    sweepTextPools();
-    const int before = retainedTextPoolBlocks();
-    std::vector<QString> texts;
-    {
-        TextPool pool;
-        for (int i = 0; i < 1000; ++i)
-            texts.push_back(pool.make(numbered(i)));
-    }
+    const int before = retainedAfterSweep();
+    std::vector<QString> texts = textsOfAFinishedPool(1000);
     for (int i = 0; i < 1000; ++i) {
         // out of order, so a free text may stand after a held one
         QString &text = texts[size_t(i % 2 ? 999 - i / 2 : i / 2)];
@@ -110,8 +115,7 @@ TEST(TextPool, BlocksGoWithTheirLastTexts)
 // A moved pool hands its blocks on: they are kept once, not freed twice.
 TEST(TextPool, MovingAPoolMovesItsBlocks)
 {
-    sweepTextPools();
-    const int before = retainedTextPoolBlocks();
+    const int before = retainedAfterSweep();
     QString text;
     {
         TextPool first;
