@@ -1,10 +1,10 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QScreen>
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "app/MessageBox.h"
@@ -61,7 +61,9 @@ int runApplication(QApplication &app)
     Windows &w = windows();
     // The editor's document, which the windows working on it are given.
     EditorModel editorModel;
-    std::vector<std::unique_ptr<QWidget>> made;
+    // Guarded: a window shown without blocking may be a child of another
+    // window at the end, which then takes it along.
+    std::vector<QPointer<QWidget>> made;
     auto keep = [&made](auto *window) {
         made.emplace_back(window);
         return window;
@@ -111,7 +113,9 @@ int runApplication(QApplication &app)
     installMessagePresenter(nullptr);
     w = Windows{};
     // the editor goes before its model; the start window, the main window, last
-    while (!made.empty())
+    while (!made.empty()) {
+        delete made.back().data();
         made.pop_back();
+    }
     return status;
 }

@@ -125,9 +125,7 @@ void TKereses::openForEditor(bool second, bool modal)
         return;
     }
     editorReady = false;
-    show();
-    raise();
-    activateWindow();
+    showWithoutBlocking(this);
 }
 
 void TKereses::openForTranslation(const QString &purpose)

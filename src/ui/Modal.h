@@ -2,6 +2,7 @@
 #include <functional>
 
 class QDialog;
+class QWidget;
 
 // Every modal show goes through showModal. Tests install a driver that
 // performs the scripted interaction on the window instead of blocking in an
@@ -12,3 +13,10 @@ int showModal(QDialog *window);
 // Installs a driver (an empty function restores exec()) and returns the
 // previous one.
 ModalDriver installModalDriver(ModalDriver driver);
+
+// Every window shown without blocking goes through showWithoutBlocking.
+// While a modal window runs, Qt blocks input to every window outside it, so
+// the window is made a child window of the modal window in front (it stays
+// on top of it and takes clicks and keys); with no modal window it stands
+// on its own. Either way it is raised and given the focus.
+void showWithoutBlocking(QWidget *window);

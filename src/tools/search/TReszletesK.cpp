@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "tools/search/Search.h"
+#include "ui/Modal.h"
 
 namespace {
 
@@ -53,9 +54,7 @@ TReszletesK::TReszletesK(EditorModel *model, QWidget *parent)
 
 void TReszletesK::openWindow()
 {
-    show();
-    raise();
-    activateWindow();
+    showWithoutBlocking(this);
 }
 
 // The editor's quick-search text is taken when the window opens, not on

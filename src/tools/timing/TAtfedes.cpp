@@ -13,6 +13,7 @@
 #include "editor/EditorModel.h"
 #include "files/THibaki.h"
 #include "app/Windows.h"
+#include "ui/Modal.h"
 
 TAtfedes::TAtfedes(EditorModel *model, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -97,9 +98,7 @@ THibaki *TAtfedes::reportWindow()
 
 void TAtfedes::openWindow()
 {
-    show();
-    raise();
-    activateWindow();
+    showWithoutBlocking(this);
 }
 
 void TAtfedes::showEvent(QShowEvent *event)
