@@ -87,8 +87,33 @@ void EditorModel::setChecked(const QString &control, bool on)
 
 void EditorModel::setModified(bool on)
 {
+    mainUnsaved_ = on;
+    // Row and time changes reach the second file too; a second subtitle is
+    // loaded while its save item is on.
+    secondUnsaved_ = on && isEnabled(QStringLiteral("MentesMF"));
     setEnabled(QStringLiteral("Bmentes"), on);
     setEnabled(QStringLiteral("Mentes1"), on);
+    emit unsavedChanged();
+}
+
+void EditorModel::markChanged(Subtitle which)
+{
+    (which == Subtitle::main ? mainUnsaved_ : secondUnsaved_) = true;
+    showMarker();
+}
+
+void EditorModel::markSaved(Subtitle which)
+{
+    (which == Subtitle::main ? mainUnsaved_ : secondUnsaved_) = false;
+    showMarker();
+}
+
+void EditorModel::showMarker()
+{
+    const bool on = mainUnsaved_ || secondUnsaved_;
+    setEnabled(QStringLiteral("Bmentes"), on);
+    setEnabled(QStringLiteral("Mentes1"), on);
+    emit unsavedChanged();
 }
 
 void EditorModel::setHost(EditorHost *host)

@@ -68,6 +68,8 @@ public:
 
     // The file-name field Efilenev.
     QString fileNameField;
+    // The name of the second subtitle's file, as read or last saved.
+    QString secondFileName;
     // Set by a read that repaired or reported something.
     bool readErrorsFound = false;
     // Set by a read that stopped before the end of the file ("Csak eddig
@@ -99,8 +101,22 @@ public:
     QString textClipboard;
 
     // The modified marker: the enabled state of "Mentés" and "Felirat mentése".
+    // It stays on while either subtitle, the main or the second, has unsaved
+    // changes; each keeps its own state, so saving one never hides the
+    // other's edits.
     bool modified() const { return isEnabled(QStringLiteral("Bmentes")); }
+    // On: a change that may touch both files (the second too while one is
+    // loaded). Off: neither has unsaved changes.
     void setModified(bool on);
+    enum class Subtitle { main, second };
+    // A change that touched one subtitle's file only.
+    void markChanged(Subtitle which);
+    // One subtitle's file was written (or read afresh).
+    void markSaved(Subtitle which);
+    bool unsaved(Subtitle which) const
+    {
+        return which == Subtitle::main ? mainUnsaved_ : secondUnsaved_;
+    }
 
     EditorHost *host() const { return host_; }
     void setHost(EditorHost *host);
@@ -110,6 +126,8 @@ signals:
     void fpsChanged(const QString &fps);
     void countsChanged();
     void controlChanged(const QString &control);
+    // Either subtitle's unsaved state may have changed.
+    void unsavedChanged();
 
 private:
     QString timeBase_ = TimeBase::frame;
@@ -118,5 +136,8 @@ private:
     QHash<QString, bool> enabled_;
     QHash<QString, bool> visible_;
     QHash<QString, bool> checked_;
+    bool mainUnsaved_ = false;
+    bool secondUnsaved_ = false;
+    void showMarker();
     EditorHost *host_;
 };

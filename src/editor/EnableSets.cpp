@@ -127,8 +127,17 @@ void applyAfterReadSet(EditorModel &m)
     }
     setAll(m, lineToolControls(), true);
     hideNavigation(m, true);
-    // the marker is on only when the reader repaired something
-    m.setModified(m.readErrorsFound);
+    // The marker is on only when the reader repaired something. A second
+    // subtitle read leaves the main subtitle's unsaved edits standing.
+    if (textTarget == Target::second) {
+        m.markSaved(EditorModel::Subtitle::second);
+        if (m.readErrorsFound)
+            m.markChanged(EditorModel::Subtitle::second);
+    } else {
+        m.setModified(false);
+        if (m.readErrorsFound)
+            m.markChanged(EditorModel::Subtitle::main);
+    }
     setAll(m, saveAsControls, true);
     if (rows)
         applyTimeBaseTools(m, m.isTimeBase());

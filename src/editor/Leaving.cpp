@@ -23,3 +23,26 @@ bool mayLeaveEditor(EditorModel &model, bool noQuestion)
     }
     return true;
 }
+
+bool mayReplaceSubtitle(EditorModel &model)
+{
+    const bool may = mayLeaveEditor(model, false);
+    quietBoxes = false;
+    return may;
+}
+
+QString titleWithUnsaved(const QString &caption, const QList<TitledDocument> &documents)
+{
+    QStringList shown;
+    bool anyUnsaved = false;
+    for (const TitledDocument &d : documents) {
+        anyUnsaved = anyUnsaved || d.unsaved;
+        if (d.name.isEmpty() && !d.unsaved)
+            continue;
+        const QString name = d.name.isEmpty() ? QStringLiteral("névtelen") : d.name;
+        shown << (d.unsaved ? u'*' + name : name);
+    }
+    if (!anyUnsaved)
+        return caption;
+    return caption + QStringLiteral(" – ") + shown.join(QStringLiteral(", "));
+}

@@ -56,7 +56,7 @@ QString storeTypedText(EditorModel &model, const QString &fieldText)
     {
         const DisplayHold hold;
         writeRowText(model, text, true, false, true);
-        model.setModified(true);
+        model.markChanged(EditorModel::Subtitle::main);
     }
     return counterLabel(cds.field(Field::Szoveg));
 }
@@ -73,7 +73,7 @@ QString storeTypedText2(EditorModel &model, const QString &fieldText)
         const DisplayHold hold;
         writeRowText2(model, text, true, false, true);
         noteSecondText(model);
-        model.setModified(true);
+        model.markChanged(EditorModel::Subtitle::second);
     }
     return counterLabel(cds.field(Field::Szoveg2));
 }

@@ -103,7 +103,7 @@ void insertSecondCell(EditorModel &model, bool announce)
         secondRowCount = start <= carrying ? qMin(carrying + 1, cds.recordCount()) : carrying;
         pass.finish(start, true);
     }
-    model.setModified(true);
+    model.markChanged(EditorModel::Subtitle::second);
     model.host()->showCurrentRow();
     if (announce)
         showMessageBox(QStringLiteral("Információ"), BoxKind::info,
@@ -135,7 +135,7 @@ void deleteSecondCell(EditorModel &model)
         --secondRowCount;
         pass.finish(start, true);
     }
-    model.setModified(true);
+    model.markChanged(EditorModel::Subtitle::second);
     model.host()->showCurrentRow();
 }
 
@@ -168,7 +168,7 @@ void toggleSecondItalic(EditorModel &model)
     noteSecondText(model);
     model.setChecked(QStringLiteral("doltSz2"), !italic);
     model.setEnabled(QStringLiteral("MentM1"), true);
-    model.setModified(true);
+    model.markChanged(EditorModel::Subtitle::second);
     model.host()->showCurrentRow();
 }
 
@@ -229,7 +229,7 @@ bool mergeSecondIntoPrevious(EditorModel &model, bool dash)
         noteSecondText(model);
     }
     model.setEnabled(QStringLiteral("MentesMF"), true);
-    model.setModified(true);
+    model.markChanged(EditorModel::Subtitle::second);
     model.host()->showCurrentRow();
     model.host()->focusGrid();
     return true;
@@ -266,7 +266,7 @@ void dropSecondText(EditorModel &model, int dropRow, const QString &text, bool a
     // a row inside the carrying rows is one more of them, with no text
     secondRowCount = newRow <= carrying ? carrying + 1 : carrying;
     cds.setRecNo(newRow);
-    model.setModified(true);
+    model.markChanged(EditorModel::Subtitle::second);
     model.host()->showCurrentRow();
 }
 

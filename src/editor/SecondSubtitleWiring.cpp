@@ -8,6 +8,7 @@
 #include "app/Windows.h"
 #include "document/DocumentGlobals.h"
 #include "editor/EditorTools.h"
+#include "editor/Leaving.h"
 #include "editor/SecondSubtitle.h"
 #include "editor/TFelirat.h"
 #include "files/TKereses.h"
@@ -73,6 +74,11 @@ void wireSecondSubtitle(TFelirat &editor)
     EditorModel &m = editor.model();
 
     editor.onClick(QStringLiteral("Masikfelirat"), [&editor] {
+        // Another second subtitle replaces the second texts: unsaved edits of
+        // them are asked about first.
+        EditorModel &model = editor.model();
+        if (model.unsaved(EditorModel::Subtitle::second) && !mayReplaceSubtitle(model))
+            return;
         editor.controlAs<QLineEdit>(QStringLiteral("Ekereses"))->clear();
         if (TKereses *w = windows().kereses)
             w->openForEditor(true, false);

@@ -139,6 +139,7 @@ TFelirat::TFelirat(EditorModel *model, QWidget *parent)
     EditorModel &m = *model_;
     m.setHost(this);
     connect(&m, &EditorModel::controlChanged, this, &TFelirat::mirrorControl);
+    connect(&m, &EditorModel::unsavedChanged, this, &TFelirat::showTitle);
     connect(&m, &EditorModel::countsChanged, this, &TFelirat::refreshCountLabels);
     connect(&m, &EditorModel::timeBaseChanged, this, &TFelirat::applyTimeBaseFields);
     connect(&m, &EditorModel::fpsChanged, this, [this](const QString &fps) {
@@ -489,6 +490,8 @@ void TFelirat::connectControls()
 
 void TFelirat::mirrorControl(const QString &name)
 {
+    if (name == QLatin1String("Bmentes"))
+        showTitle();
     const EditorModel &m = *model_;
     const bool on = m.isEnabled(name);
     const bool shown = m.isVisible(name);
@@ -882,6 +885,20 @@ void TFelirat::BugrasClick()
 void TFelirat::showFileName()
 {
     Efilenev_->setText(model_->fileNameField);
+    showTitle();
+}
+
+// The caption stays; unsaved changes add the file names with a mark.
+void TFelirat::showTitle()
+{
+    using S = EditorModel::Subtitle;
+    const bool second = model_->unsaved(S::second);
+    // a marker set by other means counts for the main subtitle
+    const bool main = model_->unsaved(S::main) || (model_->modified() && !second);
+    QList<TitledDocument> documents{{model_->fileNameField, main}};
+    if (second)
+        documents.append({model_->secondFileName, true});
+    setWindowTitle(titleWithUnsaved(QStringLiteral("Felirat megnyitása"), documents));
 }
 
 void TFelirat::showReportWindow()
@@ -985,17 +1002,36 @@ void TFelirat::Felbonts2Click()
 
 // ---- leaving --------------------------------------------------------------
 
+bool TFelirat::mayLeave()
+{
+    return mayLeaveEditor(*model_, controlAs<QCheckBox>(QStringLiteral("Cbki"))->isChecked());
+}
+
 void TFelirat::BkiClick()
 {
-    if (mayLeaveEditor(*model_, controlAs<QCheckBox>(QStringLiteral("Cbki"))->isChecked()))
+    if (mayLeave())
         reject();
 }
 
+// Going back to the start window closes the subtitle, so it asks first like
+// "Kilépés": unsaved edits are never dropped without a word.
 void TFelirat::BvisszaClick()
 {
+    if (!mayLeave())
+        return;
     displayLock = true;
     appMode = AppMode::backFromEditor;
     reject();
+}
+
+// The close box leaves the program like "Kilépés", with its question.
+void TFelirat::closeEvent(QCloseEvent *event)
+{
+    if (closing_ || !isVisible() || mayLeave()) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    event->ignore();
 }
 
 void TFelirat::done(int result)

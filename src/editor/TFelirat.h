@@ -66,12 +66,17 @@ public:
 
     // Efilenev shows the subtitle's name.
     void showFileName();
+    // The window's title: its caption, and the names of unsaved subtitles.
+    void showTitle();
     // Shows the open dialog modally for the activation after "Megnyitás".
     std::function<void()> openDialogRunner;
 
     // Leaving: "Kilépés" with its question, "Vissza a főmenübe".
     void BkiClick();
     void BvisszaClick();
+    // The save question of every way out; false after "Mégsem" or a save
+    // that did not happen.
+    bool mayLeave();
     void Felbonts1Click();
     void Felbonts2Click();
 
@@ -103,6 +108,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -4,6 +4,7 @@
 #include "app/Windows.h"
 #include "editor/EditorTools.h"
 #include "editor/GridScrollBar.h"
+#include "editor/Leaving.h"
 #include "editor/TFelirat.h"
 #include "files/EditorSave.h"
 #include "files/SubtitleWriter.h"
@@ -42,6 +43,9 @@ void saveUnderAnotherName(TFelirat &editor)
 void wireFileCommands(TFelirat &editor)
 {
     editor.onClick(QStringLiteral("Btallozas"), [&editor] {
+        // Another file replaces the table: unsaved edits are asked about first.
+        if (!mayReplaceSubtitle(editor.model()))
+            return;
         editor.controlAs<QLineEdit>(QStringLiteral("Ekereses"))->clear();
         if (TKereses *w = windows().kereses)
             w->openForEditor(false, false);
@@ -53,8 +57,17 @@ void wireFileCommands(TFelirat &editor)
         if (TKereses *w = windows().kereses)
             w->openForEditor(false, true);
     };
+    // "Igen" saves each subtitle that has unsaved changes, the main first;
+    // a save that did not happen leaves the rest as it is.
     exitSaveHandler = [&editor] {
-        saveSubtitle(editor.model(), editor.model().fileNameField.isEmpty(), true);
-        editor.showFileName();
+        EditorModel &model = editor.model();
+        if (model.unsaved(EditorModel::Subtitle::main) || !model.unsaved(EditorModel::Subtitle::second)) {
+            saveSubtitle(model, model.fileNameField.isEmpty(), true);
+            editor.showFileName();
+            if (model.unsaved(EditorModel::Subtitle::main))
+                return;
+        }
+        if (model.unsaved(EditorModel::Subtitle::second))
+            saveSecondSubtitle(model);
     };
 }

@@ -73,9 +73,10 @@ QString readIntoEditor(EditorModel &model)
     if (isReadSuccess(type)) {
         model.host()->showCurrentRow();
         applyAfterReadSet(model);
-        model.setModified(model.readErrorsFound);
-        if (second)
+        if (second) {
             model.setEnabled(QStringLiteral("MentesMF"), true);
+            model.secondFileName = subtitleFileName;
+        }
         appMode = AppMode::subtitleRead;
         openMode = OpenMode::opening;
         model.host()->focusGrid();

@@ -24,7 +24,7 @@ bool reportWrite(EditorModel &model, bool second, bool written, bool fellBack)
                        QStringLiteral("Írásvédett a következő file: ")
                            + (second ? secondSubtitleFileName : subtitleFileName),
                        false, false, true, QStringLiteral("A kért mentés nem sikerült!"));
-        model.setModified(true);
+        model.markChanged(second ? EditorModel::Subtitle::second : EditorModel::Subtitle::main);
         return false;
     }
     if (fellBack) {
@@ -98,7 +98,7 @@ bool writeFrameFile(EditorModel &model, const QString &target)
 bool saveSubtitle(EditorModel &model, bool askName, bool announce, WriteCheck *check)
 {
     EditorHost *host = model.host();
-    const bool wasModified = model.modified();
+    const bool wasUnsaved = model.unsaved(EditorModel::Subtitle::main);
     saveCancelled = false;
     fileNameMode = FileNameMode::subtitle;
     textTarget = Target::main;
@@ -108,7 +108,7 @@ bool saveSubtitle(EditorModel &model, bool askName, bool announce, WriteCheck *c
 
     bool written = false;
     if (!saveCancelled) {
-        model.setModified(false);
+        model.markSaved(EditorModel::Subtitle::main);
         const SubtitleFormat &format = savedFormat(!model.isTimeBase());
         bool write = true;
         if (lowerExtension(subtitlePath) != format.extension) {
@@ -136,8 +136,8 @@ bool saveSubtitle(EditorModel &model, bool askName, bool announce, WriteCheck *c
         }
     }
     if (saveCancelled) {
-        if (wasModified && !model.modified())
-            model.setModified(true);
+        if (wasUnsaved)
+            model.markChanged(EditorModel::Subtitle::main);
         host->showCurrentRow();
     }
     return written;
@@ -152,10 +152,10 @@ bool saveSecondSubtitle(EditorModel &model, WriteCheck *check)
     host->clearLineFields();
     host->runFileNameDialog();
     if (saveCancelled) {
-        model.setModified(true);
+        model.markChanged(EditorModel::Subtitle::second);
         return false;
     }
-    model.setModified(false);
+    model.markSaved(EditorModel::Subtitle::second);
     const int current = model.cds.recNo();
     model.cds.suspendRefresh();
     const bool written = writeSubtitleFile(model, Target::second,
@@ -165,7 +165,10 @@ bool saveSecondSubtitle(EditorModel &model, WriteCheck *check)
     if (current > 0)
         model.cds.setRecNo(current);
     if (written) {
-        model.setEnabled(QStringLiteral("Mentes1"), false);
+        model.secondFileName = secondSubtitleFileName;
+        // "Felirat mentése" stays on while the main subtitle is unsaved
+        if (!model.unsaved(EditorModel::Subtitle::main))
+            model.setEnabled(QStringLiteral("Mentes1"), false);
         model.setEnabled(QStringLiteral("Bertek"), false);
         showMessageBox(QStringLiteral("Mentés"), BoxKind::info,
                        QStringLiteral("A file-t elmentettem!"), false, false, true);

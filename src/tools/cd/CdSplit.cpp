@@ -89,8 +89,7 @@ void correctExtension(EditorModel &model)
     subtitlePath = subtitlePath.left(subtitlePath.size() - 4) + wanted;
     subtitleFileName = QFileInfo(subtitlePath).fileName();
     model.fileNameField = subtitleFileName;
-    model.setEnabled(QStringLiteral("Bmentes"), true);
-    model.setEnabled(QStringLiteral("Mentes1"), true);
+    model.markChanged(EditorModel::Subtitle::main);
 }
 
 // The file-name field is hidden while the split runs and shown again however

@@ -69,7 +69,7 @@ bool replaceInCurrentRow(EditorModel &model, const QString &find, const QString 
         DisplayHold hold;
         storeReplacement(model, text, at, int(find.size()), with);
     }
-    model.setModified(true);
+    model.markChanged(EditorModel::Subtitle::main);
     model.announceCounts();
     model.host()->showCurrentRow();
     return true;
@@ -119,7 +119,7 @@ int replaceAll(EditorModel &model, const QString &find, const QString &with, boo
                        QStringLiteral("Nem találtam semmit a megadott szó alapján!"), false,
                        false, true);
     } else {
-        model.setModified(true);
+        model.markChanged(EditorModel::Subtitle::main);
         showMessageBox(QStringLiteral("Eredmény"), QStringLiteral("info"),
                        QStringLiteral("Ennyit találtam és cseréltem le: ") +
                            QString::number(replaced),
