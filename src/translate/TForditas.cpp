@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,6 +25,7 @@
 #include "document/DocumentGlobals.h"
 #include "document/SubtitleTable.h"
 #include "editor/EditorModel.h"
+#include "editor/Leaving.h"
 #include "editor/TimeFieldRules.h"
 #include "editor/TypedValues.h"
 #include "files/FileEncoding.h"
@@ -112,6 +115,14 @@ TForditas::TForditas(EditorModel *editor, QSize screen, QWidget *parent)
     buildMenus();
     for (SideId id : {Source, Translation})
         buildSide(id);
+    // Every change of a table may change what the title marks as unsaved.
+    for (SideId id : {Source, Translation}) {
+        SubtitleTable *t = &side(id).table;
+        for (auto signal : {&SubtitleTable::rowChanged, &SubtitleTable::rowsInserted,
+                            &SubtitleTable::rowsRemoved})
+            connect(t, signal, this, &TForditas::showTitle);
+        connect(t, &SubtitleTable::reset, this, &TForditas::showTitle);
+    }
 
     cb1_ = new QCheckBox(QStringLiteral("Egyidejűség"), this);
     cb1_->setObjectName(QStringLiteral("cb1"));
@@ -495,6 +506,7 @@ void TForditas::reset()
     saveBothItem_->setEnabled(false);
     for (QLineEdit *f : side(Translation).fields)
         f->hide();
+    showTitle();
 }
 
 void TForditas::showEvent(QShowEvent *event)
@@ -573,6 +585,9 @@ void TForditas::readSide(SideId id, const QString &path, bool viaMenu)
 void TForditas::finishRead(SideId id)
 {
     Side &s = side(id);
+    // What was just read is the saved state.
+    s.table.mergeChangeLog();
+    showTitle();
     s.bar->setVisible(s.format->text() == TimeBase::frame);
     s.table.first();
     s.first->show();
@@ -704,6 +719,10 @@ bool TForditas::saveSide(SideId id)
     if (back > 0)
         s.table.setRecNo(back);
     syncGrid(id);
+    if (written) {
+        s.table.mergeChangeLog();
+        showTitle();
+    }
     if (written)
         showMessageBox(QStringLiteral("Mentés"), BoxKind::info,
                        QStringLiteral("A Feliratot elmentettem"), false, false, true);
@@ -720,7 +739,7 @@ void TForditas::saveBoth()
 void TForditas::openSide(SideId id)
 {
     TKereses *dialog = windows().kereses;
-    if (!dialog)
+    if (!dialog || !mayDiscard({id}))
         return;
     dialog->setTranslationPaths(filePath(Source), filePath(Translation));
     dialog->setTranslationHandler([this](const QString &purpose, const QString &path) {
@@ -737,7 +756,7 @@ void TForditas::openSide(SideId id)
 void TForditas::openProject(bool fresh)
 {
     TFordElott *setup = windows().fordElott;
-    if (!setup)
+    if (!setup || !mayDiscard({Source, Translation}))
         return;
     if (fresh)
         setup->startFresh();
@@ -746,14 +765,70 @@ void TForditas::openProject(bool fresh)
 
 void TForditas::backClick()
 {
+    if (!mayDiscard({Source, Translation}))
+        return;
     appMode = AppMode::backFromTranslation;
     reject();
 }
 
 void TForditas::quitClick()
 {
+    if (!mayDiscard({Source, Translation}))
+        return;
     appMode = AppMode::quit;
     reject();
+}
+
+void TForditas::closeEvent(QCloseEvent *event)
+{
+    if (!isVisible() || mayDiscard({Source, Translation})) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    event->ignore();
+}
+
+bool TForditas::unsaved(SideId id) const
+{
+    const Side &s = *sides_[id];
+    return s.table.isActive() && s.table.changeCount() != 0;
+}
+
+// Before the tables are left or replaced: a table with unsaved changes is
+// saved ("Igen"), dropped ("Nem"), or everything stays as it was ("Mégsem").
+bool TForditas::mayDiscard(std::initializer_list<SideId> ids)
+{
+    QList<SideId> changed;
+    for (SideId id : ids)
+        if (unsaved(id))
+            changed.append(id);
+    if (changed.isEmpty())
+        return true;
+    const QString first = changed.size() == 2 ? QStringLiteral("Mindkét felirat módosítva lett!")
+                          : changed.first() == Source
+                              ? QStringLiteral("Az eredeti felirat módosítva lett!")
+                              : QStringLiteral("A fordított felirat módosítva lett!");
+    quietBoxes = false;
+    boxAnswer = Answer::timeShift;
+    showMessageBox(QStringLiteral("A feliratok mentése!"), BoxKind::question, first, true, true,
+                   false, QStringLiteral("Elmenti?"));
+    if (boxAnswer == Answer::no)
+        return true;
+    if (boxAnswer != Answer::yes)
+        return false;
+    for (SideId id : changed)
+        if (!saveSide(id))
+            return false;
+    return true;
+}
+
+// The caption stays; unsaved tables add their file names with a mark.
+void TForditas::showTitle()
+{
+    QList<TitledDocument> documents;
+    for (SideId id : {Source, Translation})
+        documents.append({QFileInfo(filePath(id)).fileName(), unsaved(id)});
+    setWindowTitle(titleWithUnsaved(QStringLiteral("Fordítás"), documents));
 }
 
 void TForditas::done(int result)

@@ -59,8 +59,13 @@ public:
 public slots:
     void done(int result) override;
 
+public:
+    // Whether a table holds changes not yet saved.
+    bool unsaved(SideId side) const;
+
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -76,6 +81,8 @@ private:
     void fillLineFields(SideId id);
     void finishRead(SideId id);
     void updateSaveBoth();
+    bool mayDiscard(std::initializer_list<SideId> ids);
+    void showTitle();
     void setRowControls(SideId id, bool on);
     void styleItem(SideId id, QAction *item, QChar tag, bool nowTicked);
     bool gridKey(SideId id, class QKeyEvent *key);

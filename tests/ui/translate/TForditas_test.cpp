@@ -455,3 +455,95 @@ TEST_F(Workspace, LayoutsAskFirstAndTheLargeOneNeedsTheScreen)
 }
 
 }  // namespace
+
+namespace {
+
+// Every way out of the workspace, and every load over its tables, asks about
+// a table with unsaved changes; "Mégsem" leaves everything as it was.
+class WorkspaceUnsaved : public Workspace {
+protected:
+    void SetUp() override
+    {
+        Workspace::SetUp();
+        translation = file("b.sub", frames(3));
+        forditas->readSide(TForditas::Translation, translation);
+        forditas->show();
+    }
+    void edit()
+    {
+        SubtitleTable &t = forditas->table(TForditas::Translation);
+        t.setRecNo(2);
+        t.edit();
+        t.setField(Field::Szoveg, QStringLiteral("Új szöveg"));
+        t.post();
+    }
+    QString translation;
+    const QString question = QStringLiteral(
+        "A feliratok mentése!|kerdes|A fordított felirat módosítva lett!|Elmenti?");
+};
+
+TEST_F(WorkspaceUnsaved, NothingIsAskedWhileTheTablesAreAsRead)
+{
+    EXPECT_FALSE(forditas->unsaved(TForditas::Translation));
+    EXPECT_EQ(forditas->windowTitle(), QStringLiteral("Fordítás"));
+    appMode = QStringLiteral("For");
+    QTest::mouseClick(button("BKilepes"), Qt::LeftButton);
+    EXPECT_TRUE(messages.lines().isEmpty());
+    EXPECT_FALSE(forditas->isVisible());
+}
+
+TEST_F(WorkspaceUnsaved, EveryWayOutAndEveryLoadAsksAndCancelKeepsAll)
+{
+    edit();
+    EXPECT_TRUE(forditas->unsaved(TForditas::Translation));
+    EXPECT_EQ(forditas->windowTitle(), QStringLiteral("Fordítás – *b.sub"));
+    const std::vector<std::pair<const char *, std::function<void()>>> ways = {
+        {"Kilépés", [&] { QTest::mouseClick(button("BKilepes"), Qt::LeftButton); }},
+        {"<<< Vissza", [&] { QTest::mouseClick(button("BVissza"), Qt::LeftButton); }},
+        {"Vissza a főmenübe", [&] { menuItem(QStringLiteral("Vissza a főmenübe"))->trigger(); }},
+        {"close box", [&] { forditas->close(); }},
+        {"Project megnyitása", [&] { QTest::mouseClick(button("ProjectMegnyit"), Qt::LeftButton); }},
+        {"Fordított felirat megnyitása",
+         [&] { menuItem(QStringLiteral("Fordított felirat megnyitása"))->trigger(); }},
+    };
+    for (const auto &[way, leave] : ways) {
+        messages.clear();
+        messages.answer(QStringLiteral("Mégsem"));
+        appMode = QStringLiteral("For");
+        shown.clear();
+        leave();
+        EXPECT_EQ(messages.lines(), QStringList{question}) << way;
+        EXPECT_TRUE(forditas->isVisible()) << way;
+        EXPECT_TRUE(shown.isEmpty()) << way << ": no dialog opened";
+        EXPECT_EQ(appMode, QStringLiteral("For")) << way;
+        EXPECT_EQ(forditas->table(TForditas::Translation).rowAt(1).szoveg,
+                  QStringLiteral("Új szöveg"))
+            << way;
+    }
+}
+
+TEST_F(WorkspaceUnsaved, NoLeavesWithoutSavingAndYesSavesFirst)
+{
+    const QByteArray before = fileBytes(translation);
+    edit();
+    messages.answer(QStringLiteral("Nem"));
+    appMode = QStringLiteral("For");
+    QTest::mouseClick(button("BVissza"), Qt::LeftButton);
+    EXPECT_FALSE(forditas->isVisible());
+    EXPECT_EQ(appMode, QStringLiteral("vissza"));
+    EXPECT_EQ(fileBytes(translation), before);
+
+    forditas->show();
+    forditas->readSide(TForditas::Translation, translation);
+    edit();
+    messages.clear();
+    messages.answer(QStringLiteral("Igen"));
+    QTest::mouseClick(button("BKilepes"), Qt::LeftButton);
+    EXPECT_EQ(messages.lines(),
+              QStringList({question, QStringLiteral("Mentés|info|A Feliratot elmentettem|")}));
+    EXPECT_FALSE(forditas->isVisible());
+    EXPECT_TRUE(fileBytes(translation).contains("Új szöveg") ||
+                fileBytes(translation).contains("\xDAj sz\xF6veg"));
+}
+
+}  // namespace
