@@ -185,6 +185,7 @@ set(KELVO_LAYER_windows
   ui/JpegImage
   ui/Modal
   ui/Resources
+  ui/StateProbe
   ui/SubtitleGridDelegate
   ui/SubtitleGridModel
   tools/style/StyleWiring

@@ -5,6 +5,7 @@
 
 #include "app/ModeGlobals.h"
 #include "ui/Resources.h"
+#include "ui/StateProbe.h"
 #include "app/Startup.h"
 #ifdef KELVO_HAS_VIDEO
 #include "video/QtFilmPlayer.h"
@@ -40,6 +41,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvo"));
     installProgramFonts();
+    installStateProbe();
 #ifdef KELVO_VN
     edition = Edition::VN;
 #else
