@@ -1,5 +1,7 @@
 #include "files/FileGlobals.h"
 
+#include "files/SubtitleReader.h"
+
 QString textTarget;
 QString openPurpose;
 QString openResult;
@@ -17,6 +19,8 @@ QString savedSubtitleFileName;
 
 QString fileNameMode;
 bool saveCancelled = false;
+bool saveRefused = false;
+qint64 largestSavedFile = largestReadableFile;
 QString saveExtension;
 QString secondSubtitlePath;
 QString secondSubtitleFileName;
@@ -32,4 +36,6 @@ void resetFileGlobals()
     secondOpen = false;
     editorReady = false;
     saveCancelled = false;
+    saveRefused = false;
+    largestSavedFile = largestReadableFile;
 }

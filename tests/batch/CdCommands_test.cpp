@@ -77,4 +77,35 @@ TEST_F(CdCommands, JoinWritesTheResultAndRefusesMismatchedParts)
         EXPECT_EQ(fileBytes(path(name)), QByteArray("<missing>")) << name;
 }
 
+// Both parts are written before either is replaced: when the second cannot
+// be, the first keeps its old bytes too, and the message names the cause.
+TEST_F(CdCommands, SplitReplacesNeitherPartWhenOneCannotBeWritten)
+{
+    putFile(path("film.srt"), film);
+    putFile(path("film cd1.srt"), "old first part");
+    QDir(dir.path()).mkdir(QStringLiteral("film cd2.srt"));
+    const BatchRun r = run({"cd-split", "2", "00:00:01,000", path("film.srt")});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(fileBytes(path("film cd1.srt")), QByteArray("old first part"));
+    EXPECT_TRUE(r.lines().contains("box\tÍrásvédett file!\thiba\tÍrásvédett a következő file: "
+                                   "film cd2.srt\tA kért szétválasztás nem sikerült! Ez nem "
+                                   "közönséges file."))
+        << r.out.constData();
+}
+
+// A part read only partly is never joined into OUT.
+TEST_F(CdCommands, JoinRefusesAPartReadOnlyPartly)
+{
+    putFile(path("a.sub"), "{1}{2}a\r\n");
+    putFile(path("b.sub"), "{1}{2}a\r\n{3}{4}b\r\n c\r\n{6}{7}d\r\n{8}{9}e");
+    for (const auto &[first, second] : {std::pair{"a.sub", "b.sub"}, std::pair{"b.sub", "a.sub"}}) {
+        const BatchRun r = run({"cd-join", path(first), path(second), "100", path("out.sub")});
+        EXPECT_EQ(r.exitCode, 1) << first;
+        EXPECT_TRUE(r.lines().contains(
+            "box\tHiba\thiba\tHiba a file-ban!\tCsak eddig tudtam betölteni a file-t!"))
+            << r.out.constData();
+        EXPECT_EQ(fileBytes(path("out.sub")), QByteArray("<missing>")) << first;
+    }
+}
+
 }  // namespace

@@ -99,10 +99,11 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
         BulkPass pass(model);
         cds.empty();
         nameCurrent(first);
-        read = isReadSuccess(readSubtitleFile(model, false));
+        // a part read only partly is not joined: the result would lack its end
+        read = isReadSuccess(readSubtitleFile(model, false)) && !model.readStoppedEarly;
         if (read) {
             nameCurrent(second);
-            read = isReadSuccess(readSubtitleFile(model, true));
+            read = isReadSuccess(readSubtitleFile(model, true)) && !model.readStoppedEarly;
         }
         cds.first();
         cds.mergeChangeLog();
