@@ -87,6 +87,21 @@ TEST_F(SaveCommand, RowsThatAllFallOutWriteNothing)
     }
 }
 
+// Records that cannot reach standard output are a failure, not a success.
+TEST_F(SaveCommand, StandardOutputThatCannotBeWrittenIsAFailure)
+{
+    for (const QStringList &args : {QStringList{"read", data + "worked_example.srt"},
+                                    QStringList{"formats"}, QStringList{"--help"}}) {
+        QProcess p;
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(QStringLiteral(KELVO_BATCH_EXE), args);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 3) << qPrintable(args.join(u' '));
+        EXPECT_TRUE(p.readAllStandardError().contains("cannot write the standard output"));
+    }
+}
+
 TEST_F(SaveCommand, RunsTheSaveTimeOverlapCheck)
 {
     const QString out = dir.filePath("o.srt");
