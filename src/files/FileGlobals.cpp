@@ -1,7 +1,5 @@
 #include "files/FileGlobals.h"
 
-#include "files/SubtitleReader.h"
-
 QString textTarget;
 QString openPurpose;
 QString openResult;

@@ -56,9 +56,6 @@ ReadResult readSubtitle(const DecodedText &text, const ReadOptions &options,
 // not to add the general failure message.
 QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable = nullptr);
 
-// The largest subtitle file the readers take (and so the writers write).
-inline constexpr qint64 largestReadableFile = qint64(512) * 1024 * 1024;
-
 // Loads a whole file for reading (a file taken whole, as the translation
 // workspace takes one). On failure shows the message naming the
 // file (title "Hiba", kind "hiba") and returns false.
