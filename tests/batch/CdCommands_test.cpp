@@ -106,6 +106,13 @@ TEST_F(CdCommands, JoinRefusesAPartReadOnlyPartly)
             << r.out.constData();
         EXPECT_EQ(fileBytes(path("out.sub")), QByteArray("<missing>")) << first;
     }
+
+    // parts read whole whose rows all lack an end: nothing to write is a refusal
+    putFile(path("c.sub"), "{01}");
+    putFile(path("d.sub"), "{02}");
+    const BatchRun r = run({"cd-join", path("c.sub"), path("d.sub"), "100", path("out.sub")});
+    EXPECT_EQ(r.exitCode, 4);
+    EXPECT_EQ(fileBytes(path("out.sub")), QByteArray("<missing>"));
 }
 
 }  // namespace

@@ -143,5 +143,5 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
         return CdOutcome::Unreadable;
     if (saved)
         return CdOutcome::Done;
-    return saveCancelled ? CdOutcome::Refused : CdOutcome::Unwritable;
+    return saveCancelled || saveRefused ? CdOutcome::Refused : CdOutcome::Unwritable;
 }
