@@ -107,6 +107,13 @@ TEST_F(CdCommands, JoinRefusesAPartReadOnlyPartly)
         EXPECT_EQ(fileBytes(path("out.sub")), QByteArray("<missing>")) << first;
     }
 
+    // --partial joins what was read, as for every command that writes OUT
+    const BatchRun partial =
+        run({"--partial", "cd-join", path("a.sub"), path("b.sub"), "100", path("out.sub")});
+    EXPECT_EQ(partial.exitCode, 0) << partial.err.constData();
+    EXPECT_EQ(fileBytes(path("out.sub")), QByteArray("{1}{2}a\r\n{100}{101}a\r\n{102}{103}b"));
+    QFile::remove(path("out.sub"));
+
     // parts read whole whose rows all lack an end: nothing to write is a refusal
     putFile(path("c.sub"), "{01}");
     putFile(path("d.sub"), "{02}");

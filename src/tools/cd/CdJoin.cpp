@@ -76,7 +76,7 @@ QString detectSubtitleFileType(const QString &path)
 }
 
 CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second,
-            const QString &start, const QString &resultPath, WriteCheck *check)
+            const QString &start, const QString &resultPath, WriteCheck *check, bool takePartial)
 {
     model.setEnabled(QStringLiteral("Bvegre21"), false);
     const QString type1 = detectSubtitleFileType(first);
@@ -100,10 +100,12 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
         cds.empty();
         nameCurrent(first);
         // a part read only partly is not joined: the result would lack its end
-        read = isReadSuccess(readSubtitleFile(model, false)) && !model.readStoppedEarly;
+        read = isReadSuccess(readSubtitleFile(model, false))
+               && (takePartial || !model.readStoppedEarly);
         if (read) {
             nameCurrent(second);
-            read = isReadSuccess(readSubtitleFile(model, true)) && !model.readStoppedEarly;
+            read = isReadSuccess(readSubtitleFile(model, true))
+                   && (takePartial || !model.readStoppedEarly);
         }
         cds.first();
         cds.mergeChangeLog();
