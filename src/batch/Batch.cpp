@@ -3,6 +3,7 @@
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
+#include <new>
 
 #include "app/MessageBox.h"
 #include "app/ModeGlobals.h"
@@ -344,12 +345,24 @@ QString batchUsage(BatchCommandList commands)
 
 bool batchLeavesTableAtExit = false;
 
+namespace {
+
+bool stdoutWritten()
+{
+    return std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
+}  // namespace
+
 int runBatch(const QStringList &arguments, BatchCommandList commands)
 {
     const BatchCall call = parseBatchCall(arguments, commands);
     if (call.help) {
         QTextStream(stdout) << batchUsage(commands);
-        return ExitDone;
+        if (stdoutWritten())
+            return ExitDone;
+        QTextStream(stderr) << "kelvo-batch: cannot write the standard output\n";
+        return ExitUnwritable;
     }
     if (!call.command) {
         printUsageError(call, commands);
@@ -371,11 +384,24 @@ int runBatch(const QStringList &arguments, BatchCommandList commands)
     BatchPresenter presenter(out, args.value(QStringLiteral("--answer")) == QLatin1String("nem"));
     MessagePresenter *previous = installMessagePresenter(&presenter);
     BatchContext context{*call.command, args, model, out};
-    const int status = call.command->handler(context);
+    int status = ExitUnwritable;
+    try {
+        status = call.command->handler(context);
+    } catch (const std::bad_alloc &) {
+        // what was printed so far still goes out; the process does not abort
+        QTextStream(stderr) << "kelvo-batch: not enough memory\n";
+    }
     installMessagePresenter(previous);
+    bool printed = true;
     {
         RecordWriter records(stdout);
         out.print(model, records);
+        printed = !records.failed();
+    }
+    // Records that did not reach their reader are a failure, not a success.
+    if ((!printed || !stdoutWritten()) && status == ExitDone) {
+        QTextStream(stderr) << "kelvo-batch: cannot write the standard output\n";
+        status = ExitUnwritable;
     }
     if (batchLeavesTableAtExit)
         (void)owned.release();

@@ -56,14 +56,16 @@ int saveTable(BatchContext &context, const QString &path)
     WriteCheck *checkOrNone = context.has("--no-overlap-check") ? nullptr : &check;
     if (saveSubtitle(model, false, false, checkOrNone))
         return ExitDone;
-    return saveCancelled ? ExitRefused : ExitUnwritable;
+    return saveCancelled || saveRefused ? ExitRefused : ExitUnwritable;
 }
 
 int writeTimeTable(BatchContext &context, const QString &path)
 {
     EditorModel &model = context.model;
     nameSubtitle(path);
-    return writeTimeFile(model, Target::main, nullptr) ? ExitDone : ExitUnwritable;
+    if (writeTimeFile(model, Target::main, nullptr))
+        return ExitDone;
+    return saveRefused ? ExitRefused : ExitUnwritable;
 }
 
 int writeTableInItsKind(BatchContext &context, const QString &path)
@@ -71,7 +73,9 @@ int writeTableInItsKind(BatchContext &context, const QString &path)
     if (context.model.isTimeBase())
         return writeTimeTable(context, path);
     nameSubtitle(path);
-    return writeFrameFile(context.model, Target::main) ? ExitDone : ExitUnwritable;
+    if (writeFrameFile(context.model, Target::main))
+        return ExitDone;
+    return saveRefused ? ExitRefused : ExitUnwritable;
 }
 
 void reportTable(BatchContext &context)

@@ -175,10 +175,11 @@ void RecordWriter::flush()
 {
     if (!file_)
         return;
-    if (used_ > 0)
-        std::fwrite(buffer_.constData(), 1, size_t(used_), file_);
+    if (used_ > 0 && std::fwrite(buffer_.constData(), 1, size_t(used_), file_) != size_t(used_))
+        failed_ = true;
     used_ = 0;
-    std::fflush(file_);
+    if (std::fflush(file_) != 0)
+        failed_ = true;
 }
 
 void BatchOutput::print(const EditorModel &model, RecordWriter &out) const

@@ -25,6 +25,8 @@ public:
     void record(const QStringList &fields);
     // Writes what is buffered to the file (and flushes the file).
     void flush();
+    // A write to the file failed (a full disk, a closed pipe...).
+    bool failed() const { return failed_; }
     // What was written, when there is no file.
     QByteArray bytes() const { return buffer_.left(used_); }
 
@@ -35,6 +37,7 @@ private:
     QByteArray buffer_;
     qsizetype used_ = 0;
     bool recordStart_ = true;
+    bool failed_ = false;
 };
 
 // What a command prints, in this order however it was asked for: the type,

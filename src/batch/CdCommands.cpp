@@ -58,7 +58,8 @@ int runCdJoin(BatchContext &context)
     if (!(frames ? checkFrameValue(start) : checkTypedTime(start, true)))
         return ExitRefused;
     const QString out = QFileInfo(context.operand("OUT")).absoluteFilePath();
-    const int status = exitOf(joinCd(context.model, first, second, start, out, nullptr));
+    const int status =
+        exitOf(joinCd(context.model, first, second, start, out, nullptr, context.has("--partial")));
     reportTable(context);
     return status;
 }

@@ -145,9 +145,16 @@ QString clampedMsToTimeCode(qint64 ms)
 {
     if (ms < 0)
         return zeroTimeCode;
-    if (ms > 86400000)
+    if (ms > dayMs)
         return QStringLiteral("24:00:00,000");
     return secondsToTimeCode(ms / 1000.0L);
+}
+
+QString movedMsToTimeCode(qint64 ms, qint64 fromMs)
+{
+    if (ms > dayMs && fromMs > dayMs)
+        return secondsToTimeCode(qMin(ms, largestTimeMs) / 1000.0L);
+    return clampedMsToTimeCode(ms);
 }
 
 ValueCheck typedTimeCheck(QStringView t)

@@ -27,6 +27,12 @@ QString frameToTimeCode(long double frame, QStringView fpsText);
 // A millisecond count as a time code, clamped to 00:00:00,000 and
 // 24:00:00,000 (used when times are moved by an amount).
 QString clampedMsToTimeCode(qint64 ms);
+// The same for a time moved from fromMs: a time the table held beyond 24
+// hours (the reader keeps up to 99:59:59,999) keeps that range and is never
+// cut back to 24:00:00,000.
+QString movedMsToTimeCode(qint64 ms, qint64 fromMs);
+inline constexpr qint64 dayMs = 86400000;
+inline constexpr qint64 largestTimeMs = 359999999;  // 99:59:59,999
 
 // Checks of typed values. Each gives its verdict: passed, or the two lines
 // of the message that explains the failure (editor/TypedValues shows it).

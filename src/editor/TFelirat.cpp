@@ -171,6 +171,12 @@ TFelirat::~TFelirat()
 {
     exitSaveHandler = nullptr;
     model_->setHost(nullptr);
+    // An owned model is a member and dies before the base class deletes the
+    // widgets: the grid lets go of the table while it still lives.
+    if (racs_)
+        racs_->setModel(nullptr);
+    delete gridModel_;
+    gridModel_ = nullptr;
 }
 
 // ---- construction from the control table ----------------------------------

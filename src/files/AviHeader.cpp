@@ -1,5 +1,9 @@
 #include "files/AviHeader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <cstring>
 
@@ -103,9 +107,21 @@ bool parseAviHeaders(const QByteArray &bytes, AviRate *rate)
 bool RiffAviLibrary::open(const QString &path)
 {
     rate_ = AviRate{};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Without waiting: a pipe or a device opened for reading could block
+    // for ever. Only an ordinary file is an AVI file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
     // Chunks before the header list are skipped by seeking, the header list
     // itself is the only part read in full.
     char head[12];

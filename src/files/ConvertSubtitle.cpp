@@ -1,5 +1,7 @@
 #include "files/ConvertSubtitle.h"
 
+#include <new>
+
 #include "app/MessageBox.h"
 #include "app/ModeValues.h"
 #include "editor/BulkPass.h"
@@ -8,6 +10,7 @@
 #include "files/FileGlobals.h"
 #include "files/FileReplace.h"
 #include "files/SubtitleFormat.h"
+#include "files/SubtitleWriter.h"
 #include "files/WriterEngine.h"
 
 namespace {
@@ -28,6 +31,17 @@ void tellOutcome(const ConvertedSubtitle &file)
                        QString::number(file.skippedRows)
                            + QStringLiteral(" sort kihagytam, mert a kezdése vagy a befejezése"),
                        false, false, true, QStringLiteral("nem időkód."));
+    if (file.cutRows > 0)
+        showMessageBox(QStringLiteral("Konvertálás"), BoxKind::info,
+                       QString::number(file.cutRows)
+                           + QStringLiteral(" sornak csak az első három sorát írtam ki,"),
+                       false, false, true, QStringLiteral("mert a formátum többet nem fogad el."));
+    if (file.droppedRows > 0)
+        showMessageBox(QStringLiteral("Konvertálás"), BoxKind::info,
+                       QString::number(file.droppedRows)
+                           + QStringLiteral(" sort kihagytam, mert három vagy több sorból áll,"),
+                       false, false, true,
+                       QStringLiteral("és a formátum legfeljebb kettőt fogad el."));
 }
 
 }  // namespace
@@ -59,25 +73,38 @@ ConvertOutcome convertTable(EditorModel &model, const QString &formatName, bool 
         if (current > 0 && current <= cds.recordCount())
             cds.setRecNo(current);
         host->focusGrid();
-        return written ? ConvertOutcome::Written
-                       : saveCancelled ? ConvertOutcome::Cancelled : ConvertOutcome::Unwritable;
+        return written         ? ConvertOutcome::Written
+               : saveCancelled ? ConvertOutcome::Cancelled
+               : saveRefused   ? ConvertOutcome::Refused
+                               : ConvertOutcome::Unwritable;
     }
 
     ConvertOptions options;
     options.frameBase = !model.isTimeBase();
     options.fps = model.fps();
     ConvertedSubtitle file;
-    {
+    try {
         BulkPass pass(model, {.gauge = true});
         file = convertSubtitle(*format, cds, options, [&pass](int done) { pass.progress(done); });
         cds.first();
         pass.finish(0, true);
+    } catch (const std::bad_alloc &) {
+        file = ConvertedSubtitle();
+        showWriteFailure(subtitleFileName, WriteFault::NoMemory);
+        return ConvertOutcome::Unwritable;
+    }
+    if (file.entries == 0 && cds.recordCount() > 0) {
+        // rows that all fall out never replace a file with a bare header
+        int emptyTexts = 0;
+        for (int i = 0; i < cds.recordCount(); ++i)
+            emptyTexts += cds.rowAt(i).szoveg.isEmpty() ? 1 : 0;
+        showNothingWritten(file.skippedRows, emptyTexts, file.droppedRows);
+        return ConvertOutcome::Refused;
     }
     // a target that cannot be created or written is told, never thrown
-    if (!replaceFile(subtitlePath, file.bytes)) {
-        showMessageBox(QStringLiteral("Írásvédett file!"), BoxKind::error,
-                       QStringLiteral("Írásvédett a következő file: ") + subtitleFileName, false,
-                       false, true, QStringLiteral("A kért mentés nem sikerült!"));
+    WriteFault fault = WriteFault::None;
+    if (!replaceFile(subtitlePath, file.bytes, &fault)) {
+        showWriteFailure(subtitleFileName, fault);
         return ConvertOutcome::Unwritable;
     }
     tellOutcome(file);

@@ -3,7 +3,8 @@
 
 class EditorModel;
 
-enum class ConvertOutcome { Written, NotProgrammed, Cancelled, Unwritable, UnknownFormat };
+// Refused: the table had rows but none could be written (nothing replaced).
+enum class ConvertOutcome { Written, NotProgrammed, Cancelled, Unwritable, UnknownFormat, Refused };
 
 // Writes the editor's table in the listed format of that name. With askName
 // the file-name dialog (mode "MentesMaskent") asks for the target first;

@@ -17,6 +17,8 @@ QString savedSubtitleFileName;
 
 QString fileNameMode;
 bool saveCancelled = false;
+bool saveRefused = false;
+qint64 largestSavedFile = largestReadableFile;
 QString saveExtension;
 QString secondSubtitlePath;
 QString secondSubtitleFileName;
@@ -32,4 +34,6 @@ void resetFileGlobals()
     secondOpen = false;
     editorReady = false;
     saveCancelled = false;
+    saveRefused = false;
+    largestSavedFile = largestReadableFile;
 }

@@ -345,7 +345,8 @@ void SrtReader::appendTimeRow(QStringView line)
 
 TimeText SrtReader::moveByOffset(const TimeText &time) const
 {
-    return clampedMsToTimeCode(timeCodeToMs(time) - offsetMs_);
+    const qint64 ms = timeCodeToMs(time);
+    return movedMsToTimeCode(ms - offsetMs_, ms);
 }
 
 void SrtReader::activateOffset()

@@ -21,7 +21,6 @@
 namespace {
 
 // Far beyond any subtitle; keeps a wrong pick from exhausting memory.
-constexpr qint64 largestReadableFile = qint64(512) * 1024 * 1024;
 
 void fileError(const QString &first, const QString &second)
 {

@@ -1,5 +1,8 @@
 #include "files/SubtitleWriter.h"
 
+#include <QStringList>
+#include <new>
+
 #include "app/MessageBox.h"
 #include "app/ModeValues.h"
 #include "editor/BulkPass.h"
@@ -17,13 +20,10 @@ bool isSecond(const QString &target)
 }
 
 // Tells the user how the write ended, as the editor does.
-bool reportWrite(EditorModel &model, bool second, bool written, bool fellBack)
+bool reportWrite(EditorModel &model, bool second, bool written, bool fellBack, WriteFault fault)
 {
     if (!written) {
-        showMessageBox(QStringLiteral("Írásvédett file!"), BoxKind::error,
-                       QStringLiteral("Írásvédett a következő file: ")
-                           + (second ? secondSubtitleFileName : subtitleFileName),
-                       false, false, true, QStringLiteral("A kért mentés nem sikerült!"));
+        showWriteFailure(second ? secondSubtitleFileName : subtitleFileName, fault);
         model.markChanged(second ? EditorModel::Subtitle::second : EditorModel::Subtitle::main);
         return false;
     }
@@ -39,6 +39,29 @@ bool reportWrite(EditorModel &model, bool second, bool written, bool fellBack)
 }
 
 }  // namespace
+
+void showWriteFailure(const QString &fileName, WriteFault fault, const QString &second)
+{
+    showMessageBox(QStringLiteral("Írásvédett file!"), BoxKind::error,
+                   QStringLiteral("Írásvédett a következő file: ") + fileName, false, false, true,
+                   withWriteFault(second, fault));
+}
+
+void showNothingWritten(int withoutTimes, int emptyTexts, int tooManyLines)
+{
+    QStringList why;
+    if (withoutTimes > 0)
+        why.append(QString::number(withoutTimes)
+                   + QStringLiteral(" sornak nincs kezdése vagy befejezése"));
+    if (emptyTexts > 0)
+        why.append(QString::number(emptyTexts) + QStringLiteral(" sor szövege üres"));
+    if (tooManyLines > 0)
+        why.append(QString::number(tooManyLines)
+                   + QStringLiteral(" sor szövege három vagy több sorból áll"));
+    showMessageBox(QStringLiteral("Mentés"), BoxKind::error,
+                   QStringLiteral("Nem mentettem: egyik sort sem lehet kiírni!"), false, false,
+                   true, why.join(QStringLiteral(", ")) + u'.');
+}
 
 QString lowerExtension(const QString &path)
 {
@@ -61,8 +84,10 @@ bool writeSubtitleFile(EditorModel &model, const QString &target, const Subtitle
     options.skipEmpty = model.options.uresNe;
     options.encoding = second ? model.secondFileEncoding : model.fileEncoding;
 
+    saveRefused = false;
     RenderedSubtitle file;
-    {
+    bool rendered = false;
+    try {
         BulkPass pass(model, {.gauge = true});
         if (check)
             check->start();
@@ -72,10 +97,38 @@ bool writeSubtitleFile(EditorModel &model, const QString &target, const Subtitle
         file = renderSubtitle(format, cds, options, steps);
         pass.finish(0, true);
         cds.first();
+        rendered = true;
+    } catch (const std::bad_alloc &) {
+        // The table and the editor stay; only this save is given up.
+        file = RenderedSubtitle();
     }
-    const bool written = replaceFile(second ? secondSubtitlePath : subtitlePath, file.bytes);
+    if (!rendered)
+        return reportWrite(model, second, false, false, WriteFault::NoMemory);
+    if (file.entries == 0 && cds.recordCount() > 0) {
+        // Rows that all fall out of the file never replace it with nothing.
+        int withoutTimes = 0;
+        int emptyTexts = 0;
+        for (int i = 0; i < cds.recordCount(); ++i) {
+            const SubtitleRow &row = cds.rowAt(i);
+            if (row.kezdes.isEmpty() || row.befejezes.isEmpty())
+                ++withoutTimes;
+            else
+                ++emptyTexts;
+        }
+        saveRefused = true;
+        showNothingWritten(withoutTimes, emptyTexts);
+        model.markChanged(second ? EditorModel::Subtitle::second : EditorModel::Subtitle::main);
+        return false;
+    }
+    if (file.bytes.size() > largestSavedFile) {
+        // a file the program would refuse to open again
+        saveRefused = true;
+        return reportWrite(model, second, false, false, WriteFault::TooLarge);
+    }
+    WriteFault fault = WriteFault::None;
+    const bool written = replaceFile(second ? secondSubtitlePath : subtitlePath, file.bytes, &fault);
     file.bytes = QByteArray();
-    if (!reportWrite(model, second, written, file.fellBackToUtf8))
+    if (!reportWrite(model, second, written, file.fellBackToUtf8, fault))
         return false;
     cds.mergeChangeLog();
     if (check)

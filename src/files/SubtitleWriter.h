@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include "files/FileReplace.h"
+
 class EditorModel;
 class WriteCheck;
 struct SubtitleFormat;
@@ -23,5 +25,13 @@ bool writeFrameFile(EditorModel &model, const QString &target);
 // the file and shows the outcome as the editor does.
 bool writeSubtitleFile(EditorModel &model, const QString &target, const SubtitleFormat &format,
                        WriteCheck *check);
+// "Írásvédett file!" for a file that could not be written, its second line
+// followed by the cause where it is another than write protection.
+void showWriteFailure(const QString &fileName, WriteFault fault,
+                      const QString &second = QStringLiteral("A kért mentés nem sikerült!"));
+// A save refused because the table had rows but none could be written:
+// how many had no start or end, how many an empty text, how many more lines
+// than the format has a place for.
+void showNothingWritten(int withoutTimes, int emptyTexts, int tooManyLines = 0);
 // The lower-case extension of a path with its dot (".srt"), or empty.
 QString lowerExtension(const QString &path);

@@ -1,5 +1,7 @@
 #include "files/TextDecoding.h"
 
+#include <sys/stat.h>
+
 #include <QStringDecoder>
 #include <array>
 #include <cstring>
@@ -229,8 +231,24 @@ DecodedText prepareSubtitleText(QByteArray bytes)
     return d;
 }
 
+FileStamp FileStamp::of(int fd)
+{
+    FileStamp stamp;
+    struct stat st;
+    if (fd < 0 || fstat(fd, &st) != 0)
+        return stamp;
+    stamp.device = quint64(st.st_dev);
+    stamp.inode = quint64(st.st_ino);
+    stamp.size = qint64(st.st_size);
+    stamp.changedSeconds = qint64(st.st_mtim.tv_sec);
+    stamp.changedNanoseconds = qint64(st.st_mtim.tv_nsec);
+    return stamp;
+}
+
 bool prepareSubtitleFile(QFile &file, qint64 limit, DecodedText *out)
 {
+    // A file that changes while it is surveyed is not taken.
+    const FileStamp before = FileStamp::of(file.handle());
     char head[3];
     const qint64 n = file.peek(head, sizeof head);
     if (n < 0)
@@ -249,18 +267,22 @@ bool prepareSubtitleFile(QFile &file, qint64 limit, DecodedText *out)
             bytes.append(piece, qsizetype(got));
         }
         const qint64 size = bytes.size();
+        if (FileStamp::of(file.handle()) != before)
+            return false;
         *out = prepareSubtitleText(std::move(bytes));
         out->fileSize = size;
+        out->stamp = before;
         return true;
     }
     DecodedText d = textToWalk(head, n);
     file.skip(d.bytesFrom);
     ByteLines lines(&file, limit - d.bytesFrom, false);
     survey(lines, d);
-    if (lines.failed())
+    if (lines.failed() || FileStamp::of(file.handle()) != before)
         return false;
     d.path = file.fileName();
     d.fileSize = d.bytesFrom + lines.bytesRead();
+    d.stamp = before;
     *out = std::move(d);
     return true;
 }
@@ -337,13 +359,23 @@ LineCursor::LineCursor(const DecodedText &text) : encoding_(text.encoding)
         return;
     }
     file_ = std::make_unique<QFile>(text.path);
+    stamp_ = text.stamp;
+    // the name may lead to another file now, or the file may have changed
     if (!file_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)
-        || !file_->seek(text.bytesFrom)) {
+        || FileStamp::of(file_->handle()) != stamp_ || !file_->seek(text.bytesFrom)) {
         failed_ = true;
         return;
     }
     // the bytes surveyed, all of them and no more
     bytes_ = ByteLines(file_.get(), text.fileSize - text.bytesFrom, true);
+}
+
+bool LineCursor::failed() const
+{
+    if (failed_ || bytes_.failed())
+        return true;
+    // changed while this pass read it
+    return file_ && FileStamp::of(file_->handle()) != stamp_;
 }
 
 QStringView LineCursor::next()

@@ -9,6 +9,19 @@
 #include "files/ByteLines.h"
 #include "files/FileEncoding.h"
 
+// What tells one state of a file from another: which file a name led to,
+// its size and the time of its last change.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1;
+    qint64 changedSeconds = 0;
+    qint64 changedNanoseconds = 0;
+    bool operator==(const FileStamp &) const = default;
+    // The stamp of an open file; a size of -1 when it cannot be had.
+    static FileStamp of(int fd);
+};
+
 // Subtitle files are decoded once at the file boundary: a UTF-8 or UTF-16
 // byte-order mark decides, then valid UTF-8 with at least one multi-byte
 // sequence, and code page 1250 for everything else.
@@ -23,6 +36,7 @@ struct DecodedText {
     qsizetype bytesFrom = 0;  // after the byte-order mark
     QString path;
     qint64 fileSize = 0;      // the bytes of a file when it was surveyed
+    FileStamp stamp;          // the file as it was surveyed
     // Counted while the encoding was chosen (prepared texts): the lines,
     // and the lines an entry may open with, a guess of the rows to come.
     size_t lineCount = 0;
@@ -62,7 +76,9 @@ public:
     QStringView next();
     // The file could not be read again as it was surveyed (a streamed
     // text): the lines ended early.
-    bool failed() const { return failed_ || bytes_.failed(); }
+    // A file that changed in any way since the survey (another file under
+    // its name, another size, a later change) counts as failed too.
+    bool failed() const;
 
 private:
     QStringView decodeLine(QByteArrayView bytes);
@@ -71,6 +87,7 @@ private:
     qsizetype pos_ = 0;
     qsizetype end_ = 0;
     std::unique_ptr<QFile> file_;
+    FileStamp stamp_;
     ByteLines bytes_;
     FileEncoding encoding_ = FileEncoding::Cp1250;
     size_t count_ = 0;

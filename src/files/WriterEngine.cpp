@@ -27,8 +27,9 @@ qsizetype expectedChars(const SubtitleFormat &format, const SubtitleTable &rows,
 }
 
 // One pass over the rows into out. The steps run on the first pass only,
-// over every row also when the file no longer fits its code page.
-void renderInto(EncodedFile &out, const SubtitleFormat &format, const SubtitleTable &rows,
+// over every row also when the file no longer fits its code page. Returns
+// the entries written.
+int renderInto(EncodedFile &out, const SubtitleFormat &format, const SubtitleTable &rows,
                 const WriteOptions &options, const WriteSteps *steps)
 {
     const int count = rows.recordCount();
@@ -52,6 +53,7 @@ void renderInto(EncodedFile &out, const SubtitleFormat &format, const SubtitleTa
             check->entry(i + 1, row.kezdes, row.befejezes);
         ++number;
     }
+    return number - 1;
 }
 
 }  // namespace
@@ -67,7 +69,7 @@ RenderedSubtitle renderSubtitle(const SubtitleFormat &format, const SubtitleTabl
     RenderedSubtitle result;
     const qsizetype chars = expectedChars(format, rows, options.second);
     EncodedFile file(options.encoding, chars);
-    renderInto(file, format, rows, options, &steps);
+    result.entries = renderInto(file, format, rows, options, &steps);
     if (file.fits()) {
         result.bytes = file.take();
         return result;
@@ -94,10 +96,15 @@ QString timeCodeOf(const QString &value, const ConvertOptions &options)
     return hasTimeCodeShape(code) ? code : QString();
 }
 
-// Returns the rows skipped for their times.
+// Returns the rows skipped for their times; *result takes the rows
+// written, cut and dropped.
 int convertInto(EncodedFile &file, const ConvertLayout &layout, const SubtitleTable &rows,
-                const ConvertOptions &options, const std::function<void(int)> *progress)
+                const ConvertOptions &options, const std::function<void(int)> *progress,
+                ConvertedSubtitle *result)
 {
+    const bool wholeText = layout.entry.contains(u"%W");
+    int cut = 0;
+    int dropped = 0;
     ConvertOut out(file, layout);
     out.put(layout.header);
     const int count = rows.recordCount();
@@ -123,12 +130,19 @@ int convertInto(EncodedFile &file, const ConvertLayout &layout, const SubtitleTa
             continue;
         }
         ConvertLine line{};
-        line.number = number++;
         line.start = QStringView(start, renderTime(layout.rendering, s, start));
         line.end = QStringView(end, renderTime(layout.rendering, e, end));
         line.durationMs = qAbs(timeCodeToMs(e) - timeCodeToMs(s));
         treatTags(layout.tags, row.szoveg, treated);
+        const qsizetype lines = treated.isEmpty() ? 0 : treated.count(u'|') + 1;
+        if (layout.droppedFrom > 0 && lines >= layout.droppedFrom) {
+            ++dropped;
+            continue;
+        }
+        if (lines > 3 && !wholeText)
+            ++cut;
         line.whole = treated;
+        line.number = number++;
         // at most three lines; an empty text has none
         qsizetype from = 0;
         while (!treated.isEmpty() && line.count < 3) {
@@ -144,6 +158,9 @@ int convertInto(EncodedFile &file, const ConvertLayout &layout, const SubtitleTa
             out.put(layout.entry, &line);
     }
     out.put(layout.footer);
+    result->entries = number - 1;
+    result->cutRows = cut;
+    result->droppedRows = dropped;
     return skipped;
 }
 
@@ -160,14 +177,14 @@ ConvertedSubtitle convertSubtitle(const SubtitleFormat &format, const SubtitleTa
     EncodedFile file(FileEncoding::Cp1250, chars);
     if (layout.byteCoded)
         file.replaceMissing();
-    result.skippedRows = convertInto(file, layout, rows, options, &progress);
+    result.skippedRows = convertInto(file, layout, rows, options, &progress, &result);
     if (file.fits()) {
         result.replacedChars = file.replaced();
         result.bytes = file.take();
         return result;
     }
     EncodedFile utf8(FileEncoding::Utf8Bom, chars);
-    convertInto(utf8, layout, rows, options, nullptr);
+    convertInto(utf8, layout, rows, options, nullptr, &result);
     result.bytes = utf8.take();
     result.fellBackToUtf8 = true;
     return result;

@@ -44,6 +44,7 @@ struct RenderedSubtitle {
     // Code page 1250 was asked for but a character had no place in it, so
     // the bytes are UTF-8 with a byte-order mark.
     bool fellBackToUtf8 = false;
+    int entries = 0;  // rows written
 };
 
 // The one rule for rows left out of a file: no start, no end, or an empty
@@ -66,6 +67,9 @@ struct ConvertedSubtitle {
     bool fellBackToUtf8 = false;  // a text format that left code page 1250
     qsizetype replacedChars = 0;  // characters a byte-coded format wrote as "?"
     int skippedRows = 0;          // rows with a text but without a usable start or end
+    int entries = 0;              // rows written
+    int cutRows = 0;              // rows written without their lines after the third
+    int droppedRows = 0;          // rows left out for lines the format has no place for
 };
 
 ConvertedSubtitle convertSubtitle(const SubtitleFormat &format, const SubtitleTable &rows,

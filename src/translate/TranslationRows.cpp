@@ -33,6 +33,34 @@ struct DisplayLock {
     ~DisplayLock() { displayLock = old; }
 };
 
+// A time-based row where the file's reader will find it: an entry's
+// first row (with its times) after an empty row or at the start, its
+// further text rows right after it. Anything else would be saved as a file
+// that reads back cut short or with entries run together.
+bool readsBack(const SubtitleTable &table, int i)
+{
+    const auto hasTimes = [](const SubtitleRow &r) { return !r.kezdes.isEmpty(); };
+    const auto isEmptyRow = [](const SubtitleRow &r) {
+        return r.kezdes.isEmpty() && r.befejezes.isEmpty() && r.szoveg.isEmpty();
+    };
+    const SubtitleRow &row = table.rowAt(i);
+    const SubtitleRow *above = i > 0 ? &table.rowAt(i - 1) : nullptr;
+    const QString number = QStringLiteral("Sor száma: ") + QString::number(i + 1) + QStringLiteral(". ");
+    if (hasTimes(row) && above && !isEmptyRow(*above)) {
+        showMessageBox(QStringLiteral("Ellenőrzés"), BoxKind::error,
+                       QStringLiteral("Hiányzik az üres sor a felirat előtt!"), false, false, true,
+                       number + QStringLiteral("Kérem szúrjon be elé egy üres sort!"));
+        return false;
+    }
+    if (!hasTimes(row) && !isEmptyRow(row) && (!above || isEmptyRow(*above))) {
+        showMessageBox(QStringLiteral("Ellenőrzés"), BoxKind::error,
+                       QStringLiteral("Időpont nélküli szöveg üres sor után!"), false, false, true,
+                       number + QStringLiteral("Kérem töltse fel a sort rendesen!"));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool checkTranslationTable(SubtitleTable &table, const QString &timeBase, bool announce)
@@ -56,6 +84,8 @@ bool checkTranslationTable(SubtitleTable &table, const QString &timeBase, bool a
             } else if (!row.kezdes.isEmpty() || !row.befejezes.isEmpty()) {
                 passed = checkTimePair(row.kezdes.chars(), row.befejezes.chars());
             }
+            if (passed && !frames)
+                passed = readsBack(table, i);
         }
     }
     if (back > 0)

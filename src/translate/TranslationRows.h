@@ -7,7 +7,9 @@ class SubtitleTable;
 
 // Checks every row from the first: "Frame" rows need a start and an end and
 // a sound pair; "Time" rows with neither pass, the others need a sound time
-// pair. Stops at the first failing row with its message; the cursor goes
+// pair; "Time" rows must also stand where the file's reader finds them
+// again (an entry's first row after an empty row, its text rows right
+// after it). Stops at the first failing row with its message; the cursor goes
 // back to the row it was on. With announce, a clean table is reported.
 bool checkTranslationTable(SubtitleTable &table, const QString &timeBase, bool announce);
 

@@ -1,11 +1,13 @@
 #include "translate/TranslationWriter.h"
 
 #include <QFileInfo>
+#include <new>
 
 #include "app/MessageBox.h"
 #include "app/ModeValues.h"
 #include "document/SubtitleTable.h"
 #include "files/FileReplace.h"
+#include "files/SubtitleWriter.h"
 #include "files/TextEncoding.h"
 
 namespace {
@@ -58,11 +60,16 @@ bool writeTranslationFile(const SubtitleTable &table, const QString &timeBase,
                        QStringLiteral("Ismeretlen típus! Nem mentettem el!"), false, false, true);
         return false;
     }
-    if (!replaceFile(path, renderTranslation(table, timeBase, encoding))) {
-        const QString name = QFileInfo(path).fileName();
-        showMessageBox(QStringLiteral("Írásvédett file!"), BoxKind::error,
-                       QStringLiteral("Írásvédett a következő file: ") + (name.isEmpty() ? path : name),
-                       false, false, true, QStringLiteral("A kért mentés nem sikerült!"));
+    const QString name = QFileInfo(path).fileName();
+    WriteFault fault = WriteFault::None;
+    bool written = false;
+    try {
+        written = replaceFile(path, renderTranslation(table, timeBase, encoding), &fault);
+    } catch (const std::bad_alloc &) {
+        fault = WriteFault::NoMemory;
+    }
+    if (!written) {
+        showWriteFailure(name.isEmpty() ? path : name, fault);
         return false;
     }
     return true;

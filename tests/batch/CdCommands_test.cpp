@@ -77,4 +77,49 @@ TEST_F(CdCommands, JoinWritesTheResultAndRefusesMismatchedParts)
         EXPECT_EQ(fileBytes(path(name)), QByteArray("<missing>")) << name;
 }
 
+// Both parts are written before either is replaced: when the second cannot
+// be, the first keeps its old bytes too, and the message names the cause.
+TEST_F(CdCommands, SplitReplacesNeitherPartWhenOneCannotBeWritten)
+{
+    putFile(path("film.srt"), film);
+    putFile(path("film cd1.srt"), "old first part");
+    QDir(dir.path()).mkdir(QStringLiteral("film cd2.srt"));
+    const BatchRun r = run({"cd-split", "2", "00:00:01,000", path("film.srt")});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(fileBytes(path("film cd1.srt")), QByteArray("old first part"));
+    EXPECT_TRUE(r.lines().contains("box\tÍrásvédett file!\thiba\tÍrásvédett a következő file: "
+                                   "film cd2.srt\tA kért szétválasztás nem sikerült! Ez nem "
+                                   "közönséges file."))
+        << r.out.constData();
+}
+
+// A part read only partly is never joined into OUT.
+TEST_F(CdCommands, JoinRefusesAPartReadOnlyPartly)
+{
+    putFile(path("a.sub"), "{1}{2}a\r\n");
+    putFile(path("b.sub"), "{1}{2}a\r\n{3}{4}b\r\n c\r\n{6}{7}d\r\n{8}{9}e");
+    for (const auto &[first, second] : {std::pair{"a.sub", "b.sub"}, std::pair{"b.sub", "a.sub"}}) {
+        const BatchRun r = run({"cd-join", path(first), path(second), "100", path("out.sub")});
+        EXPECT_EQ(r.exitCode, 1) << first;
+        EXPECT_TRUE(r.lines().contains(
+            "box\tHiba\thiba\tHiba a file-ban!\tCsak eddig tudtam betölteni a file-t!"))
+            << r.out.constData();
+        EXPECT_EQ(fileBytes(path("out.sub")), QByteArray("<missing>")) << first;
+    }
+
+    // --partial joins what was read, as for every command that writes OUT
+    const BatchRun partial =
+        run({"--partial", "cd-join", path("a.sub"), path("b.sub"), "100", path("out.sub")});
+    EXPECT_EQ(partial.exitCode, 0) << partial.err.constData();
+    EXPECT_EQ(fileBytes(path("out.sub")), QByteArray("{1}{2}a\r\n{100}{101}a\r\n{102}{103}b"));
+    QFile::remove(path("out.sub"));
+
+    // parts read whole whose rows all lack an end: nothing to write is a refusal
+    putFile(path("c.sub"), "{01}");
+    putFile(path("d.sub"), "{02}");
+    const BatchRun r = run({"cd-join", path("c.sub"), path("d.sub"), "100", path("out.sub")});
+    EXPECT_EQ(r.exitCode, 4);
+    EXPECT_EQ(fileBytes(path("out.sub")), QByteArray("<missing>"));
+}
+
 }  // namespace

@@ -177,6 +177,29 @@ TEST_F(ConvertTest, RowsWithoutTimeCodesAreSkippedNotWrittenAsGarbage)
     EXPECT_EQ(out.skippedRows, 2);
 }
 
+// Lines a format has no place for are counted: a text beyond three lines
+// loses the rest (not where the whole text is written), and Captions 32
+// leaves out a text of three lines or more.
+TEST_F(ConvertTest, RowsThatLoseLinesAreCounted)
+{
+    const std::vector<RowData> rows{{R1, "a|b|c|d"}, {R2, "a|b|c"}, {R3, "a|b"}};
+    struct Case {
+        const char *format;
+        int cut, dropped, entries;
+    } cases[] = {
+        {"MPlayer2", 1, 0, 3},
+        {"Captions 32", 0, 2, 1},
+        {"Captions Inc.", 0, 0, 3},
+    };
+    for (const Case &c : cases) {
+        ConvertedSubtitle out;
+        convert(c.format, rows, &out);
+        EXPECT_EQ(out.cutRows, c.cut) << c.format;
+        EXPECT_EQ(out.droppedRows, c.dropped) << c.format;
+        EXPECT_EQ(out.entries, c.entries) << c.format;
+    }
+}
+
 TEST_F(ConvertTest, CharactersOutsideTheCodePage)
 {
     ConvertedSubtitle out;
@@ -220,7 +243,10 @@ TEST_F(ConvertTableTest, WritesTheChosenFileAndLeavesTheTableAlone)
     EXPECT_EQ(subtitleFileName, QStringLiteral("out.ass"));
     EXPECT_EQ(model.cds.recNo(), 1);
     EXPECT_EQ(model.modified(), modified);
-    EXPECT_TRUE(messages.lines().isEmpty());
+    // the golden rows hold a text of four lines
+    EXPECT_EQ(messages.lines(),
+              QStringList("Konvertálás|info|1 sornak csak az első három sorát írtam ki,|"
+                          "mert a formátum többet nem fogad el."));
 }
 
 TEST_F(ConvertTableTest, CancelledDialogWritesNothing)
@@ -239,7 +265,7 @@ TEST_F(ConvertTableTest, UnwritableTargetIsToldNotThrown)
     EXPECT_EQ(convertTable(model, QStringLiteral("ZeroG"), false), ConvertOutcome::Unwritable);
     EXPECT_EQ(messages.lines(),
               QStringList("Írásvédett file!|hiba|Írásvédett a következő file: out.zeg|"
-                          "A kért mentés nem sikerült!"));
+                          "A kért mentés nem sikerült! Nem létezik a mappa."));
 }
 
 TEST_F(ConvertTableTest, SubRipGoesThroughTheEditorsSave)
@@ -260,6 +286,30 @@ TEST_F(ConvertTableTest, SkippedRowsAreNoted)
     EXPECT_EQ(messages.lines(),
               QStringList("Konvertálás|info|1 sort kihagytam, mert a kezdése vagy a befejezése|"
                           "nem időkód."));
+}
+
+TEST_F(ConvertTableTest, LostLinesAreNoted)
+{
+    fillTable(model, {{R1, "a|b|c|d"}, {R2, "a|b|c"}, {R3, "a"}});
+    target(QStringLiteral("out.mpl"));
+    EXPECT_EQ(convertTable(model, QStringLiteral("MPlayer2"), false), ConvertOutcome::Written);
+    target(QStringLiteral("out.txt"));
+    EXPECT_EQ(convertTable(model, QStringLiteral("Captions 32"), false), ConvertOutcome::Written);
+    EXPECT_EQ(messages.lines(),
+              QStringList({"Konvertálás|info|1 sornak csak az első három sorát írtam ki,|"
+                           "mert a formátum többet nem fogad el.",
+                           "Konvertálás|info|2 sort kihagytam, mert három vagy több sorból áll,|"
+                           "és a formátum legfeljebb kettőt fogad el."}));
+
+    // when nothing is left, nothing replaces the file
+    messages.clear();
+    putFile(path(QStringLiteral("out.txt")), "old");
+    fillTable(model, {{R1, "a|b|c"}});
+    EXPECT_EQ(convertTable(model, QStringLiteral("Captions 32"), false), ConvertOutcome::Refused);
+    EXPECT_EQ(fileBytes(path(QStringLiteral("out.txt"))), QByteArray("old"));
+    EXPECT_EQ(messages.lines(),
+              QStringList("Mentés|hiba|Nem mentettem: egyik sort sem lehet kiírni!|"
+                          "1 sor szövege három vagy több sorból áll."));
 }
 
 }  // namespace

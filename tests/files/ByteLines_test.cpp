@@ -3,11 +3,15 @@
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include "files/ByteLines.h"
 #include "files/SubtitleReader.h"
 #include "files/TextDecoding.h"
 #include "support/PrintQString.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -142,4 +146,47 @@ TEST(ByteLines, FileChangedUnderTheReadIsUnreadable)
 
     QFile::remove(text.path);
     EXPECT_TRUE(readSubtitle(text, ReadOptions{}).unreadable);
+}
+
+// Any change between the survey and the read counts, not only a shorter
+// file: a bigger file put in its place (read as its cut beginning before),
+// one grown in place, one rewritten to the same size later.
+TEST(ByteLines, AnyChangeOfTheFileUnderTheReadIsUnreadable)
+{
+    const QByteArray entry("1\n00:00:01,000 --> 00:00:02,000\nText\n\n");
+    const QByteArray other("1\n00:00:05,000 --> 00:00:06,000\nMore\n\n");
+    const auto survey = [](const QString &path, DecodedText *text) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)
+               && prepareSubtitleFile(file, 1000, text);
+    };
+    using Change = void (*)(const QString &path, const QByteArray &entry, const QByteArray &other);
+    const Change changes[] = {
+        [](const QString &path, const QByteArray &entry, const QByteArray &other) {
+            putFile(path + ".new", entry + other + other);
+            QFile::remove(path);
+            QFile::rename(path + ".new", path);
+        },
+        [](const QString &path, const QByteArray &, const QByteArray &other) {
+            QFile f(path);
+            if (f.open(QIODevice::Append))
+                f.write(other);
+        },
+        [](const QString &path, const QByteArray &, const QByteArray &other) {
+            putFile(path, other);
+            // the clock of a change may not have moved yet: a second later
+            const timespec later[2] = {{0, UTIME_OMIT}, {time(nullptr) + 1, 0}};
+            utimensat(AT_FDCWD, QFile::encodeName(path).constData(), later, 0);
+        },
+    };
+    int n = 0;
+    for (const Change change : changes) {
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, entry);
+        DecodedText text;
+        ASSERT_TRUE(survey(path, &text));
+        change(path, entry, other);
+        EXPECT_TRUE(readSubtitle(text, ReadOptions{}).unreadable) << "change " << n;
+        ++n;
+    }
 }

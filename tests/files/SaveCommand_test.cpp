@@ -50,8 +50,56 @@ TEST_F(SaveCommand, UnwritableOutputExitsWithThree)
     const BatchRun r = save(QStringLiteral("worked_example.srt"), dir.filePath("taken.srt"));
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.lines().contains("box\tÍrásvédett file!\thiba\tÍrásvédett a következő file: "
-                                   "taken.srt\tA kért mentés nem sikerült!"))
+                                   "taken.srt\tA kért mentés nem sikerült! Ez nem közönséges file."))
         << r.out.constData();
+}
+
+// Rows that all fall out of the file (no start or end, or empty texts
+// left out) never replace a file with nothing: the command says what was
+// left out and writes nothing.
+TEST_F(SaveCommand, RowsThatAllFallOutWriteNothing)
+{
+    const QString noEnd = dir.filePath("a.sub");
+    putFile(noEnd, "{01}");
+    const QString empty = dir.filePath("e.srt");
+    putFile(empty, "1\r\n00:00:01,000 --> 00:00:02,000\r\n\r\n");
+    const QString noTimes = QStringLiteral(
+        "box\tMentés\thiba\tNem mentettem: egyik sort sem lehet kiírni!\t"
+        "1 sornak nincs kezdése vagy befejezése.");
+    struct Case {
+        QStringList args;
+        QString in;
+        QString box;
+    } cases[] = {
+        {{"save", noEnd, noEnd}, noEnd, noTimes},
+        {{"fix", "lower", noEnd, noEnd}, noEnd, noTimes},
+        {{"convert", "MPlayer2", noEnd, noEnd}, noEnd,
+         "box\tMentés\thiba\tNem mentettem: egyik sort sem lehet kiírni!\t1 sor szövege üres."},
+        {{"--skip-empty", "save", empty, empty}, empty,
+         "box\tMentés\thiba\tNem mentettem: egyik sort sem lehet kiírni!\t1 sor szövege üres."},
+    };
+    for (const Case &c : cases) {
+        const QByteArray before = fileBytes(c.in);
+        const BatchRun r = runBatchTool(c.args);
+        EXPECT_EQ(r.exitCode, 4) << qPrintable(c.args.join(u' '));
+        EXPECT_EQ(fileBytes(c.in), before) << qPrintable(c.args.join(u' '));
+        EXPECT_TRUE(r.lines().contains(c.box)) << r.out.constData();
+    }
+}
+
+// Records that cannot reach standard output are a failure, not a success.
+TEST_F(SaveCommand, StandardOutputThatCannotBeWrittenIsAFailure)
+{
+    for (const QStringList &args : {QStringList{"read", data + "worked_example.srt"},
+                                    QStringList{"formats"}, QStringList{"--help"}}) {
+        QProcess p;
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(QStringLiteral(KELVO_BATCH_EXE), args);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 3) << qPrintable(args.join(u' '));
+        EXPECT_TRUE(p.readAllStandardError().contains("cannot write the standard output"));
+    }
 }
 
 TEST_F(SaveCommand, RunsTheSaveTimeOverlapCheck)

@@ -179,7 +179,10 @@ TEST_F(SubtitleWriterTest, UnwritableTargetIsReportedAndKeepsTheMarker)
 {
     QDir(dir.path()).mkdir(QStringLiteral("folder.srt"));
     putFile(path("plain"), "keep");
-    for (const QString &name : {QStringLiteral("folder.srt"), QStringLiteral("plain/x.srt")}) {
+    const std::pair<QString, QString> targets[] = {
+        {QStringLiteral("folder.srt"), QStringLiteral(" Ez nem közönséges file.")},
+        {QStringLiteral("plain/x.srt"), QStringLiteral(" Nem létezik a mappa.")}};
+    for (const auto &[name, cause] : targets) {
         messages.clear();
         model.setModified(false);
         fillTable(model, {{R1, "x"}});
@@ -189,7 +192,7 @@ TEST_F(SubtitleWriterTest, UnwritableTargetIsReportedAndKeepsTheMarker)
         EXPECT_FALSE(writeTimeFile(model, QStringLiteral("1"))) << qPrintable(name);
         EXPECT_EQ(messages.lines(),
                   QStringList{"Írásvédett file!|hiba|Írásvédett a következő file: "
-                              + subtitleFileName + "|A kért mentés nem sikerült!"});
+                              + subtitleFileName + "|A kért mentés nem sikerült!" + cause});
         EXPECT_TRUE(model.modified());
         EXPECT_FALSE(displayLock);
         EXPECT_FALSE(host.progressVisible);
@@ -200,8 +203,9 @@ TEST_F(SubtitleWriterTest, UnwritableTargetIsReportedAndKeepsTheMarker)
 }
 
 // A writable file in a folder where no new file may be made (run as an
-// ordinary user, root being let in everywhere) is overwritten all the same.
-TEST_F(SubtitleWriterTest, WritableFileInALockedFolderIsOverwritten)
+// ordinary user, root being let in everywhere) is not overwritten in place,
+// where a crash could tear it: the save is refused and says why.
+TEST_F(SubtitleWriterTest, WritableFileInALockedFolderIsRefused)
 {
     QDir(dir.path()).mkdir(QStringLiteral("locked"));
     putFile(path("locked/a.srt"), "old");
@@ -224,9 +228,12 @@ TEST_F(SubtitleWriterTest, WritableFileInALockedFolderIsOverwritten)
         ASSERT_EQ(seteuid(0), 0);
     QFile::setPermissions(path("locked"), readOnlyDir | QFileDevice::WriteOwner);
 
-    EXPECT_TRUE(written);
-    EXPECT_TRUE(messages.lines().isEmpty());
-    EXPECT_EQ(fileBytes(path("locked/a.srt")), QByteArray("1\r\n" T1 "x"));
+    EXPECT_FALSE(written);
+    EXPECT_EQ(messages.lines(),
+              QStringList{"Írásvédett file!|hiba|Írásvédett a következő file: locked/a.srt|A kért "
+                          "mentés nem sikerült! A mappájában nem hozhatok létre új file-t, így a "
+                          "régit nem cserélhetem le biztonságosan."});
+    EXPECT_EQ(fileBytes(path("locked/a.srt")), QByteArray("old"));
 }
 
 // A write that breaks off half way (here: the file size limit) leaves the old
@@ -255,7 +262,8 @@ TEST_F(SubtitleWriterTest, BrokenWriteLeavesTheOldFileIntact)
     EXPECT_EQ(fileBytes(path("a.srt")), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.srt"});
     EXPECT_EQ(messages.lines(), QStringList{"Írásvédett file!|hiba|Írásvédett a következő file: "
-                                            "a.srt|A kért mentés nem sikerült!"});
+                                            "a.srt|A kért mentés nem sikerült! Hiba történt írás "
+                                            "közben."});
     EXPECT_TRUE(model.modified());
 }
 
@@ -410,7 +418,8 @@ TEST_F(SubtitleWriterTest, QuietSaveSkipsEveryMessage)
     EXPECT_FALSE(saveSubtitle(model, false, true));
     EXPECT_TRUE(model.modified());
     EXPECT_EQ(messages.lines(), QStringList{"Írásvédett file!|hiba|Írásvédett a következő file: "
-                                            "c.sub|A kért mentés nem sikerült!"});
+                                            "c.sub|A kért mentés nem sikerült! Ez nem közönséges "
+                                            "file."});
 }
 
 TEST_F(SubtitleWriterTest, SecondSubtitleIsSavedFromSzoveg2)
@@ -442,7 +451,8 @@ TEST_F(SubtitleWriterTest, SecondSubtitleWriteFailureNamesItsFile)
     host.script = {path("taken.srt")};
     EXPECT_FALSE(saveSecondSubtitle(model));
     EXPECT_EQ(messages.lines(), QStringList{"Írásvédett file!|hiba|Írásvédett a következő file: "
-                                            "taken.srt|A kért mentés nem sikerült!"});
+                                            "taken.srt|A kért mentés nem sikerült! Ez nem "
+                                            "közönséges file."});
     EXPECT_TRUE(model.modified());
 }
 

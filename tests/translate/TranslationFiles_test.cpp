@@ -11,6 +11,7 @@
 #include "support/TestFiles.h"
 #include "translate/TranslationGlobals.h"
 #include "translate/TranslationReader.h"
+#include "translate/TranslationRows.h"
 #include "translate/TranslationWriter.h"
 
 namespace {
@@ -69,6 +70,65 @@ TEST_F(TranslationFiles, TwoLineEntryBecomesThreeRowsAndIsWrittenBackTheSame)
 
     ASSERT_TRUE(writeTranslationFile(table, r.timeBase, path("out.srt"), r.encoding));
     EXPECT_EQ(fileBytes(path("out.srt")), twoEntries);
+}
+
+// What the check passes is written so that it reads back row for row; the
+// edits that would give a file read back cut short or with entries run
+// together (a text line emptied or an empty row put inside an entry, the
+// empty row between entries deleted, a text row before the first entry)
+// are caught by the check, which also runs before every save.
+TEST_F(TranslationFiles, WhatTheCheckPassesReadsBackWhole)
+{
+    const QString first = QStringLiteral("00:00:01,000|00:00:02,500|First line");
+    const QString second = QStringLiteral("00:00:03,000|00:00:04,000|Bye");
+    const QString insideBlank = QStringLiteral(
+        "Ellenőrzés|hiba|Időpont nélküli szöveg üres sor után!|Sor száma: 3. Kérem töltse fel a "
+        "sort rendesen!");
+    struct Case {
+        const char *what;
+        QStringList rows;  // "start|end|text"
+        QString message;   // empty: passes and reads back
+    } cases[] = {
+        {"as read", {first, "||Second line", "||", second}, {}},
+        {"empty header text, trailing empty rows", {"00:00:01,000|00:00:02,500|", "||x", "||", "||", second, "||"}, {}},
+        {"last text line emptied", {first, "||", "||", second}, {}},
+        {"text line emptied inside", {first, "||", "||Third", "||", second}, insideBlank},
+        {"empty row inserted inside", {first, "||Second line", "||", "||Third", "||", second},
+         QStringLiteral("Ellenőrzés|hiba|Időpont nélküli szöveg üres sor után!|Sor száma: 4. "
+                        "Kérem töltse fel a sort rendesen!")},
+        {"separator deleted", {first, "||Second line", second},
+         QStringLiteral("Ellenőrzés|hiba|Hiányzik az üres sor a felirat előtt!|Sor száma: 3. "
+                        "Kérem szúrjon be elé egy üres sort!")},
+        {"text before the first entry", {"||Lost", "||", first},
+         QStringLiteral("Ellenőrzés|hiba|Időpont nélküli szöveg üres sor után!|Sor száma: 1. "
+                        "Kérem töltse fel a sort rendesen!")},
+    };
+    for (const Case &c : cases) {
+        table.empty();
+        for (const QString &r : c.rows) {
+            const QStringList f = r.split(u'|');
+            table.append();
+            table.setField(Field::Kezdes, f[0]);
+            table.setField(Field::Befejezes, f[1]);
+            table.setField(Field::Szoveg, f[2]);
+            table.post();
+        }
+        messages.clear();
+        const bool passed = checkTranslationTable(table, QStringLiteral("Time"), false);
+        EXPECT_EQ(passed, c.message.isEmpty()) << c.what;
+        EXPECT_EQ(messages.lines(), c.message.isEmpty() ? QStringList() : QStringList{c.message})
+            << c.what;
+        if (!passed)
+            continue;
+        ASSERT_TRUE(writeTranslationFile(table, QStringLiteral("Time"), path("out.srt"),
+                                         FileEncoding::Cp1250));
+        QStringList expected = rowsOf(table);
+        while (!expected.isEmpty() && expected.last() == QLatin1String("||"))
+            expected.removeLast();  // the reader drops trailing empty rows
+        const TranslationRead r = read(fileBytes(path("out.srt")));
+        EXPECT_FALSE(r.stopped) << c.what;
+        EXPECT_EQ(rowsOf(table), expected) << c.what;
+    }
 }
 
 TEST_F(TranslationFiles, BlankLinesBetweenEntriesAreKeptAsEmptyRowsAndTrailingOnesDropped)

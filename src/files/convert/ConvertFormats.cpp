@@ -303,7 +303,7 @@ const ConvertLayout inscriber{
 const ConvertLayout cheetah{TR::ColonHundredths, TT::Removed, u"*NonDropFrame\n*Width 32\n\n",
                             u"", u"", u"", cheetahEntry};
 const ConvertLayout captions32{TR::ColonHundredths, TT::Removed, u"", u"", u"", u"",
-                               captions32Entry};
+                               captions32Entry, false, false, 3};
 const ConvertLayout captionsInc{TR::ColonHundredths, TT::Removed,
                                 u"*Timecode type: PAL/EBU\n\n", u"%S %E\n{0 [1 %W\n\n", u""};
 const ConvertLayout cpc600{TR::ColonHundredths, TT::Removed,

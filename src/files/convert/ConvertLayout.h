@@ -82,4 +82,7 @@ struct ConvertLayout {
     // fallback, a character without a place becomes "?".
     bool byteCoded = false;
     bool lineFeedOnly = false;  // lines end in LF alone
+    // A text of this many lines or more has no place in the format and its
+    // entry is left out (0: every text has one).
+    int droppedFrom = 0;
 };

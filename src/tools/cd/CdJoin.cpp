@@ -76,7 +76,7 @@ QString detectSubtitleFileType(const QString &path)
 }
 
 CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second,
-            const QString &start, const QString &resultPath, WriteCheck *check)
+            const QString &start, const QString &resultPath, WriteCheck *check, bool takePartial)
 {
     model.setEnabled(QStringLiteral("Bvegre21"), false);
     const QString type1 = detectSubtitleFileType(first);
@@ -99,10 +99,13 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
         BulkPass pass(model);
         cds.empty();
         nameCurrent(first);
-        read = isReadSuccess(readSubtitleFile(model, false));
+        // a part read only partly is not joined: the result would lack its end
+        read = isReadSuccess(readSubtitleFile(model, false))
+               && (takePartial || !model.readStoppedEarly);
         if (read) {
             nameCurrent(second);
-            read = isReadSuccess(readSubtitleFile(model, true));
+            read = isReadSuccess(readSubtitleFile(model, true))
+                   && (takePartial || !model.readStoppedEarly);
         }
         cds.first();
         cds.mergeChangeLog();
@@ -142,5 +145,5 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
         return CdOutcome::Unreadable;
     if (saved)
         return CdOutcome::Done;
-    return saveCancelled ? CdOutcome::Refused : CdOutcome::Unwritable;
+    return saveCancelled || saveRefused ? CdOutcome::Refused : CdOutcome::Unwritable;
 }

@@ -31,6 +31,8 @@ QString detectSubtitleFileType(const QString &path);
 // 16-bit Unicode), reads them into the table with the second part moved to
 // start at start, and saves the table as resultPath, which becomes the
 // current file. check is the save-time check (nullptr: none). A part that
-// cannot be read stops the join before anything is saved.
+// cannot be read, or is read only partly, stops the join before anything is
+// saved; takePartial joins what a partly read part gave.
 CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second,
-            const QString &start, const QString &resultPath, WriteCheck *check);
+            const QString &start, const QString &resultPath, WriteCheck *check,
+            bool takePartial = false);

@@ -1,6 +1,7 @@
 #include "tools/cd/CdSplit.h"
 
 #include <QFileInfo>
+#include <new>
 
 #include "app/MessageBox.h"
 #include "app/ModeValues.h"
@@ -11,6 +12,7 @@
 #include "editor/TypedValues.h"
 #include "files/FileGlobals.h"
 #include "files/FileReplace.h"
+#include "files/SubtitleWriter.h"
 #include "files/TextEncoding.h"
 
 namespace {
@@ -150,8 +152,10 @@ std::vector<SubtitleRow> cdSecondPart(const SubtitleTable &table, int row, const
             continue;
         SubtitleRow moved = r;
         if (timeBased) {
-            moved.kezdes = clampedMsToTimeCode(timeCodeToMs(r.kezdes) - shift);
-            moved.befejezes = clampedMsToTimeCode(timeCodeToMs(r.befejezes) - shift);
+            const qint64 start = timeCodeToMs(r.kezdes);
+            const qint64 end = timeCodeToMs(r.befejezes);
+            moved.kezdes = movedMsToTimeCode(start - shift, start);
+            moved.befejezes = movedMsToTimeCode(end - shift, end);
         } else {
             moved.kezdes = movedFrame(r.kezdes, shift);
             moved.befejezes = movedFrame(r.befejezes, shift);
@@ -223,16 +227,23 @@ CdOutcome splitCd(EditorModel &model, int row, const QString &start)
             return CdOutcome::Refused;
     }
 
-    bool written1 = false;
-    bool written2 = false;
+    // Both parts are written before either takes its place, so a failure
+    // or a kill leaves the old pair, never a new part beside an old one.
+    int failed = -1;
+    WriteFault fault = WriteFault::None;
     {
         BulkPass pass(model);
         model.setVisible(QStringLiteral("szazalek12"), true);
         const FileEncoding encoding = model.fileEncoding;
-        written1 = replaceFile(path1, renderCdPart(cdFirstPart(model.cds, row), time, encoding));
-        if (written1)
-            written2 = replaceFile(
-                path2, renderCdPart(cdSecondPart(model.cds, row, start, time), time, encoding));
+        try {
+            const FileBytes parts[] = {
+                {path1, renderCdPart(cdFirstPart(model.cds, row), time, encoding)},
+                {path2, renderCdPart(cdSecondPart(model.cds, row, start, time), time, encoding)}};
+            failed = replaceFiles(parts, &fault);
+        } catch (const std::bad_alloc &) {
+            failed = 0;
+            fault = WriteFault::NoMemory;
+        }
         model.setVisible(QStringLiteral("szazalek12"), false);
         // The cursor goes home without refreshing the line fields: the lock
         // holds until the outcome is shown.
@@ -240,7 +251,7 @@ CdOutcome splitCd(EditorModel &model, int row, const QString &start)
         displayLock = true;
     }
 
-    if (written1 && written2) {
+    if (failed < 0) {
         for (const char *control : {"Label13", "E4kezdo", "E4kezdouj", "Bvegrehajt"})
             model.setEnabled(QLatin1String(control), false);
         showMessageBox(QStringLiteral("Sikeres szétválasztás!"), BoxKind::info,
@@ -248,14 +259,6 @@ CdOutcome splitCd(EditorModel &model, int row, const QString &start)
                        false, false, true, name1 + QStringLiteral(", ") + name2);
         return CdOutcome::Done;
     }
-    if (written1) {
-        showMessageBox(QStringLiteral("Írásvédett file!"), BoxKind::error,
-                       QStringLiteral("Írásvédett a következő file: ") + name2, false, false,
-                       true, notDone);
-    } else {
-        showMessageBox(QStringLiteral("Írásvédett file!"), BoxKind::error,
-                       QStringLiteral("Írásvédett a következő file: ") + name1, false, false,
-                       true, notDone);
-    }
+    showWriteFailure(failed == 1 ? name2 : name1, fault, notDone);
     return CdOutcome::Unwritable;
 }

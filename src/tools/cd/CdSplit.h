@@ -38,8 +38,8 @@ QByteArray renderCdPart(const std::vector<SubtitleRow> &rows, bool timeBased,
 // "Végrehajtás" of the split with row as the chosen line (1-based) and start
 // as typed in E4kezdouj, on the current file (subtitlePath): validates,
 // corrects the extension, asks before overwriting, writes both parts
-// (each replaced whole or not at all; the second only after the first) and
-// shows the outcome. The first part stays when only the second fails.
+// (both written before either replaces its old file, so both stay old
+// when either fails) and shows the outcome.
 CdOutcome splitCd(EditorModel &model, int row, const QString &start);
 
 // The chosen line may begin the second part only when it has a start and an

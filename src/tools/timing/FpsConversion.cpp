@@ -113,6 +113,9 @@ AviFpsChoice matchAviRate(quint32 scale, quint32 rate, const QStringList &items)
         text = text.left(6);
         if (text != QLatin1String("23,976") && text != QLatin1String("29,976"))
             text = roundToHundredths(text);
+        // a rate that rounds to nothing would turn every time into zero
+        if (fpsValue(text) <= 0)
+            return choice;
         choice.kind = AviFpsChoice::Select;
         choice.text = text;
         choice.append = !items.contains(text);

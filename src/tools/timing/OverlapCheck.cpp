@@ -65,11 +65,12 @@ void durationStatistics(EditorModel &model, const OverlapOptions &options, Overl
     const int n = cds.recNo();
     if (options.stretch && d > 0 && d < 500 && n < cds.recordCount()) {
         const qint64 newEnd = s + 500;
-        const QString newEndText = clampedMsToTimeCode(newEnd);
+        const QString newEndText = movedMsToTimeCode(newEnd, timeCodeToMs(end));
         cds.next();
         // an empty next start counts as 0 and is pushed as well
-        if (newEnd >= timeCodeToMs(cds.field(Field::Kezdes)))
-            setCurrent(cds, Field::Kezdes, clampedMsToTimeCode(newEnd + 1));
+        const qint64 nextStart = timeCodeToMs(cds.field(Field::Kezdes));
+        if (newEnd >= nextStart)
+            setCurrent(cds, Field::Kezdes, movedMsToTimeCode(newEnd + 1, nextStart));
         cds.setRecNo(n);
         setCurrent(cds, Field::Befejezes, newEndText);
         CorrectionLog &log = model.log;
@@ -121,7 +122,7 @@ OverlapResult runOverlapCheck(EditorModel &model, const OverlapOptions &options)
             const int p = n - 1;
             if (s == previousEnd) {
                 if (repair) {
-                    setCurrent(cds, Field::Kezdes, clampedMsToTimeCode(s + 1));
+                    setCurrent(cds, Field::Kezdes, movedMsToTimeCode(s + 1, s));
                     ++r.overlaps;
                     ++r.repairedStarts;
                     logPair(log, p, previousSpan, n,
@@ -143,7 +144,7 @@ OverlapResult runOverlapCheck(EditorModel &model, const OverlapOptions &options)
                         + QStringLiteral(". sor kezdő értéke nagyobb, mint a befejező értéke!"));
             } else if (s < previousEnd && s < e) {
                 if (repair) {
-                    setCurrent(cds, Field::Kezdes, clampedMsToTimeCode(previousEnd + 1));
+                    setCurrent(cds, Field::Kezdes, movedMsToTimeCode(previousEnd + 1, previousEnd));
                     ++r.overlaps;
                     ++r.repairedStarts;
                     logPair(log, p, previousSpan, n,

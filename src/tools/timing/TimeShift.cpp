@@ -72,6 +72,9 @@ QString shiftTimeValue(const QString &value, long double amountSeconds, bool add
     const long double shifted = add ? t + amountSeconds : t - amountSeconds;
     if (shifted < 0)
         return zeroTimeCode;
+    // a time past 24 hours keeps its range; others stop at 24 hours
+    if (shifted > 86400 && t > 86400)
+        return secondsToTimeCode(qMin<long double>(shifted, largestTimeMs / 1000.0L));
     if (shifted > 86400)
         return QStringLiteral("24:00:00,000");
     return secondsToTimeCode(shifted);

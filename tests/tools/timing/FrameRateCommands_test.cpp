@@ -1,6 +1,7 @@
 // kelvo-batch timebase, fps and avi-fps.
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include "support/BatchRun.h"
@@ -105,12 +106,20 @@ TEST_F(FrameRateCommands, AviFpsRefusesFilesWithoutAUsableRate)
 {
     const QString openFailed = QStringLiteral(
         "box\tSikertlen kísérlet!\thiba\tHiba a file megnyitásakor!\tValami nincs rendben a file-lal!");
+    const QString noRate =
+        QStringLiteral("box\tSikertlen kísérlet!\thiba\tEhhez a file-hoz nem tudok FPS-t rendelni!\t");
+    // a pipe is never waited on: only an ordinary file is read
+    const QString pipe = out(QStringLiteral("pipe.avi"));
+    EXPECT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
     struct Case {
         QString path;
         QString box;
     } cases[] = {
-        {write(QStringLiteral("five.avi"), tinyAvi(1, 5)),
-         QStringLiteral("box\tSikertlen kísérlet!\thiba\tEhhez a file-hoz nem tudok FPS-t rendelni!\t")},
+        {write(QStringLiteral("five.avi"), tinyAvi(1, 5)), noRate},
+        // below 0,005 frames a second: rounds to 0, which would zero every time
+        {write(QStringLiteral("slow.avi"), tinyAvi(1000, 4)), noRate},
+        {pipe, openFailed},
+        {dir.path(), openFailed},
         {write(QStringLiteral("zero.avi"), tinyAvi(0, 25)), openFailed},
         {write(QStringLiteral("cut.avi"), tinyAvi(1, 25).left(40)), openFailed},
         {out(QStringLiteral("missing.avi")), openFailed},

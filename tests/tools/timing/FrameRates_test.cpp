@@ -213,6 +213,10 @@ TEST_F(FrameRates, AviRatesMatchTheBox)
         {1001, 30000, AviFpsChoice::Select, "29,97", true},
         {1, 12, AviFpsChoice::Unchanged, "", false},
         {1, 5, AviFpsChoice::NoMatch, "", false},
+        {1000, 4, AviFpsChoice::NoMatch, "", false},      // 0,004 rounds to 0
+        {1000000, 4999, AviFpsChoice::NoMatch, "", false},
+        {1000, 5, AviFpsChoice::NoMatch, "", false},      // half: to even, 0
+        {1000, 6, AviFpsChoice::Select, "0,01", true},    // the smallest kept
         {40000, 1000000, AviFpsChoice::Select, "25", false},   // 40 000 µs per frame
         {2, 15, AviFpsChoice::Select, "7,5", true},
         {1000, 29976, AviFpsChoice::Select, "29,976", false},

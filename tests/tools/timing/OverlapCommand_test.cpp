@@ -95,4 +95,21 @@ TEST_F(OverlapCommand, HalfSecondList)
               QStringList{"box\tEredmény\tinfo\tEnnyit találtam: 1\t" + moreInfo});
 }
 
+// Times the reader kept past 24 hours stay in that range when a repair or
+// a shift moves them; they are never cut back to 24:00:00,000.
+TEST_F(OverlapCommand, TimesPastADayKeepTheirRange)
+{
+    const QString in = dir.filePath(QStringLiteral("long.srt"));
+    putFile(in, "1\r\n29:59:59,000 --> 30:00:02,000\r\na\r\n\r\n"
+                "2\r\n30:00:00,000 --> 30:00:05,000\r\nb");
+    BatchRun r = runBatchTool({"overlap", "--repair", in, out()});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_TRUE(fileBytes(out()).contains("30:00:02,001 --> 30:00:05,000")) << fileBytes(out()).constData();
+
+    r = runBatchTool({"shift", "+", "00:00:01,000", in, out()});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(fileBytes(out()), QByteArray("1\r\n30:00:00,000 --> 30:00:03,000\r\na\r\n\r\n"
+                                           "2\r\n30:00:01,000 --> 30:00:06,000\r\nb"));
+}
+
 }  // namespace

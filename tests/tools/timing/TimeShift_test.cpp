@@ -76,6 +76,11 @@ TEST(TimeShiftValue, ClampsAtBothEnds)
         {"23:00:00,000", 3600, true, "24:00:00,000"},
         {"", 1.5L, true, "00:00:01,500"},
         {"00:00:04,100", 1.1L, false, "00:00:03,000"},
+        // a time the reader kept past 24 hours keeps its range
+        {"30:00:00,000", 1, true, "30:00:01,000"},
+        {"24:00:00,001", 3600, false, "23:00:00,001"},
+        {"99:59:59,000", 5, true, "99:59:59,999"},
+        {"30:00:00,000", 200000, false, "00:00:00,000"},
     };
     for (const TimeCase &c : times)
         EXPECT_EQ(shiftTimeValue(QString::fromUtf8(c.value), c.seconds, c.add),
