@@ -113,7 +113,7 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
     if (read) {
         nameCurrent(resultPath);
         model.fileNameField = subtitleFileName;
-        saved = saveSubtitle(model, false, false, check);
+        saved = saveSubtitle(model, false, true, check);
     } else {
         // The table holds only what could be read; nothing is saved over
         // the result name.
