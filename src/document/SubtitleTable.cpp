@@ -312,7 +312,8 @@ bool SubtitleTable::setField(Field field, const QString &value)
         qWarning("SubtitleTable: a field was set outside edit or insert state");
         return false;
     }
-    const QString cut = value.left(fieldSize(field));
+    // Texts are kept whole: the field size only says what the tools aim at.
+    const QString cut = isTextField(field) ? value : value.left(fieldSize(field));
     switch (field) {
     case Field::Sorszam: return false;
     case Field::Kezdes: row->kezdes = cut; break;

@@ -39,14 +39,17 @@ TEST_F(SubtitleTableTest, EmptyTableHasNoLineNumbers)
     EXPECT_TRUE(cds.eof());
 }
 
-TEST_F(SubtitleTableTest, ValuesAreCutToTheirFieldSize)
+// Times and flags are cut to their size; texts are never cut.
+TEST_F(SubtitleTableTest, ValuesAreCutToTheirFieldSizeButTextsAreKeptWhole)
 {
     cds.append();
     cds.setField(QStringLiteral("SZOVEG"), QString(230, u'a'));
+    cds.setField(QStringLiteral("szoveg2"), QString(300, u'b'));
     cds.setField(QStringLiteral("kezdes"), QStringLiteral("00:00:01,0001234"));
     cds.setField(QStringLiteral("BETU38"), QStringLiteral("tt"));
     cds.post();
-    EXPECT_EQ(cds.field(Field::Szoveg).size(), 220);
+    EXPECT_EQ(cds.field(Field::Szoveg), QString(230, u'a'));
+    EXPECT_EQ(cds.field(Field::Szoveg2), QString(300, u'b'));
     EXPECT_EQ(cds.field(QStringLiteral("KEZDES")), QStringLiteral("00:00:01,000"));
     EXPECT_EQ(cds.field(QStringLiteral("betu38")), QStringLiteral("t"));
 }
