@@ -28,6 +28,17 @@ void tellOutcome(const ConvertedSubtitle &file)
                        QString::number(file.skippedRows)
                            + QStringLiteral(" sort kihagytam, mert a kezdése vagy a befejezése"),
                        false, false, true, QStringLiteral("nem időkód."));
+    if (file.shortenedRows > 0)
+        showMessageBox(QStringLiteral("Konvertálás"), BoxKind::info,
+                       QString::number(file.shortenedRows)
+                           + QStringLiteral(" sor szövegéből csak az első három sort írtam ki,"),
+                       false, false, true,
+                       QStringLiteral("mert ez a formátum legfeljebb három sort tud."));
+    if (file.droppedRows > 0)
+        showMessageBox(QStringLiteral("Konvertálás"), BoxKind::info,
+                       QString::number(file.droppedRows)
+                           + QStringLiteral(" sort kihagytam, mert ez a formátum"),
+                       false, false, true, QStringLiteral("nem tudja kiírni."));
 }
 
 }  // namespace

@@ -94,17 +94,25 @@ QString timeCodeOf(const QString &value, const ConvertOptions &options)
     return hasTimeCodeShape(code) ? code : QString();
 }
 
-// Returns the rows skipped for their times.
-int convertInto(EncodedFile &file, const ConvertLayout &layout, const SubtitleTable &rows,
-                const ConvertOptions &options, const std::function<void(int)> *progress)
+// Rows left out or written only in part.
+struct ConvertCounts {
+    int skipped = 0;
+    int shortened = 0;
+    int dropped = 0;
+};
+
+ConvertCounts convertInto(EncodedFile &file, const ConvertLayout &layout, const SubtitleTable &rows,
+                          const ConvertOptions &options, const std::function<void(int)> *progress)
 {
+    ConvertCounts counts;
+    // a format that writes the whole text loses no line of it
+    const bool writesWholeText = layout.entry.contains(u"%W");
     ConvertOut out(file, layout);
     out.put(layout.header);
     const int count = rows.recordCount();
     const int step = count / 100;
     int untilProgress = step;
     int number = 1;
-    int skipped = 0;
     QString treated;
     char16_t start[16];
     char16_t end[16];
@@ -119,7 +127,7 @@ int convertInto(EncodedFile &file, const ConvertLayout &layout, const SubtitleTa
         const QString s = timeCodeOf(row.kezdes, options);
         const QString e = timeCodeOf(row.befejezes, options);
         if (s.isEmpty() || e.isEmpty()) {
-            ++skipped;
+            ++counts.skipped;
             continue;
         }
         ConvertLine line{};
@@ -131,20 +139,30 @@ int convertInto(EncodedFile &file, const ConvertLayout &layout, const SubtitleTa
         line.whole = treated;
         // at most three lines; an empty text has none
         qsizetype from = 0;
-        while (!treated.isEmpty() && line.count < 3) {
+        bool moreLines = false;
+        while (!treated.isEmpty()) {
             const qsizetype bar = treated.indexOf(u'|', from);
+            if (line.count == 3) {
+                moreLines = true;
+                break;
+            }
             line.lines[line.count++] = QStringView(treated).mid(from, bar < 0 ? -1 : bar - from);
             if (bar < 0)
                 break;
             from = bar + 1;
         }
+        const qsizetype before = file.size();
         if (layout.routine)
             layout.routine(out, line);
         else
             out.put(layout.entry, &line);
+        if (file.size() == before)
+            ++counts.dropped;
+        else if (moreLines && !writesWholeText)
+            ++counts.shortened;
     }
     out.put(layout.footer);
-    return skipped;
+    return counts;
 }
 
 }  // namespace
@@ -160,14 +178,21 @@ ConvertedSubtitle convertSubtitle(const SubtitleFormat &format, const SubtitleTa
     EncodedFile file(FileEncoding::Cp1250, chars);
     if (layout.byteCoded)
         file.replaceMissing();
-    result.skippedRows = convertInto(file, layout, rows, options, &progress);
+    const ConvertCounts counts = convertInto(file, layout, rows, options, &progress);
+    result.skippedRows = counts.skipped;
+    result.shortenedRows = counts.shortened;
+    result.droppedRows = counts.dropped;
     if (file.fits()) {
         result.replacedChars = file.replaced();
         result.bytes = file.take();
         return result;
     }
+    // the first pass stopped writing where a character did not fit: the
+    // counts of what was written are this pass's
     EncodedFile utf8(FileEncoding::Utf8Bom, chars);
-    convertInto(utf8, layout, rows, options, nullptr);
+    const ConvertCounts again = convertInto(utf8, layout, rows, options, nullptr);
+    result.shortenedRows = again.shortened;
+    result.droppedRows = again.dropped;
     result.bytes = utf8.take();
     result.fellBackToUtf8 = true;
     return result;

@@ -66,6 +66,8 @@ struct ConvertedSubtitle {
     bool fellBackToUtf8 = false;  // a text format that left code page 1250
     qsizetype replacedChars = 0;  // characters a byte-coded format wrote as "?"
     int skippedRows = 0;          // rows with a text but without a usable start or end
+    int shortenedRows = 0;        // rows of more than three lines, written with the first three
+    int droppedRows = 0;          // rows the format has no way to write (it wrote nothing)
 };
 
 ConvertedSubtitle convertSubtitle(const SubtitleFormat &format, const SubtitleTable &rows,

@@ -220,7 +220,10 @@ TEST_F(ConvertTableTest, WritesTheChosenFileAndLeavesTheTableAlone)
     EXPECT_EQ(subtitleFileName, QStringLiteral("out.ass"));
     EXPECT_EQ(model.cds.recNo(), 1);
     EXPECT_EQ(model.modified(), modified);
-    EXPECT_TRUE(messages.lines().isEmpty());
+    // the row of four lines keeps three in this format
+    EXPECT_EQ(messages.lines(),
+              QStringList("Konvertálás|info|1 sor szövegéből csak az első három sort írtam ki,|"
+                          "mert ez a formátum legfeljebb három sort tud."));
 }
 
 TEST_F(ConvertTableTest, CancelledDialogWritesNothing)
@@ -261,6 +264,52 @@ TEST_F(ConvertTableTest, SkippedRowsAreNoted)
     EXPECT_EQ(messages.lines(),
               QStringList("Konvertálás|info|1 sort kihagytam, mert a kezdése vagy a befejezése|"
                           "nem időkód."));
+}
+
+// Rows of four lines lose their fourth where the format keeps three; a
+// format that has no way to write a row leaves it out. Both are counted
+// and said, as the rows skipped for their times are.
+TEST_F(ConvertTest, RowsWrittenInPartOrNotAtAllAreCounted)
+{
+    struct Case {
+        const char *format;
+        int shortened;
+        int dropped;
+    } cases[] = {
+        {"MPlayer2", 1, 0},         // three lines joined
+        {"Captions Inc.", 0, 0},    // the whole text on one line
+        {"Spruce Subtitle File", 1, 0},
+        {"Captions 32", 0, 2},      // three lines or more have no place
+    };
+    for (const Case &c : cases) {
+        ConvertedSubtitle out;
+        convert(c.format, {{R1, "a|b|c|d"}, {R2, "e|f|g"}, {R1, "h"}}, &out);
+        EXPECT_EQ(out.shortenedRows, c.shortened) << c.format;
+        EXPECT_EQ(out.droppedRows, c.dropped) << c.format;
+    }
+    // the counts stand also when the file falls back to UTF-8
+    ConvertedSubtitle out;
+    convert("Captions 32", {{R1, "☺|b|c"}, {R2, "☺"}}, &out);
+    EXPECT_TRUE(out.fellBackToUtf8);
+    EXPECT_EQ(out.droppedRows, 1);
+}
+
+TEST_F(ConvertTableTest, RowsWrittenInPartOrNotAtAllAreSaid)
+{
+    fillTable(model, {{R1, "a|b|c|d"}, {R2, "e|f|g|h|i"}});
+    target(QStringLiteral("out.stl"));
+    EXPECT_EQ(convertTable(model, QStringLiteral("Spruce Subtitle File"), false),
+              ConvertOutcome::Written);
+    EXPECT_EQ(messages.lines(),
+              QStringList("Konvertálás|info|2 sor szövegéből csak az első három sort írtam ki,|"
+                          "mert ez a formátum legfeljebb három sort tud."));
+    messages.clear();
+    fillTable(model, {{R1, "a|b|c"}, {R2, "d"}});
+    target(QStringLiteral("out.txt"));
+    EXPECT_EQ(convertTable(model, QStringLiteral("Captions 32"), false), ConvertOutcome::Written);
+    EXPECT_EQ(messages.lines(),
+              QStringList("Konvertálás|info|1 sort kihagytam, mert ez a formátum|"
+                          "nem tudja kiírni."));
 }
 
 }  // namespace
