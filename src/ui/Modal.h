@@ -2,13 +2,22 @@
 #include <functional>
 
 class QDialog;
+class QWidget;
 
 // Every modal show goes through showModal. Tests install a driver that
 // performs the scripted interaction on the window instead of blocking in an
 // event loop; the driver returns the dialog's result.
 using ModalDriver = std::function<int(QDialog *)>;
 
+// Applies the Enter rule below, then shows the window modally.
 int showModal(QDialog *window);
 // Installs a driver (an empty function restores exec()) and returns the
 // previous one.
 ModalDriver installModalDriver(ModalDriver driver);
+
+// The Enter rule of every window: Enter clicks only a button the window
+// made its default on purpose (setDefault) or the button that has the
+// focus; Enter anywhere else clicks nothing. Qt would otherwise make the
+// first button of a dialog its default, so that Enter in a field ran it.
+// Windows shown without showModal apply it before they are shown.
+void applyEnterRule(QWidget *window);

@@ -1,5 +1,7 @@
 #include "tools/search/TReszletesK.h"
 
+#include "ui/Modal.h"
+
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -53,6 +55,7 @@ TReszletesK::TReszletesK(EditorModel *model, QWidget *parent)
 
 void TReszletesK::openWindow()
 {
+    applyEnterRule(this);
     show();
     raise();
     activateWindow();
