@@ -116,6 +116,8 @@ private:
     SubtitleRow pending_;    // the row being edited or inserted
     int pendingIndex_ = -1;  // where an inserted row will be placed
     bool pendingTouched_ = false;
+    // the pending insert moved secondRowCount (undone when it is cancelled)
+    bool insertCountsSecond_ = false;
     bool eof_ = true;
     bool bof_ = true;
     int changeCount_ = 0;

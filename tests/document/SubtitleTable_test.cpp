@@ -123,18 +123,25 @@ TEST_F(SubtitleTableTest, InsertGoesBeforeTheCurrentRow)
     EXPECT_EQ(cds.rowAt(2).szoveg, QStringLiteral("t2"));
 }
 
+// A row inserted in front of any row that carries a second text, the last
+// one included, keeps that text counted; one inserted after them does not
+// count, and a cancelled insert gives its count back.
 TEST_F(SubtitleTableTest, BeforeInsertRuleMovesTheSecondSubtitleCount)
 {
     addRows(6);
-    secondRowCount = 5;
-    cds.setRecNo(3);
-    cds.insert();
-    EXPECT_EQ(secondRowCount, 6);
-    cds.cancel();
-    secondRowCount = 5;
-    cds.setRecNo(5);
-    cds.insert();
-    EXPECT_EQ(secondRowCount, 5);
+    struct Case {
+        int current;
+        bool append;
+        int expected;
+    } cases[] = {{3, false, 6}, {5, false, 6}, {6, false, 5}, {5, true, 5}, {6, true, 5}};
+    for (const Case &c : cases) {
+        secondRowCount = 5;
+        cds.setRecNo(c.current);
+        c.append ? cds.append() : cds.insert();
+        EXPECT_EQ(secondRowCount, c.expected) << c.current << c.append;
+        cds.cancel();
+        EXPECT_EQ(secondRowCount, 5) << c.current << c.append;
+    }
 }
 
 TEST_F(SubtitleTableTest, DeleteMakesTheNextOrNewLastRowCurrent)
