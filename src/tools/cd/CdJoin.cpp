@@ -10,6 +10,7 @@
 #include "editor/BulkPass.h"
 #include "editor/EditorModel.h"
 #include "editor/EnableSets.h"
+#include "editor/Leaving.h"
 #include "files/FileGlobals.h"
 #include "files/LineClasses.h"
 #include "files/OpenSubtitle.h"
@@ -85,6 +86,15 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
         showMessageBox(QStringLiteral("Stílushiba!"), BoxKind::error,
                        QStringLiteral("A két file eltérő stílusú/Frame,Time/!"), false, false,
                        true);
+        return CdOutcome::Refused;
+    }
+    // The join replaces the table: unsaved edits are asked about first, as
+    // when leaving the editor; "Mégsem" (or a save that did not happen)
+    // keeps the table.
+    const bool mayReplace = mayLeaveEditor(model, false);
+    quietBoxes = false;
+    if (!mayReplace) {
+        model.setEnabled(QStringLiteral("Bvegre21"), true);
         return CdOutcome::Refused;
     }
 
