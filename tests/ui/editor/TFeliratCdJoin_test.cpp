@@ -219,6 +219,25 @@ TEST_F(EditorCdJoin, RefusedChoicesAndGoingBack)
 }
 
 // An unusable start value keeps the values window open.
+// The file window opens at the folder the other file windows use.
+TEST_F(EditorCdJoin, TheFileWindowOpensAtTheLastDirectory)
+{
+    put("film cd1.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\none\r\n\r\n");
+    QStringList listedFiles;
+    if (!w<QRadioButton>("RB12")->isChecked())
+        QTest::mouseClick(w<QRadioButton>("RB12"), Qt::LeftButton);
+    if (!w<QRadioButton>("RB12cd2")->isChecked())
+        QTest::mouseClick(w<QRadioButton>("RB12cd2"), Qt::LeftButton);
+    scripts[&files] = [this, &listedFiles] {
+        auto *list = in<QListWidget>(files, "FileListBox1");
+        for (int i = 0; i < list->count(); ++i)
+            listedFiles << list->item(i)->text();
+        click(files, "Button1");
+    };
+    QTest::mouseClick(w<QPushButton>("Bfileki"), Qt::LeftButton);
+    EXPECT_EQ(listedFiles, QStringList{"film cd1.srt"});
+}
+
 TEST_F(EditorCdJoin, AnInvalidStartValueIsNotAccepted)
 {
     put("a.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\n\r\n");
