@@ -525,6 +525,42 @@ TEST_F(RealFilm, PlaysAndGivesAStartTime)
     film->closeFilm();
     EXPECT_FALSE(film->loaded());
 }
+
+// A film that cannot be opened leaves no error behind: the next film,
+// one that played before, opens.
+TEST_F(RealFilm, AFilmThatFailedDoesNotStopTheNextOne)
+{
+    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    if (ffmpeg.isEmpty())
+        GTEST_SKIP() << "ffmpeg is not installed";
+    const QString good = dir.filePath(QStringLiteral("jo.avi"));
+    QProcess make;
+    make.start(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=2:size=160x120:rate=25",
+                        "-c:v", "mjpeg", "-q:v", "5", "-y", good});
+    ASSERT_TRUE(make.waitForFinished(60000));
+    ASSERT_EQ(make.exitCode(), 0) << make.readAllStandardError().toStdString();
+    const QString broken = dir.filePath(QStringLiteral("rossz.avi"));
+    QFile f(broken);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("RIFF\x10\0\0\0AVI LIST") + QByteArray(4000, '\x5a'));
+    f.close();
+
+    fillRows(2);
+    auto *film = editor->findChild<FilmPreview *>(QStringLiteral("FilmPreview"));
+    ASSERT_NE(film, nullptr);
+    ASSERT_TRUE(film->openFilm(good, nullptr));
+    ASSERT_TRUE(film->loaded());
+    film->closeFilm();
+    film->openFilm(broken, nullptr);
+    EXPECT_FALSE(film->loaded());
+    EXPECT_EQ(recorder.lines(), QStringList{"Információ|info|A filmet nem tudom lejátszani!|"
+                                            "Lehet, hogy nincs fent a hozzá való kodek!"});
+    recorder.clear();
+    ASSERT_TRUE(film->openFilm(good, nullptr));
+    EXPECT_TRUE(film->loaded());
+    EXPECT_TRUE(recorder.lines().isEmpty()) << recorder.lines().join(u'\n').toStdString();
+    film->closeFilm();
+}
 #endif
 
 }  // namespace
