@@ -198,6 +198,11 @@ bool FilmPreview::openFilm(const QString &path, TAviKi *dialog)
     const bool ok = player_->open(path);
     editor_.setWaitCursor(false);
     if (!ok) {
+        // Closing the film before may have drawn its length again: the
+        // counter goes back to nothing, as for a closed film.
+        counter_ = FilmCounter();
+        durationKnown_ = false;
+        setCounterText(model_.isTimeBase() ? zeroFilmCounter : QStringLiteral("0 / 0"));
         showFilmButtons(false);
         model_.setVisible(QStringLiteral("SBplay"), false);
         model_.setVisible(QStringLiteral("SBpause"), false);

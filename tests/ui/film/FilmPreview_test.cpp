@@ -28,6 +28,9 @@ public:
     QWidget *videoWidget() override { return picture; }
     bool open(const QString &path) override
     {
+        // as the Multimedia player does: the film open before stops first
+        if (stopsOnOpen && !src.isEmpty())
+            stop();
         if (path.isEmpty()) {
             src.clear();
             return true;
@@ -65,6 +68,7 @@ public:
     double pos = 0;
     qint64 duration = 0;
     bool playable = true;
+    bool stopsOnOpen = false;
 };
 
 class FilmPreviewTest : public EditorFixture {
@@ -196,6 +200,23 @@ TEST_F(FilmPreviewTest, AFilmThatCannotBePlayedIsSaid)
     for (const char *n : {"FilmBezaras", "FilmInformacio", "Lejatszas1", "FeliratMutatasa", "FilmFelirat"})
         EXPECT_FALSE(item(n)->isEnabled()) << n;
     EXPECT_FALSE(film->loaded());
+}
+
+// A film that fails to open after another leaves no length of the one
+// before on the counter.
+TEST_F(FilmPreviewTest, AFailedLoadClearsTheCounter)
+{
+    fillRows(3);
+    ASSERT_TRUE(loadFilm());
+    player->duration = 10000;
+    tickAt(1);
+    ASSERT_TRUE(counter().endsWith(QStringLiteral("00:00:10,000"))) << counter().toStdString();
+    player->stopsOnOpen = true;
+    player->playable = false;
+    ASSERT_TRUE(loadFilm(QStringLiteral("masik.avi")));
+    EXPECT_FALSE(film->loaded());
+    EXPECT_FALSE(counter().contains(QStringLiteral("00:00:10,000"))) << counter().toStdString();
+    EXPECT_EQ(counter(), zeroFilmCounter);
 }
 
 TEST_F(FilmPreviewTest, WithoutAPlayerTheEditorSaysSoAndWorksOn)
