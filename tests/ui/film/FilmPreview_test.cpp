@@ -425,6 +425,28 @@ TEST_F(FilmPreviewTest, InformationOnceTheLengthIsKnown)
                     "00:00:10,000\nTeljes Frame: 250\n");
 }
 
+// In the large display the counter and "Film háttérbe" stand over the
+// lower part of the picture and cover none of the controls under the grid.
+TEST_F(FilmPreviewTest, LargeDisplayCoversNoControlBelowTheGrid)
+{
+    fillRows(20);
+    ASSERT_TRUE(loadFilm());
+    item("FilmNagyban")->trigger();
+    const QRect picture = w<QWidget>("wmp1")->geometry();
+    const QObjectList stack = w<QWidget>("wmp1")->parentWidget()->children();
+    for (const char *n : {"GBAdatok", "BFilmhatter"}) {
+        const QRect g = w<QWidget>(n)->geometry();
+        EXPECT_TRUE(picture.contains(g)) << n;
+        // drawn over the picture, not hidden under it
+        EXPECT_GT(stack.indexOf(w<QWidget>(n)), stack.indexOf(w<QWidget>("wmp1"))) << n;
+        for (const char *below : {"RB1", "RB12", "CBracs", "GB1"})
+            EXPECT_FALSE(g.intersects(w<QWidget>(below)->geometry())) << n << " / " << below;
+    }
+    // behind the other controls, "Film előtérbe" takes the same place
+    click("BFilmhatter");
+    EXPECT_EQ(w<QWidget>("Bfilmeloter")->geometry(), w<QWidget>("BFilmhatter")->geometry());
+}
+
 TEST_F(FilmPreviewTest, DisplaySizesAndHiding)
 {
     fillRows(20);
@@ -468,7 +490,10 @@ TEST_F(FilmPreviewTest, DisplaySizesAndHiding)
     layoutSetting = QStringLiteral("800x600");
     editor->applyLayout();
     EXPECT_EQ(w<QWidget>("wmp1")->size(), QSize(263, 286));
-    EXPECT_EQ(editor->grid()->width(), 345);
+    EXPECT_EQ(editor->grid()->width(), 337);
+    // the player and its buttons fit the 800-pixel window
+    EXPECT_LE(w<QWidget>("wmp1")->geometry().right(), editor->width() - 1);
+    EXPECT_LE(w<QWidget>("SBSub")->geometry().right(), editor->width() - 1);
     EXPECT_FALSE(item("FilmNagyban")->isEnabled());
     EXPECT_DOUBLE_EQ(player->pos, 33.3);
     EXPECT_EQ(player->st, FilmPlayer::Paused);
