@@ -183,6 +183,8 @@ TFoForm::TFoForm(const QSize &screenSize, const QStringList &arguments, QWidget 
     connect(quit, &QPushButton::clicked, this, &TFoForm::BitBtn1Click);
     connect(version, &QPushButton::clicked, this, &TFoForm::Button1Click);
     connect(assoc, &QPushButton::clicked, this, &TFoForm::Button2Click);
+    // shown without showModal
+    applyEnterRule(this);
 
     layoutSetting = classifyScreen(screenSize.width(), screenSize.height());
     commandLineFile = commandLineFileFrom(arguments);

@@ -1,6 +1,7 @@
 #include <QFileInfo>
 
 #include "batch/Batch.h"
+#include "app/MessageBox.h"
 #include "app/ModeValues.h"
 #include "batch/BatchRecords.h"
 #include "editor/EditorModel.h"
@@ -44,7 +45,18 @@ int readInputToWrite(BatchContext &context, const QString &path)
         return status;
     const EditorModel &model = context.model;
     const bool whole = !model.readStoppedEarly && model.cds.recordCount() > 0;
-    return whole || context.has("--partial") ? ExitDone : ExitUnreadable;
+    if (whole || context.has("--partial"))
+        return ExitDone;
+    // Nothing is written: the records say why, with the report of the read
+    // and, for a file that gave no rows, the editor's message for a file
+    // with nothing in it.
+    context.out.addLog();
+    if (!model.readStoppedEarly && model.cds.recordCount() == 0)
+        showMessageBox(QStringLiteral("Hiba"), BoxKind::error,
+                       QStringLiteral("Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!"),
+                       false, false, true,
+                       QStringLiteral("Vagy a file értelmezhetetlen típust tartalmaz!"));
+    return ExitUnreadable;
 }
 
 int saveTable(BatchContext &context, const QString &path)

@@ -138,7 +138,10 @@ void SubtitleTable::finishPending()
 
 void SubtitleTable::beginInsertAt(int index)
 {
-    if (recNo() < secondRowCount)
+    // A row put in front of a row that carries a second text pushes that
+    // text down one row, where it still counts; the mirror of deleting.
+    insertCountsSecond_ = index < secondRowCount;
+    if (insertCountsSecond_)
         ++secondRowCount;
     pending_ = SubtitleRow();
     pendingIndex_ = index;
@@ -218,6 +221,10 @@ void SubtitleTable::cancel()
     pending_ = SubtitleRow();
     pendingTouched_ = false;
     if (wasInsert) {
+        // the row never came: the count it moved goes back
+        if (insertCountsSecond_ && secondRowCount > 0)
+            --secondRowCount;
+        insertCountsSecond_ = false;
         if (cur_ >= rows_.size())
             cur_ = rows_.size() - 1;
         eof_ = bof_ = rows_.empty();
@@ -312,7 +319,8 @@ bool SubtitleTable::setField(Field field, const QString &value)
         qWarning("SubtitleTable: a field was set outside edit or insert state");
         return false;
     }
-    const QString cut = value.left(fieldSize(field));
+    // Texts are kept whole: the field size only says what the tools aim at.
+    const QString cut = isTextField(field) ? value : value.left(fieldSize(field));
     switch (field) {
     case Field::Sorszam: return false;
     case Field::Kezdes: row->kezdes = cut; break;

@@ -21,8 +21,11 @@ struct SubtitleRow {
 
 // Looks a field up by name without regard to letter case; false when unknown.
 bool fieldByName(QStringView name, Field *field);
-// Longest value a field keeps; longer values are cut when stored.
+// Longest value a time or flag field keeps; longer values are cut when
+// stored. For the two texts it is the length the tools keep a text within;
+// a longer text is stored whole.
 int fieldSize(Field field);
+inline bool isTextField(Field field) { return field == Field::Szoveg || field == Field::Szoveg2; }
 
 // The subtitle table: rows of subtitle entries and one cursor. Routines are
 // written against it the way a dataset is used: edit, set fields, post, next.
@@ -113,6 +116,8 @@ private:
     SubtitleRow pending_;    // the row being edited or inserted
     int pendingIndex_ = -1;  // where an inserted row will be placed
     bool pendingTouched_ = false;
+    // the pending insert moved secondRowCount (undone when it is cancelled)
+    bool insertCountsSecond_ = false;
     bool eof_ = true;
     bool bof_ = true;
     int changeCount_ = 0;

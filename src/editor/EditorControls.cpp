@@ -16,9 +16,9 @@ const ControlSpec controls[] = {
     {"ido", K::Label, "", "", "", {6, 23, 150, 22}, {4, 22, 122, 20}},
     {"Fszazalek", K::Progress, "", "", "", {162, 25, 150, 18}, {130, 24, 100, 16}},
     {"LFeliratNeve", K::Label, "", "Felirat neve:", "", {326, 23, 80, 22}, {236, 22, 66, 20}},
-    {"Efilenev", K::Edit, "", "", "", {406, 23, 412, 22}, {304, 22, 314, 20}},
-    {"Btallozas", K::Button, "", "Tallózás", "", {824, 22, 88, 24}, {622, 21, 80, 22}},
-    {"Bfilm", K::Button, "", "Film betöltése", "", {916, 22, 98, 24}, {706, 21, 98, 22}},
+    {"Efilenev", K::Edit, "", "", "", {406, 23, 412, 22}, {304, 22, 306, 20}},
+    {"Btallozas", K::Button, "", "Tallózás", "", {824, 22, 88, 24}, {614, 21, 80, 22}},
+    {"Bfilm", K::Button, "", "Film betöltése", "", {916, 22, 98, 24}, {698, 21, 98, 22}},
 
     // settings
     {"GbBeallitas", K::Group, "", "Beállítások", "", {6, 53, 216, 104}, {4, 46, 190, 94}},
@@ -151,7 +151,7 @@ const ControlSpec controls[] = {
     {"Blista", K::Button, "GB1", "Lista", "Hibák listázása", {951, 16, 52, 26}, {555, 14, 43, 24}},
     {"L05", K::Button, "GB1", "0.5 mp", "0.5 mp-es sorok listája", {786, 46, 106, 26},
      {420, 42, 89, 24}},
-    {"BTobbGomb", K::Button, "GB1", "Eszközök", "", {896, 46, 106, 26}, {511, 42, 89, 24}},
+    {"BTobbGomb", K::Button, "GB1", "Eszközök", "", {896, 46, 106, 26}, {511, 42, 85, 24}},
     {"Cbtobb", K::Check, "GB1", "Színezés             betű felett", "", {786, 80, 184, 22},
      {420, 72, 153, 20}},
     // placed over the gap of Cbtobb's caption by the window
@@ -159,7 +159,7 @@ const ControlSpec controls[] = {
     {"Lbetu", K::Label, "GB1", "(0)", "", {972, 80, 36, 22}, {573, 72, 28, 20}},
     {"CB3sor", K::Check, "GB1", "Színezés 2 sor felett", "", {786, 106, 184, 22}, {420, 96, 153, 20}},
     {"Lsor", K::Label, "GB1", "(0)", "", {972, 106, 36, 22}, {573, 96, 28, 20}},
-    {"BTobbCheck", K::Button, "GB1", "Beállítások", "", {786, 136, 216, 26}, {420, 124, 181, 24}},
+    {"BTobbCheck", K::Button, "GB1", "Beállítások", "", {786, 136, 216, 26}, {420, 124, 177, 24}},
 
     // CD group, shown instead of the row editing group in CD mode
     {"GB12", K::Group, "", "", "", {6, 202, 6, 196, B | TR}, {197, 200, 4, 196, B | TR}},

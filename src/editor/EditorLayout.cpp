@@ -42,7 +42,7 @@ EditorPlacement editorPlacement(const QString &layoutSetting, QSize screen)
 
 int smallLayoutGridWidth(bool filmShown)
 {
-    return filmShown ? 345 : 609;
+    return filmShown ? 337 : 601;
 }
 
 bool screenFitsLargeLayout(QSize screen)

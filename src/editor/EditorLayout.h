@@ -12,7 +12,8 @@ struct EditorPlacement {
 };
 
 inline constexpr QSize largeLayoutSize{1020, 742};
-inline constexpr QSize smallLayoutSize{808, 574};
+// 800 wide, so the whole window fits an 800 x 600 screen
+inline constexpr QSize smallLayoutSize{800, 574};
 
 // layoutSetting "1024x768" gives the large layout, anything else the small one.
 EditorPlacement editorPlacement(const QString &layoutSetting, QSize screen);

@@ -36,13 +36,6 @@ void wireRowOperations(TFelirat &editor)
     editor.onClick(QStringLiteral("B12"), [&m] { moveBoundary(m, 1, 3); });
     editor.onClick(QStringLiteral("B22"), [&m] { moveBoundary(m, 1, 2); });
     editor.onClick(QStringLiteral("B21"), [&m] { moveBoundary(m, 2, 3); });
-
-    // the two buttons open their menus as they are pressed
-    const auto popupOnPress = [&editor](const char *button, const char *menu) {
-        if (auto *b = editor.controlAs<QAbstractButton>(QLatin1String(button)))
-            QObject::connect(b, &QAbstractButton::pressed, &editor,
-                             [&editor, menu] { editor.popupAtMouse(QLatin1String(menu)); });
-    };
-    popupOnPress("Belemoge", "PopupMenuEM");
-    popupOnPress("BTorlesTobb", "PMTorlesTobb");
+    // "Beszúrás" and "Több törlés" open their menus on mouse-down: the
+    // editor window wires that with its other menu buttons.
 }

@@ -59,7 +59,8 @@ void startEmptySecondSubtitle(EditorModel &model)
     model.setVisible(QStringLiteral("Mov"), true);
     model.setVisible(QStringLiteral("movm"), true);
     model.setChecked(QStringLiteral("racsRowSelect"), false);
-    model.setEnabled(QStringLiteral("MentesMF"), true);
+    // with no rows there is nothing a second subtitle could be saved from
+    model.setEnabled(QStringLiteral("MentesMF"), hasRows(model));
     if (hasRows(model)) {
         model.setEnabled(QStringLiteral("szoveg2"), true);
         displayLock = false;

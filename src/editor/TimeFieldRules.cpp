@@ -28,6 +28,11 @@ QChar filterTypedChar(QChar key, int caret, bool timeBase)
     return timeBase ? filterTimeCharAt(key, caret) : filterFrameChar(key);
 }
 
+QChar filterStartValueChar(QChar key, bool timeBase)
+{
+    return timeBase ? filterTimeChar(key) : filterFrameChar(key);
+}
+
 bool forwardDeleteBlocked(int caret)
 {
     return caret == 2 || caret == 5 || caret == 8;

@@ -19,6 +19,9 @@ QChar filterTimeCharAt(QChar key, int caret);
 QChar filterFrameChar(QChar key);
 // The filter of a field by time base ("Time" or anything else for frames).
 QChar filterTypedChar(QChar key, int caret, bool timeBase);
+// The same without the caret rule: Backspace is taken everywhere (the CD
+// tools' start values).
+QChar filterStartValueChar(QChar key, bool timeBase);
 
 // Delete is blocked right before a separator (caret 2, 5 or 8).
 bool forwardDeleteBlocked(int caret);

@@ -69,7 +69,7 @@ ConvertOutcome convertTable(EditorModel &model, const QString &formatName, bool 
     SubtitleTable &cds = model.cds;
     if (format->saveAs) {
         const int current = cds.recNo();
-        const bool written = saveSubtitle(model, false, false);
+        const bool written = saveSubtitle(model, false, true);
         if (current > 0 && current <= cds.recordCount())
             cds.setRecNo(current);
         host->focusGrid();

@@ -65,6 +65,7 @@ void FrameReader::readFrameLine(QStringView line)
         } else if (cds.recordCount() > 0) {
             cds.edit();
             cds.setField(Field::Szoveg2, text);
+            s_.noteLongText(Field::Szoveg2, text.size());
             cds.post();
             ++s_.secondRowCount;
             cds.next();

@@ -128,7 +128,7 @@ bool ReadRows::setField(Field field, QStringView value)
         qWarning("ReadRows: a field was set outside edit or insert state");
         return false;
     }
-    const QStringView cut = value.left(fieldSize(field));
+    const QStringView cut = isTextField(field) ? value : value.left(fieldSize(field));
     switch (field) {
     case Field::Sorszam: return false;
     case Field::Sor3: pending_.sor3 = !cut.isEmpty(); break;
@@ -144,8 +144,8 @@ bool ReadRows::setField(Field field, QStringView value)
 
 bool ReadRows::setField(Field field, const QString &value)
 {
-    if (value.size() > fieldSize(field) || field == Field::Sor3 || field == Field::Betu38
-        || field == Field::Sorszam || isTime(field))
+    if (field == Field::Sor3 || field == Field::Betu38 || field == Field::Sorszam
+        || isTime(field))
         return setField(field, QStringView(value));
     if (state_ != State::Edit && state_ != State::Insert) {
         qWarning("ReadRows: a field was set outside edit or insert state");
@@ -249,6 +249,27 @@ void ReadSession::syncFlag(Field field, bool want, int &count)
         count += want ? 1 : -1;
 }
 
+namespace {
+
+const LogPattern longText{u"A/Az ", u". sor szövege hosszabb 220 karakternél: egészben megtartottam."};
+const LogPattern longSecondText{
+    u"A/Az ", u". sor második szövege hosszabb 220 karakternél: egészben megtartottam."};
+
+}  // namespace
+
+void ReadSession::noteLongText(Field field, qsizetype length)
+{
+    if (length <= fieldSize(field))
+        return;
+    const int row = cds.recNo();
+    int &last = field == Field::Szoveg2 ? lastLongSecondRow_ : lastLongRow_;
+    // a row whose text is stored again is named once
+    if (row == last)
+        return;
+    last = row;
+    report().add(field == Field::Szoveg2 ? longSecondText : longText, {row});
+}
+
 void ReadSession::storeText(QStringView text, bool startEdit)
 {
     if (options.max2 && text.startsWith(u'|')) {
@@ -259,6 +280,7 @@ void ReadSession::storeText(QStringView text, bool startEdit)
     if (startEdit)
         cds.edit();
     cds.setField(Field::Szoveg, text);
+    noteLongText(Field::Szoveg, text.size());
     const LineLengths m = measureLines(cds.text());
     syncFlag(Field::Betu38, m.anyLongerThan(options.threshold), overThresholdCount);
     syncFlag(Field::Sor3, m.hasThirdLine(), threeLineCount);

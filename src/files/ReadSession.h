@@ -120,8 +120,13 @@ public:
     // the leading breaks removed under max2, the flags brought up to date,
     // and posts.
     void storeText(QStringView text, bool startEdit);
+    // Names the open row in the report when the text just stored into field
+    // is longer than the tools keep a text (it is stored whole).
+    void noteLongText(Field field, qsizetype length);
 
 private:
+    int lastLongRow_ = 0;
+    int lastLongSecondRow_ = 0;
     void syncFlag(Field field, bool want, int &count);
 
     LineCursor lines_;

@@ -5,15 +5,12 @@
 
 namespace {
 
-// A text longer than this, cleaned, stores the same 220 characters whatever
-// follows: two leading breaks may be removed and a trailing space may go.
-constexpr qsizetype saturatedLength = 224;
-constexpr qsizetype firstSaturationCheck = 4096;
-
 int rowOrOne(int n)
 {
     return n == 0 ? 1 : n;
 }
+
+const LogPattern droppedAfterTimes{u"A/Az ", u". sor időkódja után álló részt mentéskor nem írom ki: ", u""};
 
 const QString separator = QStringLiteral("|");
 const QString twoSeparators = QStringLiteral("||");
@@ -73,35 +70,34 @@ void PendingText::set(QStringView line)
 {
     text_.resize(0);
     text_ += line;
-    saturated_ = false;
-    nextCheck_ = firstSaturationCheck;
+    settled_ = 0;
 }
 
 void PendingText::clear()
 {
     text_.resize(0);
-    saturated_ = false;
-    nextCheck_ = firstSaturationCheck;
+    settled_ = 0;
 }
 
 void PendingText::append(QStringView sep, QStringView line)
 {
-    if (saturated_)
-        return;
     text_ += sep;
     text_ += line;
-    if (text_.size() >= nextCheck_) {
-        if (cleanedLength(text_) >= saturatedLength)
-            saturated_ = true;
-        else
-            nextCheck_ = text_.size() * 2;
-    }
 }
 
+// Whether a run of spaces goes depends only on its two neighbours, so the
+// text up to its last cleaned character other than a space stays as it is;
+// only what follows is looked at again. A long entry stays linear.
 void PendingText::clean()
 {
-    if (needsCleaning(text_))
-        text_ = cleanText(text_);
+    const QStringView tail = QStringView(text_).mid(settled_);
+    if (needsCleaning(tail))
+        text_ = text_.left(settled_) + cleanText(tail.toString());
+    qsizetype last = text_.size();
+    while (last > settled_ && text_[last - 1].unicode() == u' ')
+        --last;
+    // the character before the spaces stays, as their neighbour
+    settled_ = last > 0 ? last - 1 : 0;
 }
 
 SrtReader::SrtReader(ReadSession &session) : s_(session), lastTimeEnd_(zeroTimeCode)
@@ -341,6 +337,10 @@ void SrtReader::appendTimeRow(QStringView line)
     }
     cds.setTime(Field::Kezdes, start);
     cds.setTime(Field::Befejezes, end);
+    // What follows the end time (coordinates, say) is not kept for saving.
+    const QStringView rest = line.mid(29).trimmed();
+    if (!rest.isEmpty())
+        s_.report().add(droppedAfterTimes, {cds.recNo(), rest});
 }
 
 TimeText SrtReader::moveByOffset(const TimeText &time) const
@@ -377,6 +377,7 @@ void SrtReader::storeSecond(bool moveOn)
     cds.edit();
     // a copy of its own size, not the working buffer
     cds.setField(Field::Szoveg2, QStringView(pending_.text()));
+    s_.noteLongText(Field::Szoveg2, pending_.text().size());
     cds.post();
     ++s_.secondRowCount;
     if (moveOn) {

@@ -9,9 +9,8 @@
 // time-discrepancy report.
 TimeText checkTimeCode(ReadSession &session, const TimeText &time);
 
-// The text of one entry while it is read. Once its cleaned form is longer
-// than anything a row keeps, further lines cannot change what is stored and
-// are dropped, so a file without entry breaks stays linear.
+// The text of one entry while it is read, however long; cleaning looks
+// only at what was added since the last cleaning.
 class PendingText {
 public:
     void set(QStringView line);
@@ -24,8 +23,8 @@ public:
 
 private:
     QString text_;
-    bool saturated_ = false;
-    qsizetype nextCheck_ = 0;
+    // text_ before this index is clean and no later line can change it
+    qsizetype settled_ = 0;
 };
 
 // The time-based reader's state machine, one line at a time, for the main

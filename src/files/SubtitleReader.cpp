@@ -35,6 +35,16 @@ void addUnicodeNotice(ReadSession &s)
               QStringLiteral("Kérem mentse el a file-t!"), bang});
 }
 
+// Lines before the first sequence number are not read: the report says so.
+const LogPattern skippedLines{u"A file elején, az első sorszám előtt álló ",
+                              u" sort nem olvastam be."};
+
+void noteSkippedLines(ReadSession &s, int skipped)
+{
+    if (skipped > 0)
+        s.report().add(skippedLines, {skipped});
+}
+
 void readTimeBased(ReadSession &s)
 {
     SrtReader reader(s);
@@ -92,9 +102,12 @@ ReadResult readSubtitle(const DecodedText &decoded, const ReadOptions &options,
     s.cds.start(options.second, start.rowCount, start.currentIndex, start.current);
     QString type;
     QStringView classifying;
+    int skipped = 0;
     while (type.isEmpty() && !s.atEnd()) {
         classifying = s.nextLine();
         type = detectFileType(classifying);
+        if (type.isEmpty() && !isEmptyLine(classifying))
+            ++skipped;
     }
     if (type == FileType::times && decoded.isUtf16())
         type = QStringLiteral("3");
@@ -103,9 +116,11 @@ ReadResult readSubtitle(const DecodedText &decoded, const ReadOptions &options,
         s.cds.rows.reserve(expectedRows(decoded, type));
 
     if (type == FileType::times) {
+        noteSkippedLines(s, skipped);
         readTimeBased(s);
     } else if (type == FileType::timesUnicode) {
         addUnicodeNotice(s);
+        noteSkippedLines(s, skipped);
         readTimeBased(s);
     } else if (type == QLatin1String("4")) {
         if (!options.second)

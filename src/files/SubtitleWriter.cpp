@@ -196,8 +196,42 @@ bool saveSubtitle(EditorModel &model, bool askName, bool announce, WriteCheck *c
     return written;
 }
 
+namespace {
+
+// Second texts in rows without a start or an end (a text pushed past the
+// last row lands in such a row) cannot be written: the user hears it
+// before the save and may stop it.
+bool secondTextsWithoutTimesAccepted(EditorModel &model)
+{
+    const SubtitleTable &cds = model.cds;
+    int unwritable = 0;
+    for (int i = 0; i < cds.recordCount(); ++i) {
+        const SubtitleRow &row = cds.rowAt(i);
+        if (!row.szoveg2.text().isEmpty() && (row.kezdes.isEmpty() || row.befejezes.isEmpty()))
+            ++unwritable;
+    }
+    if (unwritable == 0 || quietBoxes)
+        return true;
+    boxAnswer = Answer::deleteRows;
+    showMessageBox(QStringLiteral("Mentés"), BoxKind::question,
+                   QString::number(unwritable)
+                       + QStringLiteral(" sor második szövegét nem tudom kiírni, mert a sornak nincs "
+                                        "kezdése vagy befejezése!"),
+                   true, true, false, QStringLiteral("Mentsem így is?"));
+    return boxAnswer == Answer::yes;
+}
+
+}  // namespace
+
 bool saveSecondSubtitle(EditorModel &model, WriteCheck *check)
 {
+    // no subtitle open: there is no second text to save, not even an empty file
+    if (!model.cds.isActive() || model.cds.recordCount() == 0) {
+        model.setEnabled(QStringLiteral("MentesMF"), false);
+        return false;
+    }
+    if (!secondTextsWithoutTimesAccepted(model))
+        return false;
     EditorHost *host = model.host();
     saveCancelled = false;
     fileNameMode = FileNameMode::subtitle;

@@ -26,6 +26,8 @@ public:
     // A frame-based entry: "{start}{end}text", the text's breaks kept as "|".
     void appendBraced(QStringView start, QStringView end, QStringView text);
     bool fits() const { return fits_; }
+    // Bytes written so far.
+    qsizetype size() const { return length_; }
     // Code page 1250 only: a character without a place is written as "?"
     // and counted, and the file keeps fitting.
     void replaceMissing() { replaceMissing_ = true; }

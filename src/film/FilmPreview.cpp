@@ -1,5 +1,7 @@
 #include "film/FilmPreview.h"
 
+#include "editor/EditorLayout.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -55,6 +57,8 @@ FilmPreview::FilmPreview(TFelirat &editor, FilmPlayer *player)
     measure_ = editor.controlAs<QLabel>(QStringLiteral("stsegit"));
     counterLabel_ = editor.controlAs<QLabel>(QStringLiteral("IdoFrame"));
     counterGroup_ = editor.controlAs<QWidget>(QStringLiteral("GBAdatok"));
+    // readable also where it stands over the picture (the large display)
+    counterGroup_->setAutoFillBackground(true);
     frame_ = editor.controlAs<QWidget>(QStringLiteral("wmp1"));
     // the picture's frame is opaque, so that in front it covers what is behind
     frame_->setAttribute(Qt::WA_StyledBackground);
@@ -198,6 +202,11 @@ bool FilmPreview::openFilm(const QString &path, TAviKi *dialog)
     const bool ok = player_->open(path);
     editor_.setWaitCursor(false);
     if (!ok) {
+        // Closing the film before may have drawn its length again: the
+        // counter goes back to nothing, as for a closed film.
+        counter_ = FilmCounter();
+        durationKnown_ = false;
+        setCounterText(model_.isTimeBase() ? zeroFilmCounter : QStringLiteral("0 / 0"));
         showFilmButtons(false);
         model_.setVisible(QStringLiteral("SBplay"), false);
         model_.setVisible(QStringLiteral("SBpause"), false);
@@ -729,11 +738,13 @@ void FilmPreview::place()
         p = QRect(6, 46, 497, height);
         grid->setGeometry(editor_.width() - 6 - 491, g.y(), 491, g.height());
     } else {
-        grid->setGeometry(g.x(), g.y(), 345, g.height());
-        p = QRect(g.x() + 345 + 2, 46, 263, 286);
+        // the grid narrows so that the player fits the window's right edge
+        const int gridWidth = smallLayoutGridWidth(true);
+        grid->setGeometry(g.x(), g.y(), gridWidth, g.height());
+        p = QRect(g.x() + gridWidth + 2, 46, 263, 286);
         // the grid's first- and last-row buttons stay at its right edge
-        firstRow->move(g.x() + 345 - firstRow->width(), g.y() - firstRow->height() - 2);
-        lastRow->move(g.x() + 345 - lastRow->width(), g.y() + g.height() + 2);
+        firstRow->move(g.x() + gridWidth - firstRow->width(), g.y() - firstRow->height() - 2);
+        lastRow->move(g.x() + gridWidth - lastRow->width(), g.y() + g.height() + 2);
     }
     playerRect_ = p;
     frame_->setGeometry(p);
@@ -750,20 +761,26 @@ void FilmPreview::place()
                     b->setGeometry(p.x() + i * slot, row, slot - 2, h);
                     b->raise();
                 }
+    const bool largeDisplay = large && size_ == Size::Large;
+    // The large display keeps the counter and "Film háttérbe" over the
+    // lower part of the picture: under the buttons they would cover the
+    // controls below the grid.
+    const int pictureBottom = p.y() + 2 + player_->videoWidget()->height();
+    const int secondRow = largeDisplay ? pictureBottom - h - 2 : row + h + 2;
+    const int left = largeDisplay ? p.x() + 2 : p.x();
     QRect counter;
     if (oneRow)
         counter = QRect(p.x() + 8 * slot, row, p.right() - (p.x() + 8 * slot) + 1, h);
     else
-        counter = QRect(p.x(), row + h + 2, large ? 300 : p.width(), h);
+        counter = QRect(left, secondRow, large ? 300 : p.width(), h);
     counterGroup_->setGeometry(counter);
     centreCounter();
-    const QRect behindButton(p.x() + 304, row + h + 2, 120, h);
+    const QRect behindButton(left + 304, secondRow, 120, h);
     for (const char *n : {"BFilmhatter", "Bfilmeloter"}) {
         QWidget *b = editor_.controlAs<QWidget>(QLatin1String(n));
         b->setGeometry(behindButton);
         b->raise();
     }
-    const bool largeDisplay = large && size_ == Size::Large;
     model_.setVisible(QStringLiteral("BFilmhatter"), largeDisplay && !behind_);
     model_.setVisible(QStringLiteral("Bfilmeloter"), largeDisplay && behind_);
     if (largeDisplay && behind_) {
@@ -771,6 +788,9 @@ void FilmPreview::place()
     } else {
         frame_->raise();
         counterGroup_->raise();
+        // over the picture in the large display
+        for (const char *n : {"BFilmhatter", "Bfilmeloter"})
+            editor_.controlAs<QWidget>(QLatin1String(n))->raise();
     }
     for (QLabel *l : lines_)
         l->raise();

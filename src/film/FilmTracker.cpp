@@ -110,6 +110,8 @@ void FilmTracker::refreshRow(const SubtitleTable &table, int index)
 void FilmTracker::show(FilmTrackerView &view)
 {
     view.showRow(k_);
+    // what is drawn now is current: nothing left to take down
+    stale_ = false;
 }
 
 void FilmTracker::advance()

@@ -685,7 +685,11 @@ void TForditas::searchSide(SideId id)
     Side &s = side(id);
     if (s.table.recordCount() == 0)
         return;
-    searchTranslation(s.table, s.search->text());
+    // the side's gauge follows the search
+    s.gauge->setValue(0);
+    s.gauge->show();
+    searchTranslation(s.table, s.search->text(), [&s](int value) { s.gauge->setValue(value); });
+    s.gauge->hide();
     syncGrid(id);
     rowChanged(id);
 }

@@ -96,22 +96,32 @@ bool checkTranslationTable(SubtitleTable &table, const QString &timeBase, bool a
     return passed;
 }
 
-bool searchTranslation(SubtitleTable &table, const QString &what)
+bool searchTranslation(SubtitleTable &table, const QString &what,
+                       const std::function<void(int)> &progress)
 {
-    if (what.isEmpty())
+    if (what.isEmpty()) {
+        showMessageBox(QStringLiteral("Információ"), BoxKind::info,
+                       QStringLiteral("Kérem, adja meg a keresendő szöveget!"), false, false, true);
         return false;
+    }
     const QString needle = foldAscii(what);
     const int from = table.recNo();
+    const int rows = table.recordCount();
+    const int step = qMax(1, (rows - from) / 100);
     int found = 0;
     {
         DisplayLock lock;
-        for (int i = from; i < table.recordCount(); ++i) {
+        for (int i = from; i < rows; ++i) {
+            if (progress && (i - from + 1) % step == 0)
+                progress(qMin(100, (i - from + 1) * 100 / qMax(1, rows - from)));
             if (foldAscii(table.rowAt(i).szoveg).contains(needle)) {
                 found = i + 1;
                 break;
             }
         }
     }
+    if (progress)
+        progress(100);
     if (found > 0) {
         table.setRecNo(found);
         return true;

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <QString>
 
 class SubtitleTable;
@@ -15,8 +16,11 @@ bool checkTranslationTable(SubtitleTable &table, const QString &timeBase, bool a
 
 // Finds the first row after the current one whose text contains what, the
 // letters A-Z compared without case. Found: it becomes current. Otherwise
-// the cursor stays and the user is told. An empty what does nothing.
-bool searchTranslation(SubtitleTable &table, const QString &what);
+// the cursor stays and the user is told. An empty what is refused with a
+// message. progress, when given, gets the gauge's value (0..100) as the
+// rows are looked at.
+bool searchTranslation(SubtitleTable &table, const QString &what,
+                       const std::function<void(int)> &progress = {});
 
 // The row number the other table moves to when one table's cursor moves to
 // recNo, or 0 when it stays (it has fewer rows).

@@ -2,9 +2,39 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
 
 namespace {
 ModalDriver currentDriver;
+
+// Enter on a focused button that is not a default clicks it, as Space does.
+class FocusedButtonEnter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button || button->isDefault() || !button->hasFocus())
+            return false;
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
+FocusedButtonEnter *focusedButtonEnter()
+{
+    static FocusedButtonEnter filter;
+    return &filter;
+}
 
 // The window a newly shown window must belong to so that it takes input:
 // the modal window in front, unless that is the window itself or one of its
@@ -29,6 +59,18 @@ void attach(QWidget *window, QWidget *host)
 const char *const hosted = "kelvoHosted";
 }  // namespace
 
+void applyEnterRule(QWidget *window)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (button->isDefault())
+            continue;
+        button->setAutoDefault(false);
+        // installing twice keeps one filter
+        button->removeEventFilter(focusedButtonEnter());
+        button->installEventFilter(focusedButtonEnter());
+    }
+}
+
 int showModal(QDialog *window)
 {
     // A window left attached to an earlier host stands on its own again:
@@ -37,6 +79,7 @@ int showModal(QDialog *window)
         attach(window, nullptr);
         window->setProperty(hosted, false);
     }
+    applyEnterRule(window);
     if (currentDriver)
         return currentDriver(window);
     return window->exec();
@@ -56,6 +99,7 @@ void showWithoutBlocking(QWidget *window)
         attach(window, host);
         window->setProperty(hosted, host != nullptr);
     }
+    applyEnterRule(window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -9,6 +9,7 @@ class QWidget;
 // event loop; the driver returns the dialog's result.
 using ModalDriver = std::function<int(QDialog *)>;
 
+// Applies the Enter rule below, then shows the window modally.
 int showModal(QDialog *window);
 // Installs a driver (an empty function restores exec()) and returns the
 // previous one.
@@ -20,3 +21,10 @@ ModalDriver installModalDriver(ModalDriver driver);
 // on top of it and takes clicks and keys); with no modal window it stands
 // on its own. Either way it is raised and given the focus.
 void showWithoutBlocking(QWidget *window);
+
+// The Enter rule of every window: Enter clicks only a button the window
+// made its default on purpose (setDefault) or the button that has the
+// focus; Enter anywhere else clicks nothing. Qt would otherwise make the
+// first button of a dialog its default, so that Enter in a field ran it.
+// Windows shown without showModal apply it before they are shown.
+void applyEnterRule(QWidget *window);

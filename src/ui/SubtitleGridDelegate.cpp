@@ -6,6 +6,7 @@
 
 #include "editor/CellShade.h"
 #include "editor/EditorModel.h"
+#include "ui/SubtitleGridModel.h"
 
 namespace {
 
@@ -40,6 +41,30 @@ CellShade SubtitleGridDelegate::shadeFor(int row) const
         return CellShade::Normal;
     return cellShade(cds.rowAt(row), model_.isTimeBase(), model_.threshold(), colourLong_,
                      colourThree_);
+}
+
+void SubtitleGridDelegate::initStyleOption(QStyleOptionViewItem *option,
+                                           const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.column() != SubtitleGridModel::SorszamCol || option->text.isEmpty())
+        return;
+    const QWidget *widget = option->widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    // the room the style leaves for a cell's text
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const int room = option->rect.width() - 2 * margin;
+    QFont font = option->font;
+    const bool points = font.pointSizeF() > 0;
+    while (QFontMetrics(font).horizontalAdvance(option->text) > room
+           && (points ? font.pointSizeF() > 4 : font.pixelSize() > 6)) {
+        if (points)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        else
+            font.setPixelSize(font.pixelSize() - 1);
+        option->font = font;
+        option->fontMetrics = QFontMetrics(font);
+    }
 }
 
 void SubtitleGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,

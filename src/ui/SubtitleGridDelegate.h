@@ -20,6 +20,11 @@ public:
     // The shade of a table row by its 0-based index; Normal outside the table.
     CellShade shadeFor(int row) const;
 
+protected:
+    // A row number wider than its column is drawn in a smaller font rather
+    // than cut to "100…".
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
 private:
     EditorModel &model_;
     bool colourLong_ = false;

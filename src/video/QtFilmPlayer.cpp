@@ -59,15 +59,21 @@ private:
 };
 
 QtFilmPlayer::QtFilmPlayer(QWidget *parent)
-    : FilmPlayer(parent), player_(new QMediaPlayer(this)), video_(new FilmPicture(parent))
+    : FilmPlayer(parent), video_(new FilmPicture(parent))
 {
     video_->setObjectName(QStringLiteral("wmp1Video"));
-    player_->setVideoOutput(video_->sink());
     // Without a sound device the film still plays, silently.
-    if (!QMediaDevices::audioOutputs().isEmpty()) {
+    if (!QMediaDevices::audioOutputs().isEmpty())
         audio_ = new QAudioOutput(this);
+    makePlayer();
+}
+
+void QtFilmPlayer::makePlayer()
+{
+    player_ = new QMediaPlayer(this);
+    player_->setVideoOutput(video_->sink());
+    if (audio_)
         player_->setAudioOutput(audio_);
-    }
     connect(player_, &QMediaPlayer::playbackStateChanged, this,
             [this](QMediaPlayer::PlaybackState) { emit stateChanged(state()); });
 }
@@ -79,6 +85,16 @@ QWidget *QtFilmPlayer::videoWidget()
 
 bool QtFilmPlayer::open(const QString &path)
 {
+    // A player keeps the error of a film it could not open, and that error
+    // would fail every later film: a fresh player starts without it.
+    if (player_->error() != QMediaPlayer::NoError) {
+        QMediaPlayer *failed = player_;
+        failed->disconnect(this);
+        failed->setVideoOutput(nullptr);
+        failed->setAudioOutput(nullptr);
+        failed->deleteLater();
+        makePlayer();
+    }
     player_->stop();
     source_ = path;
     if (path.isEmpty()) {

@@ -27,7 +27,10 @@ public:
     static inline int openTimeoutMs = 15000;
 
 private:
-    QMediaPlayer *player_;
+    // A new QMediaPlayer wired to the picture and the sound.
+    void makePlayer();
+
+    QMediaPlayer *player_ = nullptr;
     FilmPicture *video_;
     QAudioOutput *audio_ = nullptr;
     QString source_;

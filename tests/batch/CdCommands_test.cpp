@@ -62,6 +62,8 @@ TEST_F(CdCommands, JoinWritesTheResultAndRefusesMismatchedParts)
     const BatchRun r = run({"cd-join", path("a.srt"), path("b.srt"), "01:00:00,000", path("out.srt")});
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_TRUE(fileBytes(path("out.srt")).contains("2\r\n01:00:00,000 --> 01:00:00,500\r\ntwo"));
+    // the join saves as the editor does, with the message
+    EXPECT_EQ(r.records("box"), QStringList{"box\tMentés\tinfo\tA file-t elmentettem!\t"});
 
     const BatchRun kinds = run({"cd-join", path("a.srt"), path("c.sub"), "0", path("o2.sub")});
     EXPECT_EQ(kinds.exitCode, 4);

@@ -19,6 +19,16 @@ TEST(ConvertCommand, WritesTheFormatAsTheEditorDoes)
               fileBytes(QStringLiteral(KELVO_TEST_DATA "/convert/stream_subtext_script.ssts")));
 }
 
+TEST(ConvertCommand, SubRipIsSavedWithTheEditorsMessage)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.srt"));
+    const BatchRun r = runBatchTool({"convert", "SubRip", table, out});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.records("box"), QStringList("box\tMentés\tinfo\tA file-t elmentettem!\t"));
+    EXPECT_TRUE(QFileInfo::exists(out));
+}
+
 TEST(ConvertCommand, RefusalsAndErrorsHaveTheirExitCodes)
 {
     QTemporaryDir dir;

@@ -276,6 +276,7 @@ TEST_F(ConvertTableTest, SubRipGoesThroughTheEditorsSave)
     EXPECT_EQ(convertTable(model, QStringLiteral("SubRip"), false), ConvertOutcome::Written);
     EXPECT_EQ(fileBytes(path(QStringLiteral("out.srt"))), goldenBytes(format("SubRip")));
     EXPECT_EQ(model.cds.recNo(), 2);
+    EXPECT_EQ(messages.lines(), QStringList("Mentés|info|A file-t elmentettem!|"));
 }
 
 TEST_F(ConvertTableTest, SkippedRowsAreNoted)

@@ -39,14 +39,17 @@ TEST_F(SubtitleTableTest, EmptyTableHasNoLineNumbers)
     EXPECT_TRUE(cds.eof());
 }
 
-TEST_F(SubtitleTableTest, ValuesAreCutToTheirFieldSize)
+// Times and flags are cut to their size; texts are never cut.
+TEST_F(SubtitleTableTest, ValuesAreCutToTheirFieldSizeButTextsAreKeptWhole)
 {
     cds.append();
     cds.setField(QStringLiteral("SZOVEG"), QString(230, u'a'));
+    cds.setField(QStringLiteral("szoveg2"), QString(300, u'b'));
     cds.setField(QStringLiteral("kezdes"), QStringLiteral("00:00:01,0001234"));
     cds.setField(QStringLiteral("BETU38"), QStringLiteral("tt"));
     cds.post();
-    EXPECT_EQ(cds.field(Field::Szoveg).size(), 220);
+    EXPECT_EQ(cds.field(Field::Szoveg), QString(230, u'a'));
+    EXPECT_EQ(cds.field(Field::Szoveg2), QString(300, u'b'));
     EXPECT_EQ(cds.field(QStringLiteral("KEZDES")), QStringLiteral("00:00:01,000"));
     EXPECT_EQ(cds.field(QStringLiteral("betu38")), QStringLiteral("t"));
 }
@@ -120,18 +123,25 @@ TEST_F(SubtitleTableTest, InsertGoesBeforeTheCurrentRow)
     EXPECT_EQ(cds.rowAt(2).szoveg, QStringLiteral("t2"));
 }
 
+// A row inserted in front of any row that carries a second text, the last
+// one included, keeps that text counted; one inserted after them does not
+// count, and a cancelled insert gives its count back.
 TEST_F(SubtitleTableTest, BeforeInsertRuleMovesTheSecondSubtitleCount)
 {
     addRows(6);
-    secondRowCount = 5;
-    cds.setRecNo(3);
-    cds.insert();
-    EXPECT_EQ(secondRowCount, 6);
-    cds.cancel();
-    secondRowCount = 5;
-    cds.setRecNo(5);
-    cds.insert();
-    EXPECT_EQ(secondRowCount, 5);
+    struct Case {
+        int current;
+        bool append;
+        int expected;
+    } cases[] = {{3, false, 6}, {5, false, 6}, {6, false, 5}, {5, true, 5}, {6, true, 5}};
+    for (const Case &c : cases) {
+        secondRowCount = 5;
+        cds.setRecNo(c.current);
+        c.append ? cds.append() : cds.insert();
+        EXPECT_EQ(secondRowCount, c.expected) << c.current << c.append;
+        cds.cancel();
+        EXPECT_EQ(secondRowCount, 5) << c.current << c.append;
+    }
 }
 
 TEST_F(SubtitleTableTest, DeleteMakesTheNextOrNewLastRowCurrent)

@@ -275,6 +275,12 @@ TEST_F(SecondCells, EmptySecondSubtitle)
     EXPECT_FALSE(model.isChecked(QStringLiteral("racsRowSelect")));
     EXPECT_TRUE(model.isEnabled(QStringLiteral("MentesMF")));
     EXPECT_EQ(model.cds.recNo(), 1);
+
+    // with no subtitle open there is nothing to save it from
+    model.cds.close();
+    model.setEnabled(QStringLiteral("MentesMF"), false);
+    startEmptySecondSubtitle(model);
+    EXPECT_FALSE(model.isEnabled(QStringLiteral("MentesMF")));
 }
 
 }  // namespace

@@ -147,6 +147,21 @@ TEST_F(SaveCommand, PartialReadWritesNothingUnlessAskedFor)
     }
 }
 
+// A file holding only a number reads without rows: nothing is written,
+// and the records say so with the editor's message for an empty file.
+TEST_F(SaveCommand, AFileWithoutRowsSaysWhyNothingIsWritten)
+{
+    const QString in = dir.filePath(QStringLiteral("one.srt"));
+    putFile(in, "1");
+    const QString out = dir.filePath(QStringLiteral("out.srt"));
+    const BatchRun r = runBatchTool({QStringLiteral("save"), in, out});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(QFileInfo::exists(out));
+    EXPECT_EQ(r.records("box"),
+              QStringList{"box\tHiba\thiba\tHiba a file-ban! Lehet, hogy nem nincs a file-ban "
+                          "semmi!\tVagy a file értelmezhetetlen típust tartalmaz!"});
+}
+
 TEST_F(SaveCommand, UnknownOptionIsWrongUsageAndDoubleDashEndsTheOptions)
 {
     const QString out = dir.filePath("o.srt");

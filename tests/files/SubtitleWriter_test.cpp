@@ -456,4 +456,40 @@ TEST_F(SubtitleWriterTest, SecondSubtitleWriteFailureNamesItsFile)
     EXPECT_TRUE(model.modified());
 }
 
+// A second text in a row without times cannot be written: the save asks
+// first, and "Nem" writes nothing.
+TEST_F(SubtitleWriterTest, SecondTextsInRowsWithoutTimesAreSaidBeforeSaving)
+{
+    fillTable(model, {{R1, "a", "A"}, {"", "", "", "lost"}});
+    messages.answer(QStringList{QStringLiteral("Nem")});
+    host.script = {path("second.srt")};
+    EXPECT_FALSE(saveSecondSubtitle(model));
+    EXPECT_EQ(host.dialogs, 0);
+    EXPECT_FALSE(QFile::exists(path("second.srt")));
+    EXPECT_EQ(messages.lines(),
+              QStringList{"Mentés|kerdes|1 sor második szövegét nem tudom kiírni, mert a sornak "
+                          "nincs kezdése vagy befejezése!|Mentsem így is?"});
+
+    messages.clear();
+    messages.answer(QStringList{QStringLiteral("Igen")});
+    EXPECT_TRUE(saveSecondSubtitle(model));
+    EXPECT_EQ(fileBytes(path("second.srt")), QByteArray("1\r\n" T1 "A\r\n"));
+}
+
+// With no subtitle open there is nothing to save: no dialog, no file.
+TEST_F(SubtitleWriterTest, SecondSubtitleWithoutRowsIsNotSaved)
+{
+    model.cds.close();
+    model.setEnabled(QStringLiteral("MentesMF"), true);
+    host.script = {path("second.srt")};
+    EXPECT_FALSE(saveSecondSubtitle(model));
+    EXPECT_EQ(host.dialogs, 0);
+    EXPECT_FALSE(model.isEnabled(QStringLiteral("MentesMF")));
+    model.cds.create();
+    EXPECT_FALSE(saveSecondSubtitle(model));
+    EXPECT_EQ(host.dialogs, 0);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(messages.lines().isEmpty());
+}
+
 }  // namespace

@@ -247,7 +247,7 @@ TEST_F(ReadRules, StrayTextJoinsPostedRow)
 }
 
 // What a long entry without breaks stores is what the literal rules store:
-// pending lines are joined and cleaned at each blank line, cut to 220.
+// pending lines are joined and cleaned at each blank line, kept whole.
 TEST_F(ReadRules, LongEntryStoresWhatFullTextWould)
 {
     QByteArray file = "1\r\n00:00:01,000 --> 00:00:02,000\r\n";
@@ -260,7 +260,55 @@ TEST_F(ReadRules, LongEntryStoresWhatFullTextWould)
     }
     read(file);
     ASSERT_EQ(model.cds.recordCount(), 1);
-    EXPECT_EQ(model.cds.rowAt(0).szoveg, pending.left(220));
+    EXPECT_EQ(model.cds.rowAt(0).szoveg, pending);
+}
+
+// A text longer than 220 characters is kept whole and its row named once in
+// the report; a second text too. Shorter texts are not named.
+TEST_F(ReadRules, LongTextsAreKeptWholeAndNamed)
+{
+    const QByteArray longText = QByteArray(150, 'a') + "\r\n" + QByteArray(100, 'b');
+    const QByteArray file = entry(1, "00:00:01,000", "00:00:02,000", "rovid")
+                            + entry(2, "00:00:03,000", "00:00:04,000", longText)
+                            + entry(3, "00:00:05,000", "00:00:06,000", QByteArray(220, 'c'));
+    read(file);
+    ASSERT_EQ(model.cds.recordCount(), 3);
+    EXPECT_EQ(model.cds.rowAt(1).szoveg, QString(150, u'a') + u'|' + QString(100, u'b'));
+    EXPECT_EQ(model.cds.rowAt(2).szoveg.size(), 220);
+    EXPECT_EQ(model.log.lines(),
+              (QStringList{"", "A/Az 2. sor szövege hosszabb 220 karakternél: egészben "
+                               "megtartottam."}));
+    EXPECT_EQ(host.reportShown, 1);
+
+    textTarget = QStringLiteral("2");
+    model.cds.first();
+    read(entry(1, "00:00:01,000", "00:00:02,000", QByteArray(230, 'x')));
+    EXPECT_EQ(model.cds.rowAt(0).szoveg2.text(), QString(230, u'x'));
+    EXPECT_EQ(model.log.lines(),
+              (QStringList{"", "A/Az 1. sor második szövege hosszabb 220 karakternél: egészben "
+                               "megtartottam."}));
+}
+
+// Lines before the first sequence number and what follows the times of a
+// time line are said in the report; the rows stay as they are read.
+TEST_F(ReadRules, SkippedLinesAndDroppedCoordinatesAreReported)
+{
+    const QByteArray file = "Fejlec\r\n\r\n00:00:00,500 --> 00:00:00,900\r\nelveszett\r\n\r\n"
+                            + entry(1, "00:00:01,000", "00:00:02,000", "egy")
+                            + "2\r\n00:02:04,080 --> 00:02:07,120 X1:40 X2:600 Y1:20 Y2:50\r\n"
+                              "ketto\r\n\r\n"
+                            + entry(3, "00:02:08,000", "00:02:09,000", "harom");
+    read(file);
+    EXPECT_EQ(texts(), (QStringList{"egy", "ketto", "harom"}));
+    EXPECT_EQ(model.cds.rowAt(1).befejezes, QStringLiteral("00:02:07,120"));
+    EXPECT_EQ(model.log.lines(),
+              (QStringList{"", "A file elején, az első sorszám előtt álló 3 sort nem olvastam be.",
+                           "", "A/Az 2. sor időkódja után álló részt mentéskor nem írom ki: "
+                               "X1:40 X2:600 Y1:20 Y2:50"}));
+
+    // trailing spaces after the times are nothing to say
+    read(entry(1, "00:00:01,000", "00:00:02,000   ", "egy"));
+    EXPECT_TRUE(model.log.lines().isEmpty());
 }
 
 TEST_F(ReadRules, OutOfRangeTimesCarriedOverWithinTimeCode)

@@ -234,4 +234,24 @@ TEST_F(FilmTrackerTest, EditedRowsRefreshTheCache)
     EXPECT_EQ(screen.onScreen, 1);
 }
 
+// A start taken from the paused film changes the shown row; playing it
+// then shows its text for the whole row, not a tick's worth.
+TEST_F(FilmTrackerTest, ATimeTakenWhilePausedDoesNotHideThePlayedRow)
+{
+    fill({{"00:00:01,000", "00:00:03,000"}, {"00:00:05,000", "00:00:08,000"}});
+    tracker.trackRow(2, true, screen);
+    ASSERT_EQ(screen.onScreen, 2);
+    // paused at 4.5 s, the start of row 2 is taken from the film
+    table.setRecNo(2);
+    table.edit();
+    table.setField(Field::Kezdes, QStringLiteral("00:00:04,500"));
+    table.post();
+    tracker.refreshRow(table, 1);
+    tracker.startPlayback(4.5, screen);
+    EXPECT_EQ(screen.onScreen, 2);
+    const std::map<int, int> seen = play(4600, 7900);
+    for (const auto &[ms, row] : seen)
+        EXPECT_EQ(row, 2) << ms;
+}
+
 }  // namespace

@@ -49,6 +49,13 @@ TEST_F(TranslationRows, SearchFindsTheLastRowAndThenSaysThereIsNoMore)
     EXPECT_FALSE(searchTranslation(table, QStringLiteral("ága")));
     EXPECT_EQ(table.recNo(), 1);
     EXPECT_EQ(messages.lines().size(), 1);
+
+    // an empty search text is said, and nothing moves
+    messages.clear();
+    EXPECT_FALSE(searchTranslation(table, QString()));
+    EXPECT_EQ(table.recNo(), 1);
+    EXPECT_EQ(messages.lines(),
+              QStringList{"Információ|info|Kérem, adja meg a keresendő szöveget!|"});
 }
 
 TEST_F(TranslationRows, CheckStopsAtTheFirstBadRowAndReturnsToTheCurrentRow)

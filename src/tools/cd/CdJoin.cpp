@@ -10,6 +10,7 @@
 #include "editor/BulkPass.h"
 #include "editor/EditorModel.h"
 #include "editor/EnableSets.h"
+#include "editor/Leaving.h"
 #include "files/FileGlobals.h"
 #include "files/LineClasses.h"
 #include "files/OpenSubtitle.h"
@@ -87,6 +88,15 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
                        true);
         return CdOutcome::Refused;
     }
+    // The join replaces the table: unsaved edits are asked about first, as
+    // when leaving the editor; "Mégsem" (or a save that did not happen)
+    // keeps the table.
+    const bool mayReplace = mayLeaveEditor(model, false);
+    quietBoxes = false;
+    if (!mayReplace) {
+        model.setEnabled(QStringLiteral("Bvegre21"), true);
+        return CdOutcome::Refused;
+    }
 
     model.setTimeBase(type1 == FileType::frames ? TimeBase::frame : TimeBase::time);
     SubtitleTable &cds = model.cds;
@@ -116,7 +126,7 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
     if (read) {
         nameCurrent(resultPath);
         model.fileNameField = subtitleFileName;
-        saved = saveSubtitle(model, false, false, check);
+        saved = saveSubtitle(model, false, true, check);
     } else {
         // The table holds only what could be read; nothing is saved over
         // the result name.

@@ -191,6 +191,16 @@ CdOutcome splitCd(EditorModel &model, int row, const QString &start)
     model.setEnabled(QStringLiteral("Bvegrehajt"), false);
     NameFieldHidden hidden(model);
 
+    // The parts are named after the subtitle's file and written beside it:
+    // a subtitle never saved has neither.
+    if (QFileInfo(subtitlePath).fileName().isEmpty()) {
+        showMessageBox(QStringLiteral("Információ"), BoxKind::info,
+                       QStringLiteral("Ezt a feliratot még nem mentette el, ezért nincs neve!"),
+                       false, false, true,
+                       QStringLiteral("Kérem, a szétválasztás előtt mentse el a feliratot!"));
+        return CdOutcome::Refused;
+    }
+
     const bool time = model.isTimeBase();
     const bool valid = time ? checkTypedTime(start, true) : checkFrameValue(start);
     correctExtension(model);

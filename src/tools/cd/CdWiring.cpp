@@ -89,7 +89,7 @@ void lineChosen(TFelirat &editor, CdSplitState &state)
 class StartValueKeys : public QObject {
 public:
     StartValueKeys(QLineEdit *field, QWidget *target, const EditorModel &model)
-        : QObject(field), field_(field), target_(target), model_(model)
+        : QObject(field), target_(target), model_(model)
     {
     }
     bool eventFilter(QObject *, QEvent *event) override
@@ -103,12 +103,10 @@ public:
         }
         const QString text = keyEvent->text();
         return text.size() == 1
-               && filterTypedChar(text.front(), field_->cursorPosition(), model_.isTimeBase())
-                      == rejectedKey;
+               && filterStartValueChar(text.front(), model_.isTimeBase()) == rejectedKey;
     }
 
 private:
-    QLineEdit *field_;
     QWidget *target_;
     const EditorModel &model_;
 };

@@ -1,5 +1,7 @@
 #include "tools/cd/TCd2cd1.h"
 
+#include "files/FileGlobals.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -98,6 +100,8 @@ void TCd2cd1::activate()
 {
     if (openMode == OpenMode::cdJoin)
         return;
+    // opened where the other file windows open, not on empty lists
+    browser_->setDirectory(lastDirectory);
     Eelsofile->clear();
     Emasodikfile->clear();
     Bervenyesites->setEnabled(false);

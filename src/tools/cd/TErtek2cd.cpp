@@ -131,9 +131,7 @@ bool TErtek2cd::eventFilter(QObject *watched, QEvent *event)
     if (watched == Edit2 && event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent *>(event)->text();
         if (text.size() == 1
-            && filterTypedChar(text.front(), Edit2->cursorPosition(),
-                               timeBase_ != TimeBase::frame)
-                   == rejectedKey)
+            && filterStartValueChar(text.front(), timeBase_ != TimeBase::frame) == rejectedKey)
             return true;
     }
     return QDialog::eventFilter(watched, event);

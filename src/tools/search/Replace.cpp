@@ -88,13 +88,14 @@ int replaceAll(EditorModel &model, const QString &find, const QString &with, boo
         BulkPass pass(model, {.gauge = false, .waitCursor = true});
         const int length = int(find.size());
         const int count = cds.recordCount();
-        // A replacement longer than the field cannot grow the row for ever,
-        // but a cycle of equal-length replacements could; no row takes more
-        // replacements than it has characters to offer.
+        // A cycle of equal-length replacements could go on for ever; no row
+        // takes more replacements than it has characters to offer.
         const int perRowLimit = 4 * fieldSize(Field::Szoveg);
+        const int longest = fieldSize(Field::Szoveg);
         for (int row = 1; row <= count; ++row) {
             pass.progress(row);
             QString text = cds.rowAt(row - 1).szoveg;
+            const qsizetype before = text.size();
             int at = firstOccurrence(text, find, matchCase);
             if (at < 0)
                 continue;
@@ -108,6 +109,10 @@ int replaceAll(EditorModel &model, const QString &find, const QString &with, boo
                 model.log.add(QStringLiteral("Mire  : ") + text);
                 ++replaced;
                 previous = at;
+                // a growing replacement stops once it took the row past the
+                // length the tools keep a text within
+                if (text.size() > longest && text.size() > before)
+                    break;
                 at = firstOccurrence(text, find, matchCase);
             }
         }

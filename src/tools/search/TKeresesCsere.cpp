@@ -56,8 +56,6 @@ TKeresesCsere::TKeresesCsere(EditorModel *model, QWidget *parent)
                    {147, 206, 126, 28});
     Bvissza = named(new QPushButton(QStringLiteral("Vissza"), this), "Bvissza",
                     {282, 206, 126, 28});
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setAutoDefault(false);
     Bcsere->setEnabled(false);
     Blistaa->setEnabled(false);
 

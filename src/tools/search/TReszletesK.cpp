@@ -1,5 +1,7 @@
 #include "tools/search/TReszletesK.h"
 
+#include "ui/Modal.h"
+
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>

@@ -6,6 +6,7 @@
 #include "document/DocumentGlobals.h"
 #include "editor/EditorTools.h"
 #include "editor/TFelirat.h"
+#include "editor/EnableSets.h"
 #include "tools/style/TextStyle.h"
 
 namespace {
@@ -89,6 +90,10 @@ void wireTextStyles(TFelirat &editor)
     if (auto *grid = editor.findChild<QMenu *>(QStringLiteral("RacsPM"),
                                                Qt::FindDirectChildrenOnly))
         QObject::connect(grid, &QMenu::aboutToShow, &editor, [&m, syncMarks] {
+            // the items that work on a row are offered only while there is one
+            const bool rows = m.cds.isActive() && m.cds.recordCount() > 0;
+            for (const QString &name : gridMenuRowItems())
+                m.setEnabled(name, rows);
             updateStyleChecks(m);
             syncMarks();
         });

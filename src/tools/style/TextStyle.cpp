@@ -201,6 +201,9 @@ void copyRowText(EditorModel &model)
 
 void pasteRowText(EditorModel &model)
 {
+    // an empty clipboard would only wipe the row's text
+    if (model.textClipboard.isEmpty())
+        return;
     if (hasRows(model)) {
         writeText(model, model.textClipboard);
         updateStyleChecks(model);

@@ -259,7 +259,7 @@ BatchTool spaceAfterTool()
     BatchTool tool;
     tool.rules.push_back(makeRule([](QString &text, RowContext &ctx) {
         ctx.count = insertSpacesAfterMarks(text);
-        // the field would cut the end of the text off: better no spaces
+        // no space takes a text past the length the tools keep it within
         return ctx.count > 0 && text.size() <= fieldSize(Field::Szoveg);
     }));
     return tool;

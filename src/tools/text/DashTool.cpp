@@ -8,8 +8,7 @@ namespace {
 
 const QString italic = QStringLiteral("<i>");
 
-// A space that would push the end of a full text out of the field is not
-// worth the lost words.
+// A space never takes a text past the length the tools keep it within.
 bool fitsTheField(QStringView text)
 {
     return text.size() <= fieldSize(Field::Szoveg);

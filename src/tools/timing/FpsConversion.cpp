@@ -69,7 +69,14 @@ QStringList fpsTargets(const QString &from)
     return out;
 }
 
-bool convertFps(EditorModel &model, const QString &fromText, const QString &toText)
+void announceFpsConversion()
+{
+    showMessageBox(QStringLiteral("FPS módosítás"), BoxKind::info,
+                   QStringLiteral("Az átváltás megtörtént!"), false, false, true);
+}
+
+bool convertFps(EditorModel &model, const QString &fromText, const QString &toText,
+                const std::function<void(int)> &progress, bool announce)
 {
     long double from = 0;
     long double to = 0;
@@ -81,6 +88,7 @@ bool convertFps(EditorModel &model, const QString &fromText, const QString &toTe
         BulkPass pass(model, {.gauge = true});
         cds.first();
         const int rows = cds.recordCount();
+        const int step = rows / 100;
         int done = 0;
         while (!cds.eof() && done < rows) {
             const SubtitleRow &row = cds.rowAt(cds.recNo() - 1);
@@ -95,13 +103,15 @@ bool convertFps(EditorModel &model, const QString &fromText, const QString &toTe
                 cds.post();
             }
             pass.progress(++done);
+            if (progress && step > 0 && done % step == 0)
+                progress(qMin(100, done / step));
             cds.next();
         }
         pass.finish(rows > 0 ? 1 : 0, false);
     }
     model.setModified(true);
-    showMessageBox(QStringLiteral("FPS módosítás"), BoxKind::info,
-                   QStringLiteral("Az átváltás megtörtént!"), false, false, true);
+    if (announce)
+        announceFpsConversion();
     return true;
 }
 

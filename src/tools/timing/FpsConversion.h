@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "files/AviHeader.h"
 
@@ -15,9 +16,14 @@ const QStringList &standardFpsList();
 QStringList fpsTargets(const QString &from);
 
 // "Végrehajt": rescales every start and end from one frame rate to the
-// other, keeping the time base, then tells so. Refused (false, nothing
-// changed, no message) when either rate is not a positive number.
-bool convertFps(EditorModel &model, const QString &from, const QString &to);
+// other, keeping the time base, then tells so (unless announce is off).
+// Refused (false, nothing changed, no message) when either rate is not a
+// positive number. progress, when given, gets the conversion window's
+// gauge value as the rows are done.
+bool convertFps(EditorModel &model, const QString &from, const QString &to,
+                const std::function<void(int)> &progress = {}, bool announce = true);
+// "Az átváltás megtörtént!"
+void announceFpsConversion();
 
 // The film's frame rate, in the FPS box's text form; set by a successful
 // read of an AVI file's rate.

@@ -6,6 +6,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "app/MessageBox.h"
+#include "app/ModeValues.h"
 #include "editor/EditorModel.h"
 #include "tools/timing/FpsConversion.h"
 
@@ -70,13 +72,23 @@ void TFpsValtas::cb1Change()
 
 void TFpsValtas::VegrehajtClick()
 {
-    // Without both rates there is nothing to convert.
-    if (!model_ || cb1->currentText().isEmpty() || cb2->currentText().isEmpty())
+    if (!model_)
         return;
+    // Without both rates there is nothing to convert: the user hears why.
+    if (cb1->currentText().isEmpty() || cb2->currentText().isEmpty()) {
+        showMessageBox(QStringLiteral("FPS módosítás"), BoxKind::info,
+                       QStringLiteral("Kérem, válassza ki mindkét FPS értéket!"), false, false,
+                       true);
+        return;
+    }
     const QString from = cb1->currentText();
     const QString to = cb2->currentText();
+    FPSszazalek->setValue(0);
+    const bool converted = convertFps(*model_, from, to,
+                                      [this](int value) { FPSszazalek->setValue(value); }, false);
     // The message comes after the window has closed.
     hide();
     done(Accepted);
-    convertFps(*model_, from, to);
+    if (converted)
+        announceFpsConversion();
 }

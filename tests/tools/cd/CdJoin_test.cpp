@@ -123,4 +123,44 @@ TEST_F(CdJoinTest, PartsThatDoNotReadWriteNothing)
     EXPECT_FALSE(displayLock);
 }
 
+// The join replaces the table: unsaved edits are asked about first, with
+// the question of leaving the editor. "Mégsem" keeps the table as it is.
+TEST_F(CdJoinTest, UnsavedEditsAreAskedAboutBeforeTheTableIsReplaced)
+{
+    const QString a = put("a cd1.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\none\r\n\r\n");
+    const QString b = put("a cd2.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\ntwo\r\n\r\n");
+    const QString question = QStringLiteral("A felirat mentése!|kerdes|A felirat módosítva lett!|Elmenti?");
+    model.setTimeBase(TimeBase::time);
+    model.cds.create();
+    model.cds.append();
+    model.cds.setField(Field::Kezdes, QStringLiteral("00:00:05,000"));
+    model.cds.setField(Field::Befejezes, QStringLiteral("00:00:06,000"));
+    model.cds.setField(Field::Szoveg, QStringLiteral("typed"));
+    model.cds.post();
+    model.setModified(true);
+
+    box.answer(QStringLiteral("Mégsem"));
+    EXPECT_EQ(joinCd(model, a, b, QStringLiteral("00:10:00,000"), out(), nullptr),
+              CdOutcome::Refused);
+    EXPECT_EQ(box.lines(), QStringList{question});
+    ASSERT_EQ(model.cds.recordCount(), 1);
+    EXPECT_EQ(model.cds.rowAt(0).szoveg, QStringLiteral("typed"));
+    EXPECT_EQ(fileBytes(out()), QByteArray("<missing>"));
+    EXPECT_TRUE(model.isEnabled(QStringLiteral("Bvegre21")));
+
+    // "Nem": the edits are let go and the join runs, with its own message
+    box.clear();
+    box.answer(QStringLiteral("Nem"));
+    EXPECT_EQ(joinCd(model, a, b, QStringLiteral("00:10:00,000"), out(), nullptr),
+              CdOutcome::Done);
+    EXPECT_EQ(box.lines(), (QStringList{question, "Mentés|info|A file-t elmentettem!|"}));
+    EXPECT_EQ(model.cds.recordCount(), 2);
+
+    // nothing unsaved: no question
+    box.clear();
+    EXPECT_EQ(joinCd(model, a, b, QStringLiteral("00:10:00,000"), out(), nullptr),
+              CdOutcome::Done);
+    EXPECT_EQ(box.lines(), QStringList{"Mentés|info|A file-t elmentettem!|"});
+}
+
 }  // namespace

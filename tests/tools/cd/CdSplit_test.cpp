@@ -160,6 +160,24 @@ TEST_F(CdSplitTest, FirstRowAndInvalidStartWriteNothing)
     EXPECT_TRUE(model.isVisible(QStringLiteral("Efilenev")));
 }
 
+// A subtitle never saved has no name and no folder for its parts: the
+// split is refused and says why, whatever else is typed.
+TEST_F(CdSplitTest, NeverSavedSubtitleIsRefused)
+{
+    subtitlePath.clear();
+    subtitleFileName.clear();
+    model.setTimeBase(TimeBase::time);
+    fill({row("00:00:01,000", "00:00:02,000", "a"), row("00:00:03,000", "00:00:04,000", "b")});
+    EXPECT_EQ(splitCd(model, 2, QStringLiteral("00:00:01,000")), CdOutcome::Refused);
+    EXPECT_EQ(box.lines(),
+              QStringList{"Információ|info|Ezt a feliratot még nem mentette el, ezért nincs neve!|"
+                          "Kérem, a szétválasztás előtt mentse el a feliratot!"});
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/ cd1.srt")));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/ cd2.srt")));
+    EXPECT_TRUE(subtitlePath.isEmpty());
+    EXPECT_FALSE(displayLock);
+}
+
 TEST_F(CdSplitTest, RowWithoutTimesCannotBeChosen)
 {
     fill({row("00:00:01,000", "00:00:02,000", "a"), row("00:00:03,000", "", "b")});

@@ -262,13 +262,20 @@ TEST_F(SearchTest, ReplaceAllHonoursCaseAndReportsNothingFound)
     EXPECT_EQ(box.lines().size(), 1);
 }
 
-// A replacement that keeps growing the row ends at the field's size.
+// A replacement that keeps growing the row ends just past 220 characters
+// and loses nothing of the text; a long text still takes every replacement
+// that does not grow it.
 TEST_F(SearchTest, ReplaceAllEndsOnAGrowingReplacement)
 {
-    setRows({"banana"});
+    setRows({"banana", QString(300, u'a')});
     const int n = replaceAll(model, "a", "xa", false);
-    EXPECT_GT(n, 0);
-    EXPECT_LE(text(1).size(), fieldSize(Field::Szoveg));
+    EXPECT_EQ(n, 215 + 1);
+    EXPECT_EQ(text(1), u'b' + QString(215, u'x') + QStringLiteral("anana"));
+    EXPECT_EQ(text(2), QStringLiteral("xa") + QString(299, u'a'));
+
+    setRows({QString(300, u'a')});
+    EXPECT_EQ(replaceAll(model, "a", "o", false), 300);
+    EXPECT_EQ(text(1), QString(300, u'o'));
 }
 
 TEST_F(SearchTest, ReplaceAllKeepsTheFlagsOfTheRowsUpToDate)

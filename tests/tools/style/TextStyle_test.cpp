@@ -134,7 +134,15 @@ TEST_F(TextStyle, RowClipboard)
     copyRowText(model);
     EXPECT_EQ(model.textClipboard, "");
 
+    // an empty clipboard changes nothing: the row keeps its text
+    model.cds.next();
+    model.setModified(false);
+    pasteRowText(model);
+    EXPECT_EQ(texts(), (QStringList{"", "one|two"}));
+    EXPECT_FALSE(model.modified());
+
     // an empty table: only the marker
+    model.textClipboard = QStringLiteral("x");
     model.cds.empty();
     model.setModified(false);
     pasteRowText(model);

@@ -121,8 +121,13 @@ TEST_F(EditorCdJoin, ChoosingBothPartsAStartAndANameThenJoining)
         EXPECT_EQ(start->text(), QStringLiteral("00:00:00,000"));
         EXPECT_FALSE(in<QPushButton>(values, "Bervenyesit")->isEnabled());
         start->clear();
-        // letters are not taken by a time field
-        QTest::keyClicks(start, QStringLiteral("0x1:00:0a1,000"));
+        // letters are not taken by a time field; Backspace after ":" or "," is
+        QTest::keyClicks(start, QStringLiteral("0x1:"));
+        QTest::keyClick(start, Qt::Key_Backspace);
+        EXPECT_EQ(start->text(), QStringLiteral("01"));
+        QTest::keyClicks(start, QStringLiteral(":00:0a1,"));
+        QTest::keyClick(start, Qt::Key_Backspace);
+        QTest::keyClicks(start, QStringLiteral(",000"));
         EXPECT_EQ(start->text(), QStringLiteral("01:00:01,000"));
         click(values, "Tallozas");
         EXPECT_EQ(in<QLineEdit>(values, "E2cdfilenev")->text(), dir.filePath("joined.srt"));
@@ -142,7 +147,7 @@ TEST_F(EditorCdJoin, ChoosingBothPartsAStartAndANameThenJoining)
     EXPECT_EQ(editor->focusWidget(), w<QPushButton>("Bvegre21"));
 
     QTest::mouseClick(w<QPushButton>("Bvegre21"), Qt::LeftButton);
-    EXPECT_EQ(recorder.lines(), QStringList{});
+    EXPECT_EQ(recorder.lines(), QStringList{"Mentés|info|A file-t elmentettem!|"});
     EXPECT_EQ(model().cds.recordCount(), 4);
     const QByteArray joined = fileBytes(dir.filePath("joined.srt"));
     EXPECT_TRUE(joined.contains("2\r\n00:50:00,000 --> 00:50:02,000\r\ntwo\r\n"
@@ -214,6 +219,25 @@ TEST_F(EditorCdJoin, RefusedChoicesAndGoingBack)
 }
 
 // An unusable start value keeps the values window open.
+// The file window opens at the folder the other file windows use.
+TEST_F(EditorCdJoin, TheFileWindowOpensAtTheLastDirectory)
+{
+    put("film cd1.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\none\r\n\r\n");
+    QStringList listedFiles;
+    if (!w<QRadioButton>("RB12")->isChecked())
+        QTest::mouseClick(w<QRadioButton>("RB12"), Qt::LeftButton);
+    if (!w<QRadioButton>("RB12cd2")->isChecked())
+        QTest::mouseClick(w<QRadioButton>("RB12cd2"), Qt::LeftButton);
+    scripts[&files] = [this, &listedFiles] {
+        auto *list = in<QListWidget>(files, "FileListBox1");
+        for (int i = 0; i < list->count(); ++i)
+            listedFiles << list->item(i)->text();
+        click(files, "Button1");
+    };
+    QTest::mouseClick(w<QPushButton>("Bfileki"), Qt::LeftButton);
+    EXPECT_EQ(listedFiles, QStringList{"film cd1.srt"});
+}
+
 TEST_F(EditorCdJoin, AnInvalidStartValueIsNotAccepted)
 {
     put("a.srt", "1\r\n00:00:01,000 --> 00:00:02,000\r\na\r\n\r\n");

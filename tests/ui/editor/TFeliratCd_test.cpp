@@ -38,6 +38,12 @@ TEST_F(EditorCdSplit, ChoosingALineAndRunningTheSplit)
     QTest::keyClick(typed, Qt::Key_X);  // the time filter refuses letters
     QTest::keyClick(typed, Qt::Key_0);
     EXPECT_EQ(typed->text(), QStringLiteral("0"));
+    // Backspace erases a ":" or "," as any other character
+    for (const char *before : {"00:", "00:00:01,"}) {
+        typed->setText(QString::fromLatin1(before));
+        QTest::keyClick(typed, Qt::Key_Backspace);
+        EXPECT_EQ(typed->text(), QString::fromLatin1(before).chopped(1));
+    }
     typed->setText(QStringLiteral("00:00:01,000"));
     QTest::keyClick(typed, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), w<QPushButton>("Bvegrehajt"));

@@ -36,6 +36,43 @@ protected:
     ModalDriver previous_;
 };
 
+// "Beszúrás" and "Több törlés" open their menu once per press.
+TEST_F(EditorRows, MenuButtonsOpenTheirMenuOnce)
+{
+    fillRows(2);
+    for (const auto &[button, name] :
+         {std::pair{"Belemoge", "PopupMenuEM"}, {"BTorlesTobb", "PMTorlesTobb"}}) {
+        auto *menu = editor->findChild<QMenu *>(QLatin1String(name));
+        ASSERT_NE(menu, nullptr) << name;
+        int opened = 0;
+        const auto c = QObject::connect(menu, &QMenu::aboutToShow, [&opened] { ++opened; });
+        QTest::mousePress(w<QPushButton>(button), Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_EQ(opened, 1) << button;
+        menu->hide();
+        QObject::disconnect(c);
+        QTest::mouseRelease(w<QPushButton>(button), Qt::LeftButton);
+    }
+}
+
+// On an empty table the grid menu offers no item that needs a row.
+TEST_F(EditorRows, GridMenuOffersNoRowItemsOnAnEmptyTable)
+{
+    fillRows(1);
+    w<QCheckBox>("CBdelete")->setChecked(true);
+    QTest::mouseClick(w<QPushButton>("Btorles"), Qt::LeftButton);
+    ASSERT_EQ(model().cds.recordCount(), 0);
+    auto *menu = editor->findChild<QMenu *>(QStringLiteral("RacsPM"));
+    ASSERT_NE(menu, nullptr);
+    emit menu->aboutToShow();
+    for (const char *n : {"soreleRacs", "sormogeRacs", "sor5mogeRacs", "SortorlesRacs"})
+        EXPECT_FALSE(w<QAction>(n)->isEnabled()) << n;
+    // a row again: they are offered again
+    fillRows(1);
+    emit menu->aboutToShow();
+    EXPECT_TRUE(w<QAction>("sormogeRacs")->isEnabled());
+}
+
 TEST_F(EditorRows, DeleteButtonFollowsTheAnswer)
 {
     fillRows(2);

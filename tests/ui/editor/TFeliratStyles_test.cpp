@@ -68,6 +68,30 @@ TEST_F(EditorStyles, GridMenuStylesTheRowAndShowsItsMarks)
     EXPECT_TRUE(item("Alahuzott")->isChecked());
 }
 
+// "Kivágás + beszúrás a következő sor elejére" keeps the cut text in the
+// clipboard; the grid's "Beillesztés" of an empty clipboard wipes nothing.
+TEST_F(EditorStyles, CutToTheNextRowFillsTheClipboard)
+{
+    fillRows(2);
+    focus(field());
+    select(field(), 0, 3);  // "Sor"
+    openAndClose("SzovegPop");
+    item("KivagKovBeEleje")->trigger();
+    EXPECT_EQ(model().textClipboard, "Sor");
+    EXPECT_EQ(model().cds.rowAt(1).szoveg, "SorSor 2|második sor");
+    EXPECT_EQ(model().cds.recNo(), 2);
+
+    // with nothing selected the clipboard is emptied and the grid's paste
+    // then leaves the row as it is
+    item("Masolas")->trigger();
+    focus(field());
+    select(field(), 0, 0);
+    model().cds.first();
+    item("KivagKovBeEleje")->trigger();
+    item("Beillesztes")->trigger();
+    EXPECT_EQ(model().cds.rowAt(1).szoveg, "SorSor 2|második sor");
+}
+
 TEST_F(EditorStyles, GridMenuCutAndPasteMoveTheWholeText)
 {
     fillRows(2);

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QImage>
+#include <QStyle>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
@@ -65,6 +67,31 @@ TEST_F(GridDelegateTest, PaintsTheRowColours)
 
     model.setTimeBase(QStringLiteral("Frame"));
     EXPECT_EQ(paintedColour(2), 0xFFFFFFu);
+}
+
+// The row number of row 100,000 fits its 44-pixel column whole, in a
+// smaller font; a short one keeps the grid's font.
+TEST_F(GridDelegateTest, RowNumbersFitTheirColumnWhole)
+{
+    struct Probe : SubtitleGridDelegate {
+        using SubtitleGridDelegate::SubtitleGridDelegate;
+        using SubtitleGridDelegate::initStyleOption;
+    } delegate(model);
+    QStandardItemModel numbers(1, 2);
+    QFont font = QApplication::font();
+    for (const char *text : {"7", "100000", "1000000"}) {
+        numbers.setData(numbers.index(0, 0), QString::fromLatin1(text));
+        QStyleOptionViewItem opt;
+        opt.rect = QRect(0, 0, 44, 20);
+        opt.font = font;
+        opt.fontMetrics = QFontMetrics(font);
+        delegate.initStyleOption(&opt, numbers.index(0, 0));
+        const int margin = QApplication::style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        EXPECT_EQ(opt.fontMetrics.elidedText(opt.text, Qt::ElideRight, 44 - 2 * margin), opt.text)
+            << text;
+        if (QByteArray(text) == "7")
+            EXPECT_EQ(opt.font, font);
+    }
 }
 
 }  // namespace

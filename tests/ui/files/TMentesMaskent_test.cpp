@@ -83,4 +83,16 @@ TEST_F(TMentesMaskentTest, DoubleClickWritesTheFormatAndCloses)
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(TMentesMaskentTest, SubRipIsSavedWithTheSavedMessage)
+{
+    fillRows(2);
+    QTemporaryDir dir;
+    subtitlePath = dir.filePath(QStringLiteral("out.srt"));
+    subtitleFileName = QStringLiteral("out.srt");
+    doubleClick(QStringLiteral("SubRip"));
+    EXPECT_TRUE(fileBytes(subtitlePath).startsWith("1\r\n00:00:01,000 --> "));
+    EXPECT_EQ(messages.lines(), QStringList("Mentés|info|A file-t elmentettem!|"));
+    EXPECT_FALSE(window->isVisible());
+}
+
 }  // namespace

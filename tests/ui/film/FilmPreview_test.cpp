@@ -28,6 +28,9 @@ public:
     QWidget *videoWidget() override { return picture; }
     bool open(const QString &path) override
     {
+        // as the Multimedia player does: the film open before stops first
+        if (stopsOnOpen && !src.isEmpty())
+            stop();
         if (path.isEmpty()) {
             src.clear();
             return true;
@@ -65,6 +68,7 @@ public:
     double pos = 0;
     qint64 duration = 0;
     bool playable = true;
+    bool stopsOnOpen = false;
 };
 
 class FilmPreviewTest : public EditorFixture {
@@ -196,6 +200,23 @@ TEST_F(FilmPreviewTest, AFilmThatCannotBePlayedIsSaid)
     for (const char *n : {"FilmBezaras", "FilmInformacio", "Lejatszas1", "FeliratMutatasa", "FilmFelirat"})
         EXPECT_FALSE(item(n)->isEnabled()) << n;
     EXPECT_FALSE(film->loaded());
+}
+
+// A film that fails to open after another leaves no length of the one
+// before on the counter.
+TEST_F(FilmPreviewTest, AFailedLoadClearsTheCounter)
+{
+    fillRows(3);
+    ASSERT_TRUE(loadFilm());
+    player->duration = 10000;
+    tickAt(1);
+    ASSERT_TRUE(counter().endsWith(QStringLiteral("00:00:10,000"))) << counter().toStdString();
+    player->stopsOnOpen = true;
+    player->playable = false;
+    ASSERT_TRUE(loadFilm(QStringLiteral("masik.avi")));
+    EXPECT_FALSE(film->loaded());
+    EXPECT_FALSE(counter().contains(QStringLiteral("00:00:10,000"))) << counter().toStdString();
+    EXPECT_EQ(counter(), zeroFilmCounter);
 }
 
 TEST_F(FilmPreviewTest, WithoutAPlayerTheEditorSaysSoAndWorksOn)
@@ -404,6 +425,28 @@ TEST_F(FilmPreviewTest, InformationOnceTheLengthIsKnown)
                     "00:00:10,000\nTeljes Frame: 250\n");
 }
 
+// In the large display the counter and "Film háttérbe" stand over the
+// lower part of the picture and cover none of the controls under the grid.
+TEST_F(FilmPreviewTest, LargeDisplayCoversNoControlBelowTheGrid)
+{
+    fillRows(20);
+    ASSERT_TRUE(loadFilm());
+    item("FilmNagyban")->trigger();
+    const QRect picture = w<QWidget>("wmp1")->geometry();
+    const QObjectList stack = w<QWidget>("wmp1")->parentWidget()->children();
+    for (const char *n : {"GBAdatok", "BFilmhatter"}) {
+        const QRect g = w<QWidget>(n)->geometry();
+        EXPECT_TRUE(picture.contains(g)) << n;
+        // drawn over the picture, not hidden under it
+        EXPECT_GT(stack.indexOf(w<QWidget>(n)), stack.indexOf(w<QWidget>("wmp1"))) << n;
+        for (const char *below : {"RB1", "RB12", "CBracs", "GB1"})
+            EXPECT_FALSE(g.intersects(w<QWidget>(below)->geometry())) << n << " / " << below;
+    }
+    // behind the other controls, "Film előtérbe" takes the same place
+    click("BFilmhatter");
+    EXPECT_EQ(w<QWidget>("Bfilmeloter")->geometry(), w<QWidget>("BFilmhatter")->geometry());
+}
+
 TEST_F(FilmPreviewTest, DisplaySizesAndHiding)
 {
     fillRows(20);
@@ -447,7 +490,10 @@ TEST_F(FilmPreviewTest, DisplaySizesAndHiding)
     layoutSetting = QStringLiteral("800x600");
     editor->applyLayout();
     EXPECT_EQ(w<QWidget>("wmp1")->size(), QSize(263, 286));
-    EXPECT_EQ(editor->grid()->width(), 345);
+    EXPECT_EQ(editor->grid()->width(), 337);
+    // the player and its buttons fit the 800-pixel window
+    EXPECT_LE(w<QWidget>("wmp1")->geometry().right(), editor->width() - 1);
+    EXPECT_LE(w<QWidget>("SBSub")->geometry().right(), editor->width() - 1);
     EXPECT_FALSE(item("FilmNagyban")->isEnabled());
     EXPECT_DOUBLE_EQ(player->pos, 33.3);
     EXPECT_EQ(player->st, FilmPlayer::Paused);
@@ -524,6 +570,42 @@ TEST_F(RealFilm, PlaysAndGivesAStartTime)
     EXPECT_EQ(player->imageSize(), QSize(320, 240));
     film->closeFilm();
     EXPECT_FALSE(film->loaded());
+}
+
+// A film that cannot be opened leaves no error behind: the next film,
+// one that played before, opens.
+TEST_F(RealFilm, AFilmThatFailedDoesNotStopTheNextOne)
+{
+    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    if (ffmpeg.isEmpty())
+        GTEST_SKIP() << "ffmpeg is not installed";
+    const QString good = dir.filePath(QStringLiteral("jo.avi"));
+    QProcess make;
+    make.start(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=2:size=160x120:rate=25",
+                        "-c:v", "mjpeg", "-q:v", "5", "-y", good});
+    ASSERT_TRUE(make.waitForFinished(60000));
+    ASSERT_EQ(make.exitCode(), 0) << make.readAllStandardError().toStdString();
+    const QString broken = dir.filePath(QStringLiteral("rossz.avi"));
+    QFile f(broken);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("RIFF\x10\0\0\0AVI LIST") + QByteArray(4000, '\x5a'));
+    f.close();
+
+    fillRows(2);
+    auto *film = editor->findChild<FilmPreview *>(QStringLiteral("FilmPreview"));
+    ASSERT_NE(film, nullptr);
+    ASSERT_TRUE(film->openFilm(good, nullptr));
+    ASSERT_TRUE(film->loaded());
+    film->closeFilm();
+    film->openFilm(broken, nullptr);
+    EXPECT_FALSE(film->loaded());
+    EXPECT_EQ(recorder.lines(), QStringList{"Információ|info|A filmet nem tudom lejátszani!|"
+                                            "Lehet, hogy nincs fent a hozzá való kodek!"});
+    recorder.clear();
+    ASSERT_TRUE(film->openFilm(good, nullptr));
+    EXPECT_TRUE(film->loaded());
+    EXPECT_TRUE(recorder.lines().isEmpty()) << recorder.lines().join(u'\n').toStdString();
+    film->closeFilm();
 }
 #endif
 

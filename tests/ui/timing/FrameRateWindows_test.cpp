@@ -102,7 +102,10 @@ TEST_F(FrameRateWindows, ConversionWindowOffersTheOtherRatesAndConverts)
     EXPECT_EQ(model().cds.rowAt(0).kezdes, "00:00:00,959");
     EXPECT_EQ(recorder.lines(), QStringList{"FPS módosítás|info|Az átváltás megtörtént!|"});
 
-    // a second showing forgets the choice; "Végrehajt" without one does nothing
+    // a second showing forgets the choice; "Végrehajt" without one changes
+    // nothing and says why
+    recorder.clear();
+    const QString before = model().cds.rowAt(0).kezdes;
     ModalScript again([&](QDialog *d) {
         emptyOnShow = d->findChild<QComboBox *>(QStringLiteral("cb1"))->currentText().isEmpty();
         QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("Vegrehajt")), Qt::LeftButton);
@@ -110,7 +113,28 @@ TEST_F(FrameRateWindows, ConversionWindowOffersTheOtherRatesAndConverts)
     clickButton("Batvaltas");
     EXPECT_TRUE(emptyOnShow);
     EXPECT_TRUE(again.leftOpen);
-    EXPECT_EQ(recorder.lines().size(), 1);
+    EXPECT_EQ(model().cds.rowAt(0).kezdes, before);
+    EXPECT_EQ(recorder.lines(),
+              QStringList{"FPS módosítás|info|Kérem, válassza ki mindkét FPS értéket!|"});
+}
+
+// The window's own gauge follows the conversion to its end.
+TEST_F(FrameRateWindows, ConversionWindowGaugeMoves)
+{
+    fillRows(250);
+    QList<int> values;
+    ModalScript script([&](QDialog *d) {
+        auto *gauge = d->findChild<QProgressBar *>(QStringLiteral("FPSszazalek"));
+        QObject::connect(gauge, &QProgressBar::valueChanged, [&values](int v) { values << v; });
+        choose(d->findChild<QComboBox *>(QStringLiteral("cb1")), QStringLiteral("25"));
+        choose(d->findChild<QComboBox *>(QStringLiteral("cb2")), QStringLiteral("24"));
+        QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("Vegrehajt")), Qt::LeftButton);
+    });
+    clickButton("Batvaltas");
+    ASSERT_FALSE(values.isEmpty());
+    EXPECT_EQ(values.last(), 100);
+    EXPECT_GE(values.size(), 50);
+    EXPECT_EQ(recorder.lines(), QStringList{"FPS módosítás|info|Az átváltás megtörtént!|"});
 }
 
 TEST_F(FrameRateWindows, AviWindowPutsANewRateIntoTheFpsBoxOnce)

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -397,6 +398,23 @@ TEST_F(Workspace, CheckAndSearchAnswerThroughTheMessageBox)
     QTest::mouseClick(button("BkerF"), Qt::LeftButton);
     EXPECT_EQ(forditas->table(TForditas::Translation).recNo(), 2);
     EXPECT_EQ(messages.lines(), QStringList{"Információ|info|Nincs (több) ilyen: |KETTO"});
+}
+
+// The search moves its side's gauge as it goes.
+TEST_F(Workspace, SearchMovesItsGauge)
+{
+    forditas->readSide(TForditas::Source, file("a.srt", source12));
+    auto *gauge = forditas->findChild<QProgressBar *>(QStringLiteral("EEszazalek"));
+    ASSERT_NE(gauge, nullptr);
+    QList<int> values;
+    QObject::connect(gauge, &QProgressBar::valueChanged, [&values](int v) { values << v; });
+    field("EkerE")->setText(QStringLiteral("Sor 12"));
+    QTest::mouseClick(button("BkerE"), Qt::LeftButton);
+    EXPECT_EQ(forditas->table(TForditas::Source).field(Field::Szoveg), QStringLiteral("Sor 12"));
+    EXPECT_GE(values.size(), 5);
+    ASSERT_FALSE(values.isEmpty());
+    EXPECT_EQ(values.last(), 100);
+    EXPECT_TRUE(messages.lines().isEmpty());
 }
 
 TEST_F(Workspace, PopupStylesAndClipboardWorkOnTheRowText)
