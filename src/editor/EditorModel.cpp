@@ -89,8 +89,8 @@ void EditorModel::setModified(bool on)
 {
     mainUnsaved_ = on;
     // Row and time changes reach the second file too; a second subtitle is
-    // loaded while its save item is on.
-    secondUnsaved_ = on && isEnabled(QStringLiteral("MentesMF"));
+    // loaded while its save item is on (set so, not on by default).
+    secondUnsaved_ = on && enabled_.value(QStringLiteral("MentesMF"), false);
     setEnabled(QStringLiteral("Bmentes"), on);
     setEnabled(QStringLiteral("Mentes1"), on);
     emit unsavedChanged();
