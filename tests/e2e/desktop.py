@@ -98,7 +98,8 @@ class Program:
                    XDG_STATE_HOME=os.path.join(home, ".local/state"),
                    XDG_CONFIG_HOME=os.path.join(home, ".config"),
                    XDG_DATA_HOME=os.path.join(home, ".local/share"),
-                   XDG_RUNTIME_DIR=tempfile.mkdtemp(prefix="kelvo-run-"))
+                   XDG_RUNTIME_DIR=os.path.join(home, ".run"))
+        os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700, exist_ok=True)
         self.log_path = os.path.join(home, ".kelvo-stderr.txt")
         self.log = open(self.log_path, "w")
         self.proc = subprocess.Popen([os.path.abspath(exe), *args], cwd=home, env=env, stdout=self.log,
