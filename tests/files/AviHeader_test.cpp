@@ -1,14 +1,13 @@
 // The AVI header reader: tiny RIFF files written here, one real file made by
 // ffmpeg when it is installed, and truncated and random bytes.
 #include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "files/AviHeader.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -182,16 +181,12 @@ TEST_F(AviFiles, MissingTruncatedAndForeignFilesDoNotOpen)
 
 TEST_F(AviFiles, RealFileFromFfmpeg)
 {
-    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
-    if (ffmpeg.isEmpty())
-        GTEST_SKIP() << "ffmpeg is not installed (scripts/setup installs it)";
     const QString path = dir.filePath(QStringLiteral("ntsc.avi"));
-    QProcess p;
-    p.start(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "color=c=black:s=32x32:r=30000/1001:d=0.2",
-                     "-c:v", "mjpeg", "-y", path});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    if (p.exitCode() != 0)
-        GTEST_SKIP() << "ffmpeg could not make the file: " << p.readAllStandardError().constData();
+    const MadeFilm made = makeFilm(path, QStringLiteral("color=c=black:s=32x32:r=30000/1001:d=0.2"));
+    if (!made.found)
+        GTEST_SKIP() << "ffmpeg is not installed (scripts/setup installs it)";
+    if (!made.made)
+        GTEST_SKIP() << "ffmpeg could not make the file: " << made.error;
     ASSERT_TRUE(library.open(path));
     const AviRate r = library.info();
     ASSERT_NE(r.scale, 0u);

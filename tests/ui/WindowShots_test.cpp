@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +39,7 @@
 #include "film/FilmPlayer.h"
 #ifdef KELVO_HAS_VIDEO
 #include "video/QtFilmPlayer.h"
+#include "support/TestFiles.h"
 #endif
 
 // Not a check: renders every window with a realistic scene for the README.
@@ -282,16 +281,13 @@ TEST_F(WindowShots, DISABLED_TranslationWindows)
 TEST_F(WindowShots, DISABLED_EditorWithFilm)
 {
     MessageRecorder recorder;
-    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
-    if (ffmpeg.isEmpty())
-        GTEST_SKIP() << "ffmpeg is not installed";
     QTemporaryDir files;
     const QString path = files.filePath(QStringLiteral("Az ejszaka.avi"));
-    QProcess make;
-    make.start(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=80:size=640x360:rate=25",
-                        "-c:v", "mjpeg", "-q:v", "6", "-y", path});
-    ASSERT_TRUE(make.waitForFinished(120000));
-    ASSERT_EQ(make.exitCode(), 0);
+    const MadeFilm made =
+        makeFilm(path, QStringLiteral("testsrc=duration=80:size=640x360:rate=25"), 6);
+    if (!made.found)
+        GTEST_SKIP() << "ffmpeg is not installed";
+    ASSERT_TRUE(made.made) << made.error;
 
     installQtFilmPlayer();
     edition = Edition::Full;

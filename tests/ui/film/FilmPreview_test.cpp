@@ -2,9 +2,7 @@
 // picture, the display sizes and the times taken from the film. A scripted
 // player stands in for the real one, except in the test that plays a file.
 #include <QAction>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include "document/Decimal.h"
 #include "film/FilmPlayer.h"
@@ -17,6 +15,7 @@
 #include "ui/files/DialogTestSupport.h"
 #ifdef KELVO_HAS_VIDEO
 #include "video/QtFilmPlayer.h"
+#include "support/TestFiles.h"
 #endif
 
 namespace {
@@ -537,15 +536,11 @@ protected:
 
 TEST_F(RealFilm, PlaysAndGivesAStartTime)
 {
-    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
-    if (ffmpeg.isEmpty())
-        GTEST_SKIP() << "ffmpeg is not installed";
     const QString path = dir.filePath(QStringLiteral("proba.avi"));
-    QProcess make;
-    make.start(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=4:size=320x240:rate=25",
-                        "-c:v", "mjpeg", "-q:v", "5", "-y", path});
-    ASSERT_TRUE(make.waitForFinished(60000));
-    ASSERT_EQ(make.exitCode(), 0) << make.readAllStandardError().toStdString();
+    const MadeFilm made = makeFilm(path, QStringLiteral("testsrc=duration=4:size=320x240:rate=25"));
+    if (!made.found)
+        GTEST_SKIP() << "ffmpeg is not installed";
+    ASSERT_TRUE(made.made) << made.error;
 
     fillRows(3);
     auto *film = editor->findChild<FilmPreview *>(QStringLiteral("FilmPreview"));
@@ -576,15 +571,11 @@ TEST_F(RealFilm, PlaysAndGivesAStartTime)
 // one that played before, opens.
 TEST_F(RealFilm, AFilmThatFailedDoesNotStopTheNextOne)
 {
-    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
-    if (ffmpeg.isEmpty())
-        GTEST_SKIP() << "ffmpeg is not installed";
     const QString good = dir.filePath(QStringLiteral("jo.avi"));
-    QProcess make;
-    make.start(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=2:size=160x120:rate=25",
-                        "-c:v", "mjpeg", "-q:v", "5", "-y", good});
-    ASSERT_TRUE(make.waitForFinished(60000));
-    ASSERT_EQ(make.exitCode(), 0) << make.readAllStandardError().toStdString();
+    const MadeFilm made = makeFilm(good, QStringLiteral("testsrc=duration=2:size=160x120:rate=25"));
+    if (!made.found)
+        GTEST_SKIP() << "ffmpeg is not installed";
+    ASSERT_TRUE(made.made) << made.error;
     const QString broken = dir.filePath(QStringLiteral("rossz.avi"));
     QFile f(broken);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
