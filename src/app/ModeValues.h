@@ -31,6 +31,9 @@ namespace Answer {  // boxAnswer: the contexts of the questions and the answers
 inline const QString yes = QStringLiteral("igen");
 inline const QString no = QStringLiteral("nem");
 inline const QString timeShift = QStringLiteral("semmit");
+// The same context serves any plain "Igen" / "Nem" / "Mégsem" question:
+// "Mégsem" leaves it as it is.
+inline const QString &plainQuestion = timeShift;
 inline const QString overwrite = QStringLiteral("felulir");
 inline const QString exitSave = QStringLiteral("mentes2");
 inline const QString exitSaving = QStringLiteral("mentes3");

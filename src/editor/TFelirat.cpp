@@ -496,8 +496,6 @@ void TFelirat::connectControls()
 
 void TFelirat::mirrorControl(const QString &name)
 {
-    if (name == QLatin1String("Bmentes"))
-        showTitle();
     const EditorModel &m = *model_;
     const bool on = m.isEnabled(name);
     const bool shown = m.isVisible(name);
@@ -898,11 +896,8 @@ void TFelirat::showFileName()
 void TFelirat::showTitle()
 {
     using S = EditorModel::Subtitle;
-    const bool second = model_->unsaved(S::second);
-    // a marker set by other means counts for the main subtitle
-    const bool main = model_->unsaved(S::main) || (model_->modified() && !second);
-    QList<TitledDocument> documents{{model_->fileNameField, main}};
-    if (second)
+    QList<TitledDocument> documents{{model_->fileNameField, model_->unsaved(S::main)}};
+    if (model_->unsaved(S::second))
         documents.append({model_->secondFileName, true});
     setWindowTitle(titleWithUnsaved(QStringLiteral("Felirat megnyitása"), documents));
 }

@@ -813,7 +813,7 @@ bool TForditas::mayDiscard(std::initializer_list<SideId> ids)
                               ? QStringLiteral("Az eredeti felirat módosítva lett!")
                               : QStringLiteral("A fordított felirat módosítva lett!");
     quietBoxes = false;
-    boxAnswer = Answer::timeShift;
+    boxAnswer = Answer::plainQuestion;
     showMessageBox(QStringLiteral("A feliratok mentése!"), BoxKind::question, first, true, true,
                    false, QStringLiteral("Elmenti?"));
     if (boxAnswer == Answer::no)
