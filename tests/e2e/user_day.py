@@ -268,7 +268,59 @@ def scene_no_way_out_loses_work(desktop, exe):
         remove_home(home)
 
 
-SCENES = [scene_a_working_day, scene_no_way_out_loses_work]
+def scene_the_workspace_keeps_its_edits(desktop, exe):
+    p, home = start(desktop, exe)
+    try:
+        # A project: the source read, an empty translation built from it.
+        p.wait_window("FoForm")
+        p.click("FoForm", "BitBtn4")
+        p.wait_on_top("Forditas")
+        p.click("Forditas", "ProjectMegnyit")
+        p.wait_on_top("FordElott")
+        p.click("FordElott", "K1")
+        p.wait_on_top("Kereses")
+        p.wait("the file list holds the subtitles",
+               lambda s: "elso.srt" in [i["text"] for i in p.window("Kereses", s)["controls"]
+                                        ["filelistbox"].get("items", [])])
+        p.double_click_item("Kereses", "filelistbox", "elso.srt")
+        p.take_input("FordElott", "Ferb2")
+        p.click("FordElott", "Ferb2")
+        p.wait("\"Betöltés\" can be pressed",
+               lambda s: p.window("FordElott", s)["controls"]["BFetovabb"]["enabled"])
+        p.click("FordElott", "BFetovabb")
+        p.wait("both tables are filled", lambda s: p.window("FordElott", s) is None
+               and p.window("Forditas", s)["controls"]["DBGridF"].get("rowCount") == 5)
+        check(p.window("Forditas")["title"] == "Fordítás", "nothing is unsaved yet")
+
+        # A row inserted into the translation is an unsaved change.
+        p.take_input("Forditas", "Lido")
+        p.click("Forditas", "Fsorbe")
+        p.wait("the insert menu opens", lambda s: len(s.get("windows", [])) == 2)
+        p.key("Down", "Return")  # its first item
+        p.wait("the title marks the translation",
+               lambda s: p.window("Forditas", s)["title"] == "Fordítás – elso.srt, *névtelen")
+        question = "A feliratok mentése!|A fordított felirat módosítva lett!|Elmenti?"
+
+        # The close box and "<<< Vissza" ask; "Mégsem" keeps the tables.
+        p.close_box("Forditas")
+        check(p.answer("Bmegsem") == question, p.messages[-1])
+        p.take_input("Forditas", "Lido")
+        p.click("Forditas", "BVissza")
+        check(p.answer("Bmegsem") == question, p.messages[-1])
+        check(p.window("Forditas") is not None, "the workspace stays")
+        check(p.control("Forditas", "DBGridF")["rowCount"] == 6, "the inserted row stays")
+
+        # "Nem" on "Kilépés" leaves without saving; the program ends.
+        p.take_input("Forditas", "Lido")
+        p.click("Forditas", "BKilepes")
+        check(p.answer("Bnem") == question, p.messages[-1])
+        check(p.finish() == 0, "the program ended with an error")
+    finally:
+        p.kill()
+        remove_home(home)
+
+
+SCENES = [scene_a_working_day, scene_no_way_out_loses_work, scene_the_workspace_keeps_its_edits]
 
 
 def main():
