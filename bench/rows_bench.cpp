@@ -41,7 +41,7 @@ void fillRows(EditorModel &model, int rows)
         setRowFlagsQuiet(model);
         cds.post();
     }
-    secondRowCount = rows / 2;
+    cds.setSecondRowCount(rows / 2);
     cds.first();
     cds.resumeRefresh();
 }
@@ -98,5 +98,36 @@ void BM_DeleteEverySecondRowInTheEditor(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * state.range(0) / 2);
 }
 BENCHMARK(BM_DeleteEverySecondRowInTheEditor)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A single row inserted and deleted again, far from the last change, in a
+// shown editor of a million rows: what one step of the journal touches.
+void BM_OneRowInAndOutOfAMillionRowEditor(benchmark::State &state)
+{
+    rowsApplication();
+    layoutSetting = QStringLiteral("1024x768");
+    TFelirat editor;
+    editor.setScreenSize(QSize(1280, 1024));
+    editor.applyLayout();
+    EditorModel &model = editor.model();
+    model.setTimeBase(QStringLiteral("Time"));
+    fillRows(model, int(state.range(0)));
+    applyAfterReadSet(model);
+    model.setChecked(QStringLiteral("CBdelete"), true);
+    model.journal().reset();
+    displayLock = false;
+    editor.show();
+    QApplication::processEvents();
+    const int rows = model.cds.recordCount();
+    int k = 0;
+    for (auto _ : state) {
+        // alternate between a quarter and three quarters of the table
+        model.cds.setRecNo(++k % 2 ? rows / 4 : rows * 3 / 4);
+        insertBefore(model);
+        deleteRow(model);
+        QApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_OneRowInAndOutOfAMillionRowEditor)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(50);
 
 }  // namespace

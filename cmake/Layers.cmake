@@ -26,6 +26,9 @@ set(KELVO_LAYER_base
   document/DocumentGlobals
   document/HugePages
   document/RowStore.h
+  document/ChangeJournal
+  document/SubtitleDocument
+  document/SubtitleRow.h
   document/SubtitleTable
   document/TimeCode
   document/TextPool
@@ -56,6 +59,7 @@ set(KELVO_LAYER_editor
   editor/RowNavigation
   editor/RowOperations
   editor/SecondSubtitle
+  editor/UserAction
   editor/RowStats
   editor/RowText
   editor/TimeFieldRules

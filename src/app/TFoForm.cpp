@@ -272,6 +272,7 @@ void TFoForm::BitBtn3Click()
         appMode = AppMode::start;
     felirat->resetState();
     felirat->model().cds.create();
+    felirat->model().journal().reset();
     displayLock = false;
     showModal(felirat);
     if (appMode == AppMode::quit)

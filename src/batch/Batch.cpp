@@ -371,6 +371,8 @@ int runBatch(const QStringList &arguments, BatchCommandList commands)
     const BatchArgs &args = call.args;
     auto owned = std::make_unique<EditorModel>();
     EditorModel &model = *owned;
+    // nothing the tool does is undone: its passes record no history
+    model.journal().pause();
     for (const GlobalOption &o : globalOptions) {
         if (!o.apply)
             continue;

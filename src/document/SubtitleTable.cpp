@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 #include <iterator>
+#include <utility>
 
 #include "document/DocumentGlobals.h"
 #include "document/TextPool.h"
@@ -69,6 +70,11 @@ SubtitleTable::SubtitleTable(QObject *parent) : QObject(parent) {}
 
 void SubtitleTable::clearRows()
 {
+    if (recording() && !rows_.empty()) {
+        TableChange change{TableChange::Kind::Clear};
+        change.rows = rows_.take(0, rows_.size());
+        journal_->record(std::move(change));
+    }
     rows_.clear();
     // the texts a read made are given back once nothing holds them
     sweepTextPools();
@@ -140,9 +146,9 @@ void SubtitleTable::beginInsertAt(int index)
 {
     // A row put in front of a row that carries a second text pushes that
     // text down one row, where it still counts; the mirror of deleting.
-    insertCountsSecond_ = index < secondRowCount;
+    insertCountsSecond_ = index < secondRowCount_;
     if (insertCountsSecond_)
-        ++secondRowCount;
+        setSecondRowCount(secondRowCount_ + 1);
     pending_ = SubtitleRow();
     pendingIndex_ = index;
     pendingTouched_ = false;
@@ -192,6 +198,7 @@ void SubtitleTable::post()
         cur_ = index;
         state_ = State::Browse;
         ++changeCount_;
+        record(TableChange::Kind::Insert, index);
         if (announcing())
             emit rowsInserted(index);
         else
@@ -200,6 +207,11 @@ void SubtitleTable::post()
     } else if (state_ == State::Edit) {
         state_ = State::Browse;
         if (pendingTouched_) {
+            if (recording()) {
+                TableChange change{TableChange::Kind::Replace, cur_};
+                change.row = std::move(rows_[cur_]);
+                journal_->record(std::move(change));
+            }
             rows_[cur_] = std::move(pending_);
             ++changeCount_;
             if (announcing())
@@ -222,8 +234,8 @@ void SubtitleTable::cancel()
     pendingTouched_ = false;
     if (wasInsert) {
         // the row never came: the count it moved goes back
-        if (insertCountsSecond_ && secondRowCount > 0)
-            --secondRowCount;
+        if (insertCountsSecond_ && secondRowCount_ > 0)
+            setSecondRowCount(secondRowCount_ - 1);
         insertCountsSecond_ = false;
         if (cur_ >= rows_.size())
             cur_ = rows_.size() - 1;
@@ -243,8 +255,16 @@ void SubtitleTable::remove()
     if (state_ != State::Browse || cur_ < 0)
         return;
     const int index = cur_;
+    // the rows carrying a second text close up over the deleted one
+    if (index < secondRowCount_)
+        setSecondRowCount(secondRowCount_ - 1);
     if (announcing())
         emit rowsAboutToBeRemoved(index);
+    if (recording()) {
+        TableChange change{TableChange::Kind::Remove, index};
+        change.row = std::move(rows_[index]);
+        journal_->record(std::move(change));
+    }
     rows_.erase(index);
     ++changeCount_;
     if (cur_ >= rows_.size())
@@ -265,6 +285,7 @@ void SubtitleTable::appendRows(RowVector<SubtitleRow> &&rows)
     if (announcing())
         emit aboutToReset();
     changeCount_ += int(rows.size());
+    record(TableChange::Kind::Append, rows_.size(), int(rows.size()));
     rows_.append(std::move(rows));
     rows = {};
     if (announcing()) {
@@ -286,6 +307,11 @@ void SubtitleTable::replaceRow(int index, SubtitleRow row)
     if (index < 0 || index >= rows_.size())
         return;
     finishPending();
+    if (recording()) {
+        TableChange change{TableChange::Kind::Replace, index};
+        change.row = std::move(rows_[index]);
+        journal_->record(std::move(change));
+    }
     rows_[index] = std::move(row);
     ++changeCount_;
     if (announcing())
@@ -450,4 +476,119 @@ void SubtitleTable::notifyData()
 {
     if (announcing())
         emit dataChange();
+}
+
+void SubtitleTable::record(TableChange::Kind kind, int index, int count)
+{
+    if (recording())
+        journal_->record(TableChange{kind, index, count});
+}
+
+void SubtitleTable::setSecondRowCount(int count)
+{
+    if (count == secondRowCount_)
+        return;
+    record(TableChange::Kind::SecondRows, 0, secondRowCount_);
+    secondRowCount_ = count;
+}
+
+int SubtitleTable::swapSecondRowCount(int count)
+{
+    return std::exchange(secondRowCount_, count);
+}
+
+void SubtitleTable::announceInserted(int index)
+{
+    ++changeCount_;
+    if (announcing())
+        emit rowsInserted(index);
+    else
+        changedWhileSuspended_ = true;
+}
+
+void SubtitleTable::announceRemoved(int index)
+{
+    ++changeCount_;
+    if (announcing())
+        emit rowsRemoved(index);
+    else
+        changedWhileSuspended_ = true;
+}
+
+void SubtitleTable::announceChanged(int index)
+{
+    ++changeCount_;
+    if (announcing())
+        emit rowChanged(index);
+    else
+        changedWhileSuspended_ = true;
+}
+
+// Undo and redo run in Browse state: a row being edited is dropped first
+// (the journal committed what was posted).
+void SubtitleTable::putRow(int index, SubtitleRow &&row)
+{
+    finishPending();
+    if (announcing())
+        emit rowsAboutToBeInserted(index);
+    rows_.insert(index, std::move(row));
+    if (cur_ < 0)
+        cur_ = index;
+    eof_ = bof_ = false;
+    announceInserted(index);
+}
+
+SubtitleRow SubtitleTable::takeRow(int index)
+{
+    finishPending();
+    if (announcing())
+        emit rowsAboutToBeRemoved(index);
+    SubtitleRow row = std::move(rows_[index]);
+    rows_.erase(index);
+    if (cur_ >= rows_.size())
+        cur_ = rows_.size() - 1;
+    eof_ = bof_ = rows_.empty();
+    announceRemoved(index);
+    return row;
+}
+
+SubtitleRow SubtitleTable::swapRow(int index, SubtitleRow &&row)
+{
+    finishPending();
+    SubtitleRow old = std::exchange(rows_[index], std::move(row));
+    announceChanged(index);
+    return old;
+}
+
+void SubtitleTable::putRows(int index, RowVector<SubtitleRow> &&rows)
+{
+    finishPending();
+    if (announcing())
+        emit aboutToReset();
+    changeCount_ += int(rows.size());
+    rows_.put(index, std::move(rows));
+    if (cur_ < 0 && !rows_.empty())
+        cur_ = 0;
+    eof_ = bof_ = rows_.empty();
+    if (announcing())
+        emit reset();
+    else
+        changedWhileSuspended_ = true;
+}
+
+RowVector<SubtitleRow> SubtitleTable::takeRows(int index, int count)
+{
+    finishPending();
+    if (announcing())
+        emit aboutToReset();
+    changeCount_ += count;
+    RowVector<SubtitleRow> rows = rows_.take(index, count);
+    if (cur_ >= rows_.size())
+        cur_ = rows_.size() - 1;
+    eof_ = bof_ = rows_.empty();
+    if (announcing())
+        emit reset();
+    else
+        changedWhileSuspended_ = true;
+    return rows;
 }

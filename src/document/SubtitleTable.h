@@ -3,21 +3,9 @@
 #include <QString>
 #include <vector>
 
-#include "document/OptionalText.h"
+#include "document/ChangeJournal.h"
 #include "document/RowStore.h"
-#include "document/TimeText.h"
-
-// The fields of a subtitle row. Sorszam is calculated, never stored.
-enum class Field { Sorszam, Kezdes, Befejezes, Szoveg, Szoveg2, Sor3, Betu38 };
-
-struct SubtitleRow {
-    TimeText kezdes;
-    TimeText befejezes;
-    QString szoveg;
-    OptionalText szoveg2;
-    bool sor3 = false;
-    bool betu38 = false;
-};
+#include "document/SubtitleRow.h"
 
 // Looks a field up by name without regard to letter case; false when unknown.
 bool fieldByName(QStringView name, Field *field);
@@ -79,6 +67,24 @@ public:
     void appendRows(std::vector<SubtitleRow> &&rows);
     void replaceRow(int index, SubtitleRow row);
 
+    // How many rows, counted from the first, carry second-subtitle text. A
+    // row inserted or deleted inside them moves the count with it.
+    int secondRowCount() const { return secondRowCount_; }
+    void setSecondRowCount(int count);
+
+    // The journal every change of the table is recorded in (none: nothing
+    // is recorded).
+    void attachJournal(ChangeJournal *journal) { journal_ = journal; }
+    ChangeJournal *journal() const { return journal_; }
+
+    // Undo and redo put rows back through these; they record nothing.
+    void putRow(int index, SubtitleRow &&row);
+    SubtitleRow takeRow(int index);
+    SubtitleRow swapRow(int index, SubtitleRow &&row);
+    void putRows(int index, RowVector<SubtitleRow> &&rows);
+    RowVector<SubtitleRow> takeRows(int index, int count);
+    int swapSecondRowCount(int count);
+
     int changeCount() const { return changeCount_; }
     void mergeChangeLog() { changeCount_ = 0; }
 
@@ -109,6 +115,11 @@ private:
     const SubtitleRow *currentRow() const;
     void notifyData();
     bool announcing() const { return suspendDepth_ == 0; }
+    bool recording() const { return journal_ && journal_->recording(); }
+    void record(TableChange::Kind kind, int index, int count = 0);
+    void announceInserted(int index);
+    void announceRemoved(int index);
+    void announceChanged(int index);
 
     RowStore<SubtitleRow> rows_;
     State state_ = State::Inactive;
@@ -118,6 +129,8 @@ private:
     bool pendingTouched_ = false;
     // the pending insert moved secondRowCount (undone when it is cancelled)
     bool insertCountsSecond_ = false;
+    int secondRowCount_ = 0;
+    ChangeJournal *journal_ = nullptr;
     bool eof_ = true;
     bool bof_ = true;
     int changeCount_ = 0;

@@ -28,6 +28,7 @@ ActivationSteps routeActivation(EditorModel &model)
         // no row to show: the line fields keep the reset state behind the dialog
         const DisplayHold hold;
         model.cds.empty();
+        model.journal().reset();
         openPurpose = OpenPurpose::subtitle;
         openMode = OpenMode::handled;
         textTarget = Target::main;

@@ -1,5 +1,7 @@
 #include "editor/EditorModel.h"
 
+#include <QTimer>
+
 #include "editor/EditorControls.h"
 
 namespace {
@@ -25,23 +27,52 @@ QStringList &unknownControlNames()
     return names;
 }
 
-EditorModel::EditorModel(QObject *parent) : QObject(parent), host_(&noHost)
+EditorModel::EditorModel(QObject *parent)
+    : QObject(parent),
+      document_(std::make_unique<SubtitleDocument>()),
+      cds(document_->table),
+      secondFileName(document_->secondFileName),
+      fileEncoding(document_->encoding),
+      secondFileEncoding(document_->secondEncoding),
+      host_(&noHost)
 {
+    {
+        // the values a new editor starts with are no user's change
+        document_->journal.pause();
+        document_->setValue(SubtitleDocument::Value::TimeBase, TimeBase::frame);
+        document_->setValue(SubtitleDocument::Value::Fps, QStringLiteral("23,976"));
+        document_->journal.resume();
+    }
+    document_->onValueRestored([this](SubtitleDocument::Value which) {
+        if (which == SubtitleDocument::Value::TimeBase)
+            emit timeBaseChanged(timeBase());
+        else
+            emit fpsChanged(fps());
+    });
+    // a change no action wrapped is committed once its event is handled
+    document_->journal.onLooseChange([this] {
+        QTimer::singleShot(0, this, [this] { journal().commitLoose(looseChangeStep()); });
+    });
     setModified(false);
+}
+
+EditorModel::~EditorModel() = default;
+
+QString looseChangeStep()
+{
+    return QStringLiteral("Módosítás");
 }
 
 void EditorModel::setTimeBase(const QString &base)
 {
-    timeBase_ = base;
+    document_->setValue(SubtitleDocument::Value::TimeBase, base);
     emit timeBaseChanged(base);
 }
 
 void EditorModel::setFps(const QString &fps)
 {
-    if (fps_ == fps)
-        return;
-    fps_ = fps;
-    emit fpsChanged(fps);
+    if (document_->setValue(SubtitleDocument::Value::Fps, fps))
+        emit fpsChanged(fps);
 }
 
 void EditorModel::setThreshold(int t)

@@ -5,6 +5,9 @@
 #include <QStringList>
 
 #include "app/ModeValues.h"
+#include <memory>
+
+#include "document/SubtitleDocument.h"
 #include "document/SubtitleTable.h"
 #include "files/FileEncoding.h"
 #include "tools/text/CorrectionLog.h"
@@ -42,21 +45,33 @@ public:
 // Names a state was set on that no window has (a fault the tests look for).
 QStringList &unknownControlNames();
 
+// The name of a step no action named (a change by a key or a drop).
+QString looseChangeStep();
+
 class EditorModel : public QObject {
     Q_OBJECT
+    // the document comes first: the names below refer into it
+    std::unique_ptr<SubtitleDocument> document_;
+
 public:
     explicit EditorModel(QObject *parent = nullptr);
+    ~EditorModel() override;
 
-    SubtitleTable cds;
+    SubtitleDocument &document() { return *document_; }
+    const SubtitleDocument &document() const { return *document_; }
+    ChangeJournal &journal() { return document_->journal; }
+
+    // The document's table, by the name the routines know it by.
+    SubtitleTable &cds;
     EditorOptions options;
     CorrectionLog log;
 
     // Time base shown by beosztas: "Time" or "Frame".
-    QString timeBase() const { return timeBase_; }
+    QString timeBase() const { return document_->value(SubtitleDocument::Value::TimeBase); }
     void setTimeBase(const QString &base);
-    bool isTimeBase() const { return timeBase_ == TimeBase::time; }
+    bool isTimeBase() const { return timeBase() == TimeBase::time; }
     // Frame rate text of cbFps, such as "23,976".
-    QString fps() const { return fps_; }
+    QString fps() const { return document_->value(SubtitleDocument::Value::Fps); }
     void setFps(const QString &fps);
 
     // Threshold SEbetu (10..99) and the two counts of flagged rows.
@@ -69,15 +84,15 @@ public:
     // The file-name field Efilenev.
     QString fileNameField;
     // The name of the second subtitle's file, as read or last saved.
-    QString secondFileName;
+    QString &secondFileName;
     // Set by a read that repaired or reported something.
     bool readErrorsFound = false;
     // Set by a read that stopped before the end of the file ("Csak eddig
     // tudtam betölteni a file-t!"): the table holds only part of it.
     bool readStoppedEarly = false;
     // How the main and the second subtitle were decoded when read.
-    FileEncoding fileEncoding = FileEncoding::Cp1250;
-    FileEncoding secondFileEncoding = FileEncoding::Cp1250;
+    FileEncoding &fileEncoding;
+    FileEncoding &secondFileEncoding;
     // Start typed in the CD-join window (Edit2 of TErtek2cd), read by a
     // read with the CD offset on.
     QString cdJoinStart;
@@ -130,8 +145,6 @@ signals:
     void unsavedChanged();
 
 private:
-    QString timeBase_ = TimeBase::frame;
-    QString fps_ = QStringLiteral("23,976");
     int threshold_ = 37;
     QHash<QString, bool> enabled_;
     QHash<QString, bool> visible_;

@@ -10,6 +10,12 @@
 
 namespace {
 
+// Keys typed into one field of one row are one step, as in other editors.
+QString typingStep()
+{
+    return QStringLiteral("Gépelés");
+}
+
 QString counterLabel(const QString &stored)
 {
     return stored.isEmpty() ? QStringLiteral("0") : lineCountLabel(stored);
@@ -58,6 +64,7 @@ QString storeTypedText(EditorModel &model, const QString &fieldText)
         writeRowText(model, text, true, false, true);
         model.markChanged(EditorModel::Subtitle::main);
     }
+    model.journal().commitTyping(typingStep(), cds.recNo(), int(Field::Szoveg));
     return counterLabel(cds.field(Field::Szoveg));
 }
 
@@ -75,5 +82,6 @@ QString storeTypedText2(EditorModel &model, const QString &fieldText)
         noteSecondText(model);
         model.markChanged(EditorModel::Subtitle::second);
     }
+    model.journal().commitTyping(typingStep(), cds.recNo(), int(Field::Szoveg2));
     return counterLabel(cds.field(Field::Szoveg2));
 }

@@ -85,6 +85,8 @@ void prepareNewSubtitle(EditorModel &m)
         cds.setField(Field::Befejezes, QStringLiteral("10"));
     }
     cds.post();
+    // a new subtitle starts its history with this row
+    m.journal().reset(false);
 
     applyAfterReadSet(m);
     for (const char *n : {"Szoveg2", "Mov", "movm"})

@@ -68,9 +68,6 @@ void removeCurrent(EditorModel &model)
         --model.overThresholdCount;
     if (row.sor3)
         --model.threeLineCount;
-    // rows 1..secondRowCount carry the second text, the deleted one included
-    if (cds.recNo() <= secondRowCount)
-        --secondRowCount;
     cds.remove();
 }
 

@@ -72,8 +72,9 @@ void startEmptySecondSubtitle(EditorModel &model)
 void noteSecondText(EditorModel &model)
 {
     const int recNo = model.cds.recNo();
-    if (hasRows(model) && recNo > secondRowCount && !model.cds.field(Field::Szoveg2).isEmpty())
-        secondRowCount = recNo;
+    if (hasRows(model) && recNo > model.cds.secondRowCount()
+        && !model.cds.field(Field::Szoveg2).isEmpty())
+        model.cds.setSecondRowCount(recNo);
 }
 
 void insertSecondCell(EditorModel &model, bool announce)
@@ -84,7 +85,7 @@ void insertSecondCell(EditorModel &model, bool announce)
     cds.post();
     const int start = cds.recNo();
     const int rows = cds.recordCount();
-    const int carrying = qMin(secondRowCount, rows);
+    const int carrying = qMin(cds.secondRowCount(), rows);
     QString carry;
     {
         BulkPass pass(model, {.gauge = true});
@@ -101,7 +102,7 @@ void insertSecondCell(EditorModel &model, bool announce)
             cds.setField(Field::Szoveg2, carry);
             cds.post();
         }
-        secondRowCount = start <= carrying ? qMin(carrying + 1, cds.recordCount()) : carrying;
+        cds.setSecondRowCount(start <= carrying ? qMin(carrying + 1, cds.recordCount()) : carrying);
         pass.finish(start, true);
     }
     model.markChanged(EditorModel::Subtitle::second);
@@ -119,21 +120,22 @@ void deleteSecondCell(EditorModel &model)
     cds.post();
     const int start = cds.recNo();
     const int rows = cds.recordCount();
-    secondRowCount = qMin(secondRowCount, rows);
-    if (start >= secondRowCount) {
+    cds.setSecondRowCount(qMin(cds.secondRowCount(), rows));
+    const int carrying = cds.secondRowCount();
+    if (start >= carrying) {
         // the last carrying row, or a row beyond them: only its own text goes
         const DisplayHold hold;
         setSecondText(cds, start - 1, QString());
-        if (start == secondRowCount)
-            --secondRowCount;
+        if (start == carrying)
+            cds.setSecondRowCount(carrying - 1);
     } else {
         BulkPass pass(model, {.gauge = true});
-        for (int i = start - 1; i < secondRowCount - 1; ++i) {
+        for (int i = start - 1; i < carrying - 1; ++i) {
             setSecondText(cds, i, cds.rowAt(i + 1).szoveg2);
             pass.progress(i - start + 1);
         }
-        setSecondText(cds, secondRowCount - 1, QString());
-        --secondRowCount;
+        setSecondText(cds, carrying - 1, QString());
+        cds.setSecondRowCount(carrying - 1);
         pass.finish(start, true);
     }
     model.markChanged(EditorModel::Subtitle::second);
@@ -243,7 +245,7 @@ void dropSecondText(EditorModel &model, int dropRow, const QString &text, bool a
     if (!cds.isActive() || dropRow < 1 || dropRow > rows)
         return;
     cds.post();
-    const int carrying = secondRowCount;
+    const int carrying = cds.secondRowCount();
     int newRow = 0;
     {
         const DisplayHold hold;
@@ -265,7 +267,7 @@ void dropSecondText(EditorModel &model, int dropRow, const QString &text, bool a
         writeRowText(model, text, false, false, true);
     }
     // a row inside the carrying rows is one more of them, with no text
-    secondRowCount = newRow <= carrying ? carrying + 1 : carrying;
+    cds.setSecondRowCount(newRow <= carrying ? carrying + 1 : carrying);
     cds.setRecNo(newRow);
     model.markChanged(EditorModel::Subtitle::second);
     model.host()->showCurrentRow();

@@ -45,6 +45,7 @@
 #include "editor/RowNavigation.h"
 #include "editor/RowStats.h"
 #include "editor/TimeFieldRules.h"
+#include "editor/UserAction.h"
 #include "files/FileGlobals.h"
 #include "files/TFileneve.h"
 #include "files/THibaki.h"
@@ -373,10 +374,19 @@ void TFelirat::buildMenus()
 
 void TFelirat::onClick(const QString &name, std::function<void()> handler)
 {
+    // every click is one user action: one step of the journal
+    auto action = [this, handler, step = actionStepName(name)] {
+        const UserAction act(*model_, step);
+        handler();
+    };
     if (auto *b = controlAs<QAbstractButton>(name))
-        connect(b, &QAbstractButton::clicked, this, [handler] { handler(); });
+        connect(b, &QAbstractButton::clicked, this, action);
     else if (auto *a = controlAs<QAction>(name))
-        connect(a, &QAction::triggered, this, [handler] { handler(); });
+        connect(a, &QAction::triggered, this, action);
+    else
+        return;
+    if (!wired_.contains(name))
+        wired_.append(name);
 }
 
 void TFelirat::popupAtMouse(const QString &menu)
@@ -980,7 +990,7 @@ void TFelirat::racsContextMenu(const QPoint &pos)
     const QModelIndex idx = racs_->indexAt(pos);
     QString menu = QStringLiteral("RacsPM");
     if (idx.isValid() && idx.column() == SubtitleGridModel::Szoveg2Col)
-        menu = model_->cds.recNo() > secondRowCount ? QString() : QStringLiteral("BeTorlesPM");
+        menu = model_->cds.recNo() > model_->cds.secondRowCount() ? QString() : QStringLiteral("BeTorlesPM");
     if (auto *m = menu.isEmpty() ? nullptr : findChild<QMenu *>(menu, Qt::FindDirectChildrenOnly))
         m->popup(racs_->viewport()->mapToGlobal(pos));
 }

@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QSize>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -86,6 +87,8 @@ public:
     T *controlAs(const QString &name) const { return qobject_cast<T *>(control(name)); }
     // Runs handler when the button or menu item of that name is used.
     void onClick(const QString &name, std::function<void()> handler);
+    // The names onClick wired, in order: every action a user can take.
+    const QStringList &wiredActions() const { return wired_; }
     // Opens the pop-up menu of that name at the mouse.
     void popupAtMouse(const QString &menu);
 
@@ -112,6 +115,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QStringList wired_;
     using KeyRule = std::function<bool(QKeyEvent *)>;
 
     void buildControls();

@@ -53,6 +53,10 @@ QString readIntoEditor(EditorModel &model)
     model.host()->placeForRead();
     if (!cds.isActive())
         cds.create();
+    // a second subtitle read into the rows is a change that can be undone;
+    // a main subtitle read starts the history afresh
+    JournalStepGuard step(second ? &model.journal() : nullptr,
+                          QStringLiteral("Másik felirat beolvasása"));
     BulkPass pass(model, {.waitCursor = true});
     if (second) {
         showSecondColumn(model, true);
@@ -93,6 +97,8 @@ QString readIntoEditor(EditorModel &model)
                            QStringLiteral("Vagy a file értelmezhetetlen típust tartalmaz!"));
     }
 
+    if (!second)
+        model.journal().reset();
     model.setEnabled(QStringLiteral("megnyitas"), true);
     model.host()->showProgress(false);
     showScrollBarAfterRead(model);

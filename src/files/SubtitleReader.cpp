@@ -150,10 +150,10 @@ void clearSecondTail(EditorModel &model)
 {
     SubtitleTable &cds = model.cds;
     const int rows = cds.recordCount();
-    if (secondRowCount >= rows)
+    if (cds.secondRowCount() >= rows)
         return;
     const int step = rows / 100;
-    for (int index = secondRowCount; index < rows; ++index) {
+    for (int index = cds.secondRowCount(); index < rows; ++index) {
         if (cds.rowAt(index).szoveg2.isEmpty())
             continue;
         cds.setRecNo(index + 1);
@@ -163,7 +163,7 @@ void clearSecondTail(EditorModel &model)
         if (step >= 1 && (rows - index) % step == 0)
             model.host()->setProgress(100 - (rows - index) / step);
     }
-    cds.setRecNo(qMax(1, secondRowCount));
+    cds.setRecNo(qMax(1, cds.secondRowCount()));
 }
 
 void applyLoadedTimeBase(EditorModel &model, const QString &type)
@@ -313,14 +313,14 @@ void applySecondTexts(EditorModel &model, const ReadStart &start, ReadResult &re
         row.szoveg2 = std::move(rows.secondTexts[k]);
         cds.replaceRow(index, std::move(row));
     }
-    secondRowCount = result.secondRowCount;
+    cds.setSecondRowCount(result.secondRowCount);
 }
 
 QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
 {
     displayLock = true;
     const bool second = textTarget == Target::second;
-    secondRowCount = 0;
+    model.cds.setSecondRowCount(0);
     model.log.clear();
     if (!second) {
         // The table starts empty, so nothing in it is flagged yet.

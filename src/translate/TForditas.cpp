@@ -23,6 +23,7 @@
 #include "app/TFoForm.h"
 #include "app/Windows.h"
 #include "document/DocumentGlobals.h"
+#include "document/SubtitleDocument.h"
 #include "document/SubtitleTable.h"
 #include "editor/EditorModel.h"
 #include "editor/Leaving.h"
@@ -80,7 +81,9 @@ QString clockText()
 }  // namespace
 
 struct TForditas::Side {
-    SubtitleTable table;
+    // each table is a document of its own, with its own journal
+    SubtitleDocument document;
+    SubtitleTable &table = document.table;
     SubtitleGridModel *model = nullptr;
     QTableView *grid = nullptr;
     QLabel *caption = nullptr;
@@ -98,7 +101,7 @@ struct TForditas::Side {
             *paste = nullptr, *deleteRow = nullptr;
     QMenu *insertMenu = nullptr;
     QAction *openItem = nullptr, *saveItem = nullptr, *searchItem = nullptr;
-    FileEncoding encoding = FileEncoding::Cp1250;
+    FileEncoding &encoding = document.encoding;
     int clickedField = TextField;
     bool loaded = false;
 };
@@ -110,8 +113,14 @@ TForditas::TForditas(EditorModel *editor, QSize screen, QWidget *parent)
 {
     setObjectName(QStringLiteral("Forditas"));
     setWindowTitle(QStringLiteral("Fordítás"));
-    for (SideId id : {Source, Translation})
+    for (SideId id : {Source, Translation}) {
         sides_[id] = std::make_unique<Side>();
+        // a change no action wrapped is one step once its event is handled
+        ChangeJournal *journal = &side(id).document.journal;
+        journal->onLooseChange([this, journal] {
+            QTimer::singleShot(0, this, [journal] { journal->commitLoose(looseChangeStep()); });
+        });
+    }
     buildMenus();
     for (SideId id : {Source, Translation})
         buildSide(id);
@@ -585,8 +594,9 @@ void TForditas::readSide(SideId id, const QString &path, bool viaMenu)
 void TForditas::finishRead(SideId id)
 {
     Side &s = side(id);
-    // What was just read is the saved state.
+    // What was just read is the saved state, with no history before it.
     s.table.mergeChangeLog();
+    s.document.journal.reset();
     showTitle();
     s.bar->setVisible(s.format->text() == TimeBase::frame);
     s.table.first();

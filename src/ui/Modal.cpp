@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "document/ChangeJournal.h"
+
 namespace {
 ModalDriver currentDriver;
 
@@ -80,6 +82,8 @@ int showModal(QDialog *window)
         window->setProperty(hosted, false);
     }
     applyEnterRule(window);
+    // the window's own actions are steps of their own
+    const ChangeJournal::ModalPause pause;
     if (currentDriver)
         return currentDriver(window);
     return window->exec();

@@ -135,12 +135,12 @@ TEST_F(SubtitleTableTest, BeforeInsertRuleMovesTheSecondSubtitleCount)
         int expected;
     } cases[] = {{3, false, 6}, {5, false, 6}, {6, false, 5}, {5, true, 5}, {6, true, 5}};
     for (const Case &c : cases) {
-        secondRowCount = 5;
+        cds.setSecondRowCount(5);
         cds.setRecNo(c.current);
         c.append ? cds.append() : cds.insert();
-        EXPECT_EQ(secondRowCount, c.expected) << c.current << c.append;
+        EXPECT_EQ(cds.secondRowCount(), c.expected) << c.current << c.append;
         cds.cancel();
-        EXPECT_EQ(secondRowCount, 5) << c.current << c.append;
+        EXPECT_EQ(cds.secondRowCount(), 5) << c.current << c.append;
     }
 }
 

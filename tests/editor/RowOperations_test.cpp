@@ -240,7 +240,7 @@ TEST_F(RowOperations, DeletionKeepsTheCountsAndTheSecondSubtitleRows)
         setRowFlagsQuiet(model);
         model.cds.post();
     }
-    secondRowCount = 2;
+    model.cds.setSecondRowCount(2);
     ASSERT_EQ(model.overThresholdCount, 2);
     ASSERT_EQ(model.threeLineCount, 2);
     model.setChecked(QStringLiteral("CBdelete"), true);
@@ -249,19 +249,19 @@ TEST_F(RowOperations, DeletionKeepsTheCountsAndTheSecondSubtitleRows)
     deleteRow(model);
     EXPECT_EQ(model.threeLineCount, 1);
     EXPECT_EQ(model.overThresholdCount, 2);
-    EXPECT_EQ(secondRowCount, 1);
+    EXPECT_EQ(model.cds.secondRowCount(), 1);
 
     model.cds.setRecNo(3);  // beyond the second subtitle
     deleteRow(model);
     EXPECT_EQ(model.threeLineCount, 0);
     EXPECT_EQ(model.overThresholdCount, 1);
-    EXPECT_EQ(secondRowCount, 1);
+    EXPECT_EQ(model.cds.secondRowCount(), 1);
 
     // inserting inside the second subtitle's rows widens it
-    secondRowCount = 3;
+    model.cds.setSecondRowCount(3);
     model.cds.setRecNo(1);
     insertAfter(model);
-    EXPECT_EQ(secondRowCount, 4);
+    EXPECT_EQ(model.cds.secondRowCount(), 4);
 }
 
 TEST_F(RowOperations, RangeDeleteRemovesTheRowsAndRenumbers)

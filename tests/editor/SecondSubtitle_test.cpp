@@ -33,7 +33,7 @@ protected:
             model.cds.setField(Field::Szoveg2, QString::fromUtf8(r.second));
             model.cds.post();
         }
-        secondRowCount = carrying >= 0 ? carrying : int(rows.size());
+        model.cds.setSecondRowCount(carrying >= 0 ? carrying : int(rows.size()));
         model.setVisible(QStringLiteral("Szoveg2"), true);
         model.cds.first();
         displayLock = false;
@@ -53,7 +53,7 @@ protected:
             model.cds.setField(Field::Szoveg2, QString::fromUtf8(s));
             model.cds.post();
         }
-        secondRowCount = carrying >= 0 ? carrying : i;
+        model.cds.setSecondRowCount(carrying >= 0 ? carrying : i);
         model.setVisible(QStringLiteral("Szoveg2"), true);
         model.cds.first();
         displayLock = false;
@@ -119,7 +119,7 @@ TEST_F(SecondCells, MergeKeepsTheSecondTextOfTheJoinedRow)
     model.cds.setRecNo(2);
     mergeIntoPrevious(model, false);
     EXPECT_EQ(seconds(), (QStringList{"A|B", "C"}));
-    EXPECT_EQ(secondRowCount, 2);
+    EXPECT_EQ(model.cds.secondRowCount(), 2);
 }
 
 TEST_F(SecondCells, MergeSecondTextsMovesTheRestUp)
@@ -128,7 +128,7 @@ TEST_F(SecondCells, MergeSecondTextsMovesTheRestUp)
     model.cds.setRecNo(2);
     EXPECT_TRUE(mergeSecondIntoPrevious(model, true));
     EXPECT_EQ(seconds(), (QStringList{"- A|- B", "C", "D", ""}));
-    EXPECT_EQ(secondRowCount, 3);
+    EXPECT_EQ(model.cds.secondRowCount(), 3);
     EXPECT_EQ(model.cds.recNo(), 1);
     EXPECT_EQ(texts(), (QStringList{"sor 1", "sor 2", "sor 3", "sor 4"}));
     EXPECT_TRUE(model.isEnabled(QStringLiteral("MentesMF")));
@@ -136,7 +136,7 @@ TEST_F(SecondCells, MergeSecondTextsMovesTheRestUp)
     model.cds.setRecNo(3);
     mergeSecondIntoPrevious(model, false);
     EXPECT_EQ(seconds(), (QStringList{"- A|- B", "C|D", "", ""}));
-    EXPECT_EQ(secondRowCount, 2);
+    EXPECT_EQ(model.cds.secondRowCount(), 2);
 
     // only while the second column is shown
     model.setVisible(QStringLiteral("Szoveg2"), false);
@@ -154,7 +154,7 @@ TEST_F(SecondCells, InsertingACell)
     EXPECT_EQ(model.cds.recordCount(), 4);
     EXPECT_EQ(model.cds.rowAt(3).kezdes, "");
     EXPECT_EQ(model.cds.rowAt(3).befejezes, "");
-    EXPECT_EQ(secondRowCount, 4);
+    EXPECT_EQ(model.cds.secondRowCount(), 4);
     EXPECT_EQ(model.cds.recNo(), 2);
     EXPECT_TRUE(model.modified());
     EXPECT_EQ(recorder.lines(), QStringList{"Információ|info|Beszúrtam a sort!|"});
@@ -164,7 +164,7 @@ TEST_F(SecondCells, InsertingACell)
     fillSecond({"A", "B", "", ""}, 2);
     insertSecondCell(model, false);
     EXPECT_EQ(seconds(), (QStringList{"", "A", "B", ""}));
-    EXPECT_EQ(secondRowCount, 3);
+    EXPECT_EQ(model.cds.secondRowCount(), 3);
     EXPECT_TRUE(recorder.lines().isEmpty());
 }
 
@@ -177,7 +177,7 @@ TEST_F(SecondCells, DeletingACellAsksAndMovesTheRestUp)
     EXPECT_EQ(seconds(), (QStringList{"A", "B", "C"}));
     EXPECT_TRUE(deleteSecondCellAsked(model));
     EXPECT_EQ(seconds(), (QStringList{"B", "C", ""}));
-    EXPECT_EQ(secondRowCount, 2);
+    EXPECT_EQ(model.cds.secondRowCount(), 2);
     EXPECT_EQ(recorder.lines(),
               QStringList(2, "Törlés!|kerdes|Tényleg törölni akarja a sort?|"));
 
@@ -185,11 +185,11 @@ TEST_F(SecondCells, DeletingACellAsksAndMovesTheRestUp)
     model.cds.setRecNo(2);
     deleteSecondCell(model);
     EXPECT_EQ(seconds(), (QStringList{"B", "", ""}));
-    EXPECT_EQ(secondRowCount, 1);
+    EXPECT_EQ(model.cds.secondRowCount(), 1);
     // beyond the carrying rows the count stays
     model.cds.setRecNo(3);
     deleteSecondCell(model);
-    EXPECT_EQ(secondRowCount, 1);
+    EXPECT_EQ(model.cds.secondRowCount(), 1);
 }
 
 TEST_F(SecondCells, SecondItalic)
@@ -211,14 +211,14 @@ TEST_F(SecondCells, CutIntoTheNextCell)
     EXPECT_EQ(seconds(), (QStringList{"one", "two", "B", "C"}));
     EXPECT_EQ(model.cds.recordCount(), 4);
     EXPECT_EQ(model.cds.recNo(), 2);
-    EXPECT_EQ(secondRowCount, 4);
+    EXPECT_EQ(model.cds.secondRowCount(), 4);
 
     // from the last row
     fillSecond({"A", "<i>x y</i>"});
     model.cds.last();
     cutSecondIntoNextCell(model, QStringLiteral("<i>x"));
     EXPECT_EQ(seconds(), (QStringList{"A", " y", "<i>x"}));
-    EXPECT_EQ(secondRowCount, 3);
+    EXPECT_EQ(model.cds.secondRowCount(), 3);
 }
 
 TEST_F(SecondCells, DropBeforeAndAfter)
@@ -231,7 +231,7 @@ TEST_F(SecondCells, DropBeforeAndAfter)
     EXPECT_EQ(model.cds.rowAt(1).befejezes, "00:00:03,000");
     EXPECT_EQ(model.cds.recNo(), 2);
     EXPECT_TRUE(model.modified());
-    EXPECT_EQ(secondRowCount, 3);
+    EXPECT_EQ(model.cds.secondRowCount(), 3);
 
     // after the last row: appended with the last row's start
     dropSecondText(model, 3, QStringLiteral("A"), true);
@@ -239,7 +239,7 @@ TEST_F(SecondCells, DropBeforeAndAfter)
     EXPECT_EQ(model.cds.rowAt(3).kezdes, "00:00:03,000");
     EXPECT_EQ(model.cds.rowAt(3).befejezes, "00:00:03,000");
     EXPECT_EQ(model.cds.recNo(), 4);
-    EXPECT_EQ(secondRowCount, 3);
+    EXPECT_EQ(model.cds.secondRowCount(), 3);
 }
 
 TEST_F(SecondCells, DragOpensTheMenuOnlyFromTheSecondColumnToTheText)

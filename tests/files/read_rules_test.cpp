@@ -383,13 +383,13 @@ TEST_F(SecondSubtitle, ExtraEntriesIgnoredMissingOnesEmptied)
     readMain();
     readSecond(QStringLiteral("srt/second_more.srt"));
     EXPECT_EQ(texts(true), (QStringList{"One", "Two|lines", "Three"}));
-    EXPECT_EQ(secondRowCount, 3);
+    EXPECT_EQ(model.cds.secondRowCount(), 3);
     EXPECT_EQ(model.cds.rowAt(0).kezdes, QStringLiteral("00:00:01,000")) << "times untouched";
     EXPECT_EQ(model.timeBase(), QStringLiteral("Time"));
 
     readSecond(QStringLiteral("srt/second_fewer.srt"));
     EXPECT_EQ(texts(true), (QStringList{"Egy", "Kettő", ""}));
-    EXPECT_EQ(secondRowCount, 2);
+    EXPECT_EQ(model.cds.secondRowCount(), 2);
     EXPECT_EQ(texts(), (QStringList{"Árvíztűrő tükörfúrógép|Második sor", "Ő és ű", "Vége"}));
 }
 

@@ -219,7 +219,7 @@ TEST_F(WindowShots, DISABLED_EveryWindow)
         model.cds.setRecNo(i + 1);
         writeRowText2(model, QString::fromUtf8(second[i]), true, false, true);
     }
-    secondRowCount = int(std::size(second));
+    model.cds.setSecondRowCount(int(std::size(second)));
     startEmptySecondSubtitle(model);
     model.cds.setRecNo(6);
     editor.show();

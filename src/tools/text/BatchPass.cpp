@@ -20,10 +20,7 @@ void removeCurrentRow(EditorModel &model)
         --model.overThresholdCount;
     if (cds.field(Field::Sor3) == QLatin1String("t"))
         --model.threeLineCount;
-    // The rows below move up, so the last row that carries a second text
-    // is one nearer the top, also when that row itself goes.
-    if (cds.recNo() <= secondRowCount)
-        --secondRowCount;
+    // the table moves the count of rows carrying a second text itself
     cds.remove();
     model.announceCounts();
 }

@@ -118,8 +118,6 @@ void Pass::removeRow()
         --model_.overThresholdCount;
     if (cds.field(Field::Sor3) == QLatin1String("t"))
         --model_.threeLineCount;
-    if (cds.recNo() <= secondRowCount)
-        --secondRowCount;
     cds.remove();
     model_.announceCounts();
     deleted_ = true;

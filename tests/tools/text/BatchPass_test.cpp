@@ -197,7 +197,7 @@ TEST_F(BatchPassTest, DeletedRowsShiftPositionsAndLowerTheCounts)
     addRows({QStringLiteral("marad 1"), QStringLiteral("törlendő|a|b"),
              QStringLiteral("törlendő ") + QString(40, u'x'), QStringLiteral("marad 2"),
              QStringLiteral("törlendő"), QStringLiteral("törlendő utolsó")});
-    secondRowCount = 6;
+    model.cds.setSecondRowCount(6);
     EXPECT_EQ(model.overThresholdCount, 1);
     EXPECT_EQ(model.threeLineCount, 1);
     model.cds.setRecNo(6);
@@ -209,7 +209,7 @@ TEST_F(BatchPassTest, DeletedRowsShiftPositionsAndLowerTheCounts)
     EXPECT_EQ(model.cds.recNo(), 2);  // the remembered row is gone: the new last row
     EXPECT_EQ(model.overThresholdCount, 0);
     EXPECT_EQ(model.threeLineCount, 0);
-    EXPECT_EQ(secondRowCount, 2);
+    EXPECT_EQ(model.cds.secondRowCount(), 2);
     const QStringList &log = model.log.lines();
     // the second deleted row took the first one's place: the same position
     EXPECT_EQ(log.mid(4, 6),

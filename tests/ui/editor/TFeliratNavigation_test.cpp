@@ -196,11 +196,11 @@ TEST_F(EditorNavigation, RightButtonChoosesTheMenuByColumn)
     rightClick(SubtitleGridModel::SzovegCol);
     EXPECT_TRUE(rowMenu->isVisible());
     // beyond the second subtitle's rows its column offers no menu
-    secondRowCount = 2;
+    model().cds.setSecondRowCount(2);
     rightClick(SubtitleGridModel::Szoveg2Col);
     EXPECT_FALSE(rowMenu->isVisible());
     EXPECT_FALSE(secondMenu->isVisible());
-    secondRowCount = 5;
+    model().cds.setSecondRowCount(5);
     rightClick(SubtitleGridModel::Szoveg2Col);
     EXPECT_TRUE(secondMenu->isVisible());
     secondMenu->hide();

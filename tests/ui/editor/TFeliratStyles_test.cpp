@@ -218,7 +218,7 @@ TEST_F(EditorSecond, ReadingShowsTheTwoSubtitleLayout)
     fillRows(3);
     readSecond({QStringLiteral("Egy"), QStringLiteral("Kettő")});
     EXPECT_EQ(seconds(), (QStringList{"Egy", "Kettő", ""}));
-    EXPECT_EQ(secondRowCount, 2);
+    EXPECT_EQ(model().cds.secondRowCount(), 2);
     QTableView *grid = editor->grid();
     EXPECT_FALSE(grid->isColumnHidden(SubtitleGridModel::Szoveg2Col));
     EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectItems);
@@ -264,7 +264,7 @@ TEST_F(EditorSecond, EmptySecondSubtitleFromTheMenu)
     focus(w<QTextEdit>("szoveg2"));
     QTest::keyClicks(w<QTextEdit>("szoveg2"), QStringLiteral("Ket"));
     EXPECT_EQ(model().cds.rowAt(1).szoveg2, "Ket");
-    EXPECT_EQ(secondRowCount, 2);
+    EXPECT_EQ(model().cds.secondRowCount(), 2);
 }
 
 TEST_F(EditorSecond, SecondColumnMenuInsertsAndDeletes)
