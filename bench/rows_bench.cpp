@@ -29,6 +29,8 @@ QApplication &rowsApplication()
 void fillRows(EditorModel &model, int rows)
 {
     SubtitleTable &cds = model.cds;
+    // the rows stand as a read leaves them: no history
+    model.journal().pause();
     cds.suspendRefresh();
     cds.create();
     model.overThresholdCount = model.threeLineCount = 0;
@@ -44,6 +46,7 @@ void fillRows(EditorModel &model, int rows)
     cds.setSecondRowCount(rows / 2);
     cds.first();
     cds.resumeRefresh();
+    model.journal().resume();
 }
 
 // Deletes rows 2, 4, 6, ... one by one through the row operation, without
@@ -128,6 +131,6 @@ void BM_OneRowInAndOutOfAMillionRowEditor(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }
-BENCHMARK(BM_OneRowInAndOutOfAMillionRowEditor)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_OneRowInAndOutOfAMillionRowEditor)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 }  // namespace
