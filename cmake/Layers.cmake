@@ -125,6 +125,7 @@ set(KELVO_LAYER_batch
   batch/Batch
   batch/BatchCommands
   batch/BatchFiles
+  batch/BatchManual
   batch/BatchRecords
   batch/CdCommands
   batch/ConvertCommand
@@ -207,6 +208,7 @@ set(KELVO_LAYER_program_DEPENDS base editor files tools operations batch windows
 set(KELVO_LAYER_program
   batch/launcher
   batch/main
+  batch/manpage
   main/main
 )
 

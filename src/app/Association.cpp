@@ -5,10 +5,13 @@
 #include <QSaveFile>
 #include <QStringList>
 
+// made by the build from the names the installed files use (cmake/Install.cmake)
+#include "KelvoIds.h"
+#include "app/ModeGlobals.h"
+
 namespace {
 
 const QString mimeType = QStringLiteral("application/x-subrip");
-const QString entryName = QStringLiteral("kelvo.desktop");
 const QString defaultsSection = QStringLiteral("[Default Applications]");
 
 // $XDG_..._HOME when set to an absolute path, otherwise ~/<fallback>.
@@ -56,23 +59,36 @@ SrtAssociation *installed = nullptr;
 
 }  // namespace
 
+QString applicationId()
+{
+    return QString::fromUtf8(edition == Edition::VN ? KELVO_APP_ID_VN : KELVO_APP_ID);
+}
+
+QString desktopEntryName()
+{
+    return applicationId() + QStringLiteral(".desktop");
+}
+
 QString desktopEntryText(const QString &programPath)
 {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
-                          "Name=Kelvo\n"
+                          "Name=%1\n"
                           "GenericName=Feliratszerkesztő\n"
                           "Comment=Filmfeliratok szerkesztése\n"
-                          "Exec=%1 %f\n"
-                          "MimeType=application/x-subrip;\n"
+                          "Icon=%2\n"
+                          "Exec=%3 %f\n"
+                          "MimeType=" KELVO_MIME_TYPES "\n"
                           "Terminal=false\n"
-                          "Categories=AudioVideo;Video;AudioVideoEditing;\n")
-        .arg(execArgument(programPath));
+                          "Categories=AudioVideo;Video;AudioVideoEditing;\n"
+                          "StartupWMClass=%1\n")
+        .arg(edition == Edition::VN ? QStringLiteral("KelvoVN") : QStringLiteral("Kelvo"),
+             QStringLiteral(KELVO_APP_ID), execArgument(programPath));
 }
 
 QString mimeAppsWithSrtDefault(const QString &existing)
 {
-    const QString entry = mimeType + u'=' + entryName;
+    const QString entry = mimeType + u'=' + desktopEntryName();
     QStringList lines = existing.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();  // the final newline is written back below
@@ -114,7 +130,7 @@ QString XdgSrtAssociation::associate(const QString &programPath)
                                  + QStringLiteral("/applications");
     const QString config = xdgHome("XDG_CONFIG_HOME", QStringLiteral(".config"));
 
-    const QString entryPath = applications + u'/' + entryName;
+    const QString entryPath = applications + u'/' + desktopEntryName();
     if (!QDir().mkpath(applications) || !writeText(entryPath, desktopEntryText(programPath)))
         return QStringLiteral("Nem írható: %1").arg(QDir::toNativeSeparators(entryPath));
 

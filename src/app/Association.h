@@ -12,9 +12,11 @@ public:
     virtual QString associate(const QString &programPath) = 0;
 };
 
-// The freedesktop.org way: $XDG_DATA_HOME/applications/kelvo.desktop and
-// "application/x-subrip=kelvo.desktop" under [Default Applications] in
-// $XDG_CONFIG_HOME/mimeapps.list (every other line kept).
+// The freedesktop.org way: $XDG_DATA_HOME/applications/<desktopEntryName()>
+// and "application/x-subrip=<desktopEntryName()>" under [Default Applications]
+// in $XDG_CONFIG_HOME/mimeapps.list (every other line kept). The name is the
+// installed entry's, so the user's entry takes its place instead of standing
+// beside it as a second Kelvo in the menus.
 class XdgSrtAssociation : public SrtAssociation {
 public:
     QString associate(const QString &programPath) override;
@@ -24,6 +26,12 @@ public:
 // (nullptr restores the platform's). Returns the previous one.
 SrtAssociation &srtAssociation();
 SrtAssociation *installSrtAssociation(SrtAssociation *association);
+
+// The running edition's application id ("hu.kelvo.Kelvo"), which names its
+// installed desktop entry, icon and metainfo; the build sets it.
+QString applicationId();
+// "<applicationId()>.desktop"
+QString desktopEntryName();
 
 // Pieces of the XDG association, exposed for tests.
 QString desktopEntryText(const QString &programPath);

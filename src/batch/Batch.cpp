@@ -309,6 +309,20 @@ BatchCall parseBatchCall(const QStringList &arguments, BatchCommandList commands
     return call;
 }
 
+QList<std::pair<QString, QString>> batchOptionHelp()
+{
+    QList<std::pair<QString, QString>> entries;
+    for (const GlobalOption &o : globalOptions) {
+        QString term = QString::fromUtf8(o.name);
+        if (o.value)
+            term += u' ' + QString::fromUtf8(o.value);
+        entries.append({term, QString::fromUtf8(o.help)});
+    }
+    entries.append({QStringLiteral("--"),
+                    QStringLiteral("ends the options: what follows is a command word or file")});
+    return entries;
+}
+
 QString batchUsage(BatchCommandList commands)
 {
     HelpText help;
@@ -326,14 +340,8 @@ QString batchUsage(BatchCommandList commands)
     }
     help.text("\n"
               "Options (before or after the command word):\n");
-    for (const GlobalOption &o : globalOptions) {
-        QString term = QString::fromUtf8(o.name);
-        if (o.value)
-            term += u' ' + QString::fromUtf8(o.value);
-        help.entry(2, term, QString::fromUtf8(o.help));
-    }
-    help.entry(2, QStringLiteral("--"), QStringLiteral("ends the options: what follows is a command "
-                                                       "word or file"));
+    for (const auto &[term, text] : batchOptionHelp())
+        help.entry(2, term, text);
     help.text("\n"
               "An unknown option is wrong usage (exit status 2).\n"
               "\n"

@@ -78,6 +78,8 @@ struct BatchCall {
 BatchCall parseBatchCall(const QStringList &arguments, BatchCommandList commands);
 
 QString batchUsage(BatchCommandList commands = batchCommands());
+// The global options as --help lists them: the term ("--fps TEXT") and its help.
+QList<std::pair<QString, QString>> batchOptionHelp();
 // Set by the batch tool's own main: the table is left to the system when
 // the process ends, which gives a big one back at once instead of row by row.
 extern bool batchLeavesTableAtExit;

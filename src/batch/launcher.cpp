@@ -1,4 +1,4 @@
-// kelvo-batch: starts the tool proper, kelvo-batch-run beside it, with the
+// kelvo-batch: starts the tool proper, kelvo-batch-run, with the
 // C library's heap in huge pages. A big table is millions of small strings
 // on the heap; in huge pages the heap costs a page fault per 2 MiB instead
 // of per 4 KiB, which is most of what a big read costs on a virtual machine.
@@ -38,7 +38,12 @@ int main(int argc, char **argv)
         tunables = std::string(given) + ':' + tunables;
     // without the wish the tool works all the same, only slower
     setenv("GLIBC_TUNABLES", tunables.c_str(), 1);
-    const std::string tool = ownFolder(argv[0]) + "kelvo-batch-run";
+    // beside it in the build folder; where installed, in its internal folder
+    std::string tool = ownFolder(argv[0]) + "kelvo-batch-run";
+#ifdef KELVO_INSTALLED_TOOL
+    if (access(tool.c_str(), X_OK) != 0)
+        tool = ownFolder(argv[0]) + KELVO_INSTALLED_TOOL;
+#endif
     execv(tool.c_str(), argv);
     std::fprintf(stderr, "kelvo-batch: %s could not be started: %s\n", tool.c_str(),
                  std::strerror(errno));

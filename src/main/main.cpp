@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/Association.h"
 #include "app/ModeGlobals.h"
 #include "ui/Resources.h"
 #include "ui/StateProbe.h"
@@ -47,6 +48,8 @@ int main(int argc, char **argv)
 #else
     edition = Edition::Full;
 #endif
+    // ties the windows to the installed desktop entry (Wayland's app id)
+    QGuiApplication::setDesktopFileName(applicationId());
 #ifdef KELVO_HAS_VIDEO
     installQtFilmPlayer();
 #endif

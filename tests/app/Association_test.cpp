@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/Association.h"
+#include "app/ModeGlobals.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ protected:
         qputenv("XDG_DATA_HOME", savedData);
         qputenv("XDG_CONFIG_HOME", savedConfig);
     }
-    QString entryPath() const { return dir.path() + QStringLiteral("/data/applications/kelvo.desktop"); }
+    QString entryPath() const { return dir.path() + QStringLiteral("/data/applications/") + desktopEntryName(); }
     QString listPath() const { return dir.path() + QStringLiteral("/config/mimeapps.list"); }
 
     QTemporaryDir dir;
@@ -54,10 +55,26 @@ TEST_F(XdgAssociation, WritesTheDesktopEntryAndTheDefault)
     const QString entry = readAll(entryPath());
     EXPECT_TRUE(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
     for (const char *line : {"Type=Application\n", "Name=Kelvo\n", "Exec=/opt/kelvo/Kelvo %f\n",
-                             "MimeType=application/x-subrip;\n"})
+                             "Icon=hu.kelvo.Kelvo\n", "StartupWMClass=Kelvo\n"})
         EXPECT_TRUE(entry.contains(QString::fromUtf8(line))) << line;
     EXPECT_EQ(readAll(listPath()),
-              QStringLiteral("[Default Applications]\napplication/x-subrip=kelvo.desktop\n"));
+              QStringLiteral("[Default Applications]\napplication/x-subrip=hu.kelvo.Kelvo.desktop\n"));
+}
+
+// The user's entry carries the installed entry's name, so it replaces that
+// one in the menus; each edition has its own.
+TEST_F(XdgAssociation, EachEditionWritesItsInstalledEntryName)
+{
+    const Edition saved = edition;
+    edition = Edition::VN;
+    EXPECT_EQ(association.associate(QStringLiteral("/usr/bin/KelvoVN")), QString());
+    const QString entry = readAll(dir.path() + QStringLiteral("/data/applications/hu.kelvo.KelvoVN.desktop"));
+    EXPECT_TRUE(entry.contains(QStringLiteral("Name=KelvoVN\n"))) << entry.toStdString();
+    EXPECT_TRUE(entry.contains(QStringLiteral("Exec=/usr/bin/KelvoVN %f\n")));
+    EXPECT_EQ(readAll(listPath()),
+              QStringLiteral("[Default Applications]\napplication/x-subrip=hu.kelvo.KelvoVN.desktop\n"));
+    edition = saved;
+    EXPECT_EQ(desktopEntryName(), QStringLiteral("hu.kelvo.Kelvo.desktop"));
 }
 
 TEST_F(XdgAssociation, KeepsEveryOtherLineOfAnExistingList)
@@ -70,17 +87,17 @@ TEST_F(XdgAssociation, KeepsEveryOtherLineOfAnExistingList)
          "application/x-subrip=other.desktop\nimage/png=eog.desktop\n\n"
          "[Added Associations]\napplication/x-subrip=other.desktop;\n",
          "# mine\n[Default Applications]\ntext/plain=gedit.desktop\n"
-         "application/x-subrip=kelvo.desktop\nimage/png=eog.desktop\n\n"
+         "application/x-subrip=hu.kelvo.Kelvo.desktop\nimage/png=eog.desktop\n\n"
          "[Added Associations]\napplication/x-subrip=other.desktop;\n"},
         // added inside its section, not after the next one
         {"[Default Applications]\ntext/plain=gedit.desktop\n\n[Added Associations]\n"
          "text/plain=gedit.desktop;\n",
-         "[Default Applications]\ntext/plain=gedit.desktop\napplication/x-subrip=kelvo.desktop\n\n"
+         "[Default Applications]\ntext/plain=gedit.desktop\napplication/x-subrip=hu.kelvo.Kelvo.desktop\n\n"
          "[Added Associations]\ntext/plain=gedit.desktop;\n"},
         // no section yet, and no final newline
         {"[Added Associations]\ntext/plain=gedit.desktop;",
          "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
-         "application/x-subrip=kelvo.desktop\n"},
+         "application/x-subrip=hu.kelvo.Kelvo.desktop\n"},
     };
     for (const Case &c : cases) {
         writeAll(listPath(), c.before);

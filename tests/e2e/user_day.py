@@ -320,7 +320,42 @@ def scene_the_workspace_keeps_its_edits(desktop, exe):
         remove_home(home)
 
 
-SCENES = [scene_a_working_day, scene_no_way_out_loses_work, scene_the_workspace_keeps_its_edits]
+def scene_the_srt_association(desktop, exe):
+    """The start window's ".srt" association writes the user's desktop entry
+    under the name the package installs, so it takes that entry's place."""
+    p, home = start(desktop, exe)
+    try:
+        p.wait_window("FoForm")
+        p.click("FoForm", "Button2")
+        p.wait_on_top("Kiszoveg")
+        check(p.window("Kiszoveg")["title"] == "Hozzárendelés", "no association question")
+        p.click("Kiszoveg", "Bigen")  # the next box takes its place at once
+        p.wait("the association is said done",
+               lambda s: (p.window("Kiszoveg", s) or {}).get("title") == "Kiterjesztés átállítása")
+        p.take_input("Kiszoveg", "szoveg")  # as a user clicks a box that came up without it
+        check(p.answer("Bok") == "Kiterjesztés átállítása|Sikeresen végrehajtódott az "
+              "asszociáció!|Kérem indítsa újra a gépet!", p.messages[-1])
+        program = os.path.basename(exe)
+        name = f"hu.kelvo.{program}.desktop"
+        entry = os.path.join(home, ".local/share/applications", name)
+        check(os.path.exists(entry), f"no {entry}")
+        with open(entry, encoding="utf-8") as f:
+            text = f.read()
+        check(f"Name={program}\n" in text and f" %f\n" in text, text)
+        with open(os.path.join(home, ".config/mimeapps.list"), encoding="utf-8") as f:
+            check(f"application/x-subrip={name}\n" in f.read(), "mimeapps.list lacks the default")
+        # the build's own copy of the installed entry has that name
+        installed = os.path.join(os.path.dirname(os.path.abspath(exe)), "packaging", name)
+        check(os.path.exists(installed), f"no installed entry {installed}")
+        p.click("FoForm", "BitBtn1")
+        check(p.finish() == 0, "the program ended with an error")
+    finally:
+        p.kill()
+        remove_home(home)
+
+
+SCENES = [scene_a_working_day, scene_no_way_out_loses_work, scene_the_workspace_keeps_its_edits,
+          scene_the_srt_association]
 
 
 def main():

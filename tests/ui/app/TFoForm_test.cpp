@@ -363,7 +363,7 @@ protected:
         qputenv("XDG_CONFIG_HOME", saved_.second);
         StartWindow::TearDown();
     }
-    QString entry() const { return dir.path() + QStringLiteral("/data/applications/kelvo.desktop"); }
+    QString entry() const { return dir.path() + QStringLiteral("/data/applications/hu.kelvo.Kelvo.desktop"); }
     QString list() const { return dir.path() + QStringLiteral("/config/mimeapps.list"); }
 
     QTemporaryDir dir;
