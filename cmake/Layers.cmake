@@ -28,8 +28,9 @@ set(KELVO_LAYER_base
   document/RowStore.h
   document/SubtitleTable
   document/TimeCode
-  document/TextPool
   document/TimeText
+  document/TimeBaseValues.h
+  document/VectorPaths
   document/OptionalText.h
   editor/EditorControls
   editor/EditorModel
@@ -73,6 +74,7 @@ set(KELVO_LAYER_files
   files/SrtReader
   files/SubtitleReader
   files/SubtitleFormat
+  files/SubtitleFileType.h
   files/SubtitleWriter
   files/WriterEngine
   files/convert/ConvertFormats
@@ -201,7 +203,6 @@ set(KELVO_LAYER_video
 
 set(KELVO_LAYER_program_DEPENDS base editor files tools operations batch windows video)
 set(KELVO_LAYER_program
-  batch/launcher
   batch/main
   main/main
 )

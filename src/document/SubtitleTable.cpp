@@ -4,7 +4,6 @@
 #include <iterator>
 
 #include "document/DocumentGlobals.h"
-#include "document/TextPool.h"
 
 namespace {
 
@@ -70,8 +69,6 @@ SubtitleTable::SubtitleTable(QObject *parent) : QObject(parent) {}
 void SubtitleTable::clearRows()
 {
     rows_.clear();
-    // the texts a read made are given back once nothing holds them
-    sweepTextPools();
 }
 
 void SubtitleTable::create()
@@ -441,8 +438,6 @@ void SubtitleTable::resumeRefresh()
     if (--suspendDepth_ == 0) {
         emit reset();
         emit dataChange();
-        // a bulk change may have replaced the texts a read made
-        sweepTextPools();
     }
 }
 
