@@ -87,21 +87,6 @@ bool hasDottedShape(QStringView line)
            && charIs(line, 20, u'.');
 }
 
-QString detectFileType(QStringView line)
-{
-    if (line.isEmpty())
-        return QString();
-    if (line[0].unicode() == u'{')
-        return QStringLiteral("1");
-    if (line.contains(QChar(0)))
-        return QString();
-    if (hasDottedShape(line))
-        return QStringLiteral("4");
-    if (isNumberLine(line))
-        return QStringLiteral("2");
-    return QString();
-}
-
 QString timeLineStart(QStringView line)
 {
     return rebuildTime(line, 0).toString();
