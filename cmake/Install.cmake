@@ -1,6 +1,5 @@
 # Install rules (GNUInstallDirs) and the Debian package (CPack): the three
-# programs in bin, the batch tool's internal program in libexec/kelvo, a
-# desktop entry, metainfo and icon per edition, the subtitle MIME types and
+# programs in bin, a desktop entry, metainfo and icon per edition, the subtitle MIME types and
 # kelvo-batch's manual page, made from its command table at build time.
 include(GNUInstallDirs)
 
@@ -20,14 +19,6 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/app/Association.cpp APPEND PROPERTY
              INCLUDE_DIRECTORIES ${KELVO_GENERATED})
 
 install(TARGETS Kelvo KelvoVN kelvo-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-if(TARGET kelvo-batch-run)
-  set(KELVO_TOOL_DIR ${CMAKE_INSTALL_LIBEXECDIR}/kelvo)
-  install(TARGETS kelvo-batch-run RUNTIME DESTINATION ${KELVO_TOOL_DIR})
-  # found from the launcher's own folder, wherever the tree is installed
-  file(RELATIVE_PATH tool_from_bin ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}
-       ${CMAKE_INSTALL_PREFIX}/${KELVO_TOOL_DIR}/kelvo-batch-run)
-  target_compile_definitions(kelvo-batch PRIVATE KELVO_INSTALLED_TOOL="${tool_from_bin}")
-endif()
 
 # The fonts are inside the programs; their licence goes with them.
 install(FILES ${CMAKE_SOURCE_DIR}/resources/fonts/LICENSE

@@ -31,8 +31,9 @@ set(KELVO_LAYER_base
   document/SubtitleRow.h
   document/SubtitleTable
   document/TimeCode
-  document/TextPool
   document/TimeText
+  document/TimeBaseValues.h
+  document/VectorPaths
   document/OptionalText.h
   editor/EditorControls
   editor/EditorModel
@@ -77,6 +78,7 @@ set(KELVO_LAYER_files
   files/SrtReader
   files/SubtitleReader
   files/SubtitleFormat
+  files/SubtitleFileType.h
   files/SubtitleWriter
   files/WriterEngine
   files/convert/ConvertFormats
@@ -206,7 +208,6 @@ set(KELVO_LAYER_video
 
 set(KELVO_LAYER_program_DEPENDS base editor files tools operations batch windows video)
 set(KELVO_LAYER_program
-  batch/launcher
   batch/main
   batch/manpage
   main/main

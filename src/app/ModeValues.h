@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+#include "document/TimeBaseValues.h"
+
 // The values the mode globals take. They are short Hungarian texts compared
 // exactly; the names say what each stands for.
 
@@ -74,15 +76,3 @@ inline const QString translation = QStringLiteral("Forditas");
 inline const QString cdJoin = QStringLiteral("dupla");
 inline const QString conversion = QStringLiteral("MentesMaskent");
 }  // namespace FileNameMode
-
-namespace TimeBase {  // the items of beosztas
-inline const QString time = QStringLiteral("Time");
-inline const QString frame = QStringLiteral("Frame");
-}  // namespace TimeBase
-
-namespace FileType {  // what a read detects
-inline const QString frames = QStringLiteral("1");
-inline const QString times = QStringLiteral("2");
-inline const QString timesUnicode = QStringLiteral("3");
-inline const QString dotted = QStringLiteral("4");
-}  // namespace FileType

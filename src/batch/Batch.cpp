@@ -9,6 +9,7 @@
 #include "app/ModeGlobals.h"
 #include "batch/BatchRecords.h"
 #include "editor/EditorModel.h"
+#include "tools/timing/FpsConversion.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ const GlobalOption globalOptions[] = {
      }},
     {"--fps", "TEXT", "frame rate: 15 20 23,976 24 25 29,976 30 (default 23,976)",
      [](bool given, const QString &value, EditorModel &model) -> QString {
-         static const QStringList rates{"15", "20", "23,976", "24", "25", "29,976", "30"};
+         const QStringList &rates = standardFpsList();
          if (!given)
              return QString();
          if (!rates.contains(value))

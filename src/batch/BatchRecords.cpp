@@ -1,10 +1,8 @@
 #include "batch/BatchRecords.h"
 
 #include <cstring>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
+#include "document/VectorPaths.h"
 #include "editor/EditorModel.h"
 
 namespace {
@@ -81,50 +79,52 @@ void RecordWriter::field(QStringView text)
     const qsizetype n = text.size();
     qsizetype i = 0;
 #ifdef __SSE2__
-    // Eight units at a time while they are plain ASCII: no escape, one
-    // byte each.
-    const __m128i high = _mm_set1_epi16(short(0xFF80));
-    const __m128i tab = _mm_set1_epi16(u'\t');
-    const __m128i backslash = _mm_set1_epi16(u'\\');
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i below0800 = _mm_set1_epi16(short(0xF800));
-    while (i + 8 <= n) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
-        const __m128i special = _mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi16(units, tab), _mm_cmpeq_epi16(units, backslash)),
-            _mm_xor_si128(_mm_cmpeq_epi16(_mm_and_si128(units, high), zero),
-                          _mm_set1_epi16(-1)));
-        const int mask = _mm_movemask_epi8(special);
-        if (mask != 0 && _mm_movemask_epi8(_mm_andnot_si128(
-                             _mm_or_si128(_mm_cmpeq_epi16(units, tab),
-                                          _mm_cmpeq_epi16(units, backslash)),
-                             _mm_cmpeq_epi16(_mm_and_si128(units, below0800), zero)))
-                             == 0xFFFF) {
-            // Accented letters among plain ones, nothing to escape: one or
-            // two bytes a unit, written without a branch (the second byte
-            // of a plain unit is overwritten by the next one).
-            for (int k = 0; k < 8; ++k) {
-                const unsigned c = p[i + k];
-                const bool wide = c >= 0x80;
-                out[0] = char(wide ? 0xC0 | (c >> 6) : c);
-                out[1] = char(0x80 | (c & 0x3F));
-                out += 1 + int(wide);
+    if (vectorPaths()) {
+        // Eight units at a time while they are plain ASCII: no escape, one
+        // byte each.
+        const __m128i high = _mm_set1_epi16(short(0xFF80));
+        const __m128i tab = _mm_set1_epi16(u'\t');
+        const __m128i backslash = _mm_set1_epi16(u'\\');
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i below0800 = _mm_set1_epi16(short(0xF800));
+        while (i + 8 <= n) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+            const __m128i special = _mm_or_si128(
+                _mm_or_si128(_mm_cmpeq_epi16(units, tab), _mm_cmpeq_epi16(units, backslash)),
+                _mm_xor_si128(_mm_cmpeq_epi16(_mm_and_si128(units, high), zero),
+                              _mm_set1_epi16(-1)));
+            const int mask = _mm_movemask_epi8(special);
+            if (mask != 0 && _mm_movemask_epi8(_mm_andnot_si128(
+                                 _mm_or_si128(_mm_cmpeq_epi16(units, tab),
+                                              _mm_cmpeq_epi16(units, backslash)),
+                                 _mm_cmpeq_epi16(_mm_and_si128(units, below0800), zero)))
+                                 == 0xFFFF) {
+                // Accented letters among plain ones, nothing to escape: one or
+                // two bytes a unit, written without a branch (the second byte
+                // of a plain unit is overwritten by the next one).
+                for (int k = 0; k < 8; ++k) {
+                    const unsigned c = p[i + k];
+                    const bool wide = c >= 0x80;
+                    out[0] = char(wide ? 0xC0 | (c >> 6) : c);
+                    out[1] = char(0x80 | (c & 0x3F));
+                    out += 1 + int(wide);
+                }
+                i += 8;
+                continue;
             }
+            // the plain units before the first special one go as they are (the
+            // store may write past them, into room reserved for this text)
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
+            if (mask != 0) {
+                const int plain = __builtin_ctz(unsigned(mask)) / 2;
+                out += plain;
+                i += plain;
+                out = putUnit(p, n, i, out);
+                continue;
+            }
+            out += 8;
             i += 8;
-            continue;
         }
-        // the plain units before the first special one go as they are (the
-        // store may write past them, into room reserved for this text)
-        _mm_storel_epi64(reinterpret_cast<__m128i *>(out), _mm_packus_epi16(units, units));
-        if (mask != 0) {
-            const int plain = __builtin_ctz(unsigned(mask)) / 2;
-            out += plain;
-            i += plain;
-            out = putUnit(p, n, i, out);
-            continue;
-        }
-        out += 8;
-        i += 8;
     }
 #endif
     while (i < n)

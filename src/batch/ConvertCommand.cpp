@@ -26,8 +26,7 @@ int runConvert(BatchContext &context)
     subtitlePath = out;
     subtitleFileName = QFileInfo(out).fileName();
     // only "save" runs the save-time overlap check
-    context.model.options.mentAt = false;
-    const ConvertOutcome outcome = convertTable(context.model, name, false);
+    const ConvertOutcome outcome = convertTable(context.model, name, false, nullptr);
     reportTable(context);
     switch (outcome) {
     case ConvertOutcome::Written:

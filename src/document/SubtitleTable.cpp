@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "document/DocumentGlobals.h"
-#include "document/TextPool.h"
 
 namespace {
 
@@ -76,8 +75,6 @@ void SubtitleTable::clearRows()
         journal_->record(std::move(change));
     }
     rows_.clear();
-    // the texts a read made are given back once nothing holds them
-    sweepTextPools();
 }
 
 void SubtitleTable::create()
@@ -467,8 +464,6 @@ void SubtitleTable::resumeRefresh()
     if (--suspendDepth_ == 0) {
         emit reset();
         emit dataChange();
-        // a bulk change may have replaced the texts a read made
-        sweepTextPools();
     }
 }
 

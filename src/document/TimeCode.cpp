@@ -1,6 +1,6 @@
 #include "document/TimeCode.h"
 
-#include "app/ModeValues.h"
+#include "document/TimeBaseValues.h"
 #include "document/Decimal.h"
 
 namespace {

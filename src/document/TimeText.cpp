@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+
+#include "document/VectorPaths.h"
 
 namespace {
 
@@ -51,38 +50,40 @@ TimeText::TimeText(QStringView text)
 TimeText TimeText::timeCodeAt(const QChar *p)
 {
 #if defined(__SSE2__) && defined(__x86_64__)
-    // The usual case, nine digits, is packed eight characters at a time.
-    const __m128i zero = _mm_set1_epi16(u'0');
-    const __m128i first =
-        _mm_sub_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)), zero);
-    const __m128i last =
-        _mm_sub_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(p + 8)), zero);
-    // a digit is 9 or less once "0" is taken away, as an unsigned number
-    const __m128i nine = _mm_set1_epi16(9);
-    const int firstDigits = _mm_movemask_epi8(
-        _mm_cmpeq_epi16(_mm_subs_epu16(first, nine), _mm_setzero_si128()));
-    const int lastDigits = _mm_movemask_epi8(
-        _mm_cmpeq_epi16(_mm_subs_epu16(last, nine), _mm_setzero_si128()));
-    // two mask bits a character: places 0, 1, 3, 4, 6, 7 and 9, 10, 11
-    constexpr int firstWanted = 0xF3CF;
-    constexpr int lastWanted = 0xFC;
-    if ((firstDigits & firstWanted) == firstWanted && (lastDigits & lastWanted) == lastWanted) {
-        // the separators' codes in their places, nothing past the twelfth
-        const __m128i firstCodes =
-            _mm_or_si128(_mm_and_si128(first, _mm_set_epi16(-1, -1, 0, -1, -1, 0, -1, -1)),
-                         _mm_set_epi16(0, 0, 10, 0, 0, 10, 0, 0));
-        const __m128i lastCodes =
-            _mm_or_si128(_mm_and_si128(last, _mm_set_epi16(0, 0, 0, 0, -1, -1, -1, 0)),
-                         _mm_set_epi16(0, 0, 0, 0, 0, 0, 0, 11));
-        // one code a byte, then two codes a byte: the first one low
-        const __m128i bytes = _mm_packus_epi16(firstCodes, lastCodes);
-        const __m128i pairs =
-            _mm_and_si128(_mm_or_si128(bytes, _mm_srli_epi16(bytes, 4)), _mm_set1_epi16(0xFF));
-        const quint64 codes = quint64(_mm_cvtsi128_si64(_mm_packus_epi16(pairs, pairs)))
-                              & 0xFFFF'FFFF'FFFF;
-        TimeText t;
-        t.bits_ = 1 | quint64(12) << lengthShift | codes << firstCharShift;
-        return t;
+    if (vectorPaths()) {
+        // The usual case, nine digits, is packed eight characters at a time.
+        const __m128i zero = _mm_set1_epi16(u'0');
+        const __m128i first =
+            _mm_sub_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(p)), zero);
+        const __m128i last =
+            _mm_sub_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(p + 8)), zero);
+        // a digit is 9 or less once "0" is taken away, as an unsigned number
+        const __m128i nine = _mm_set1_epi16(9);
+        const int firstDigits = _mm_movemask_epi8(
+            _mm_cmpeq_epi16(_mm_subs_epu16(first, nine), _mm_setzero_si128()));
+        const int lastDigits = _mm_movemask_epi8(
+            _mm_cmpeq_epi16(_mm_subs_epu16(last, nine), _mm_setzero_si128()));
+        // two mask bits a character: places 0, 1, 3, 4, 6, 7 and 9, 10, 11
+        constexpr int firstWanted = 0xF3CF;
+        constexpr int lastWanted = 0xFC;
+        if ((firstDigits & firstWanted) == firstWanted && (lastDigits & lastWanted) == lastWanted) {
+            // the separators' codes in their places, nothing past the twelfth
+            const __m128i firstCodes =
+                _mm_or_si128(_mm_and_si128(first, _mm_set_epi16(-1, -1, 0, -1, -1, 0, -1, -1)),
+                             _mm_set_epi16(0, 0, 10, 0, 0, 10, 0, 0));
+            const __m128i lastCodes =
+                _mm_or_si128(_mm_and_si128(last, _mm_set_epi16(0, 0, 0, 0, -1, -1, -1, 0)),
+                             _mm_set_epi16(0, 0, 0, 0, 0, 0, 0, 11));
+            // one code a byte, then two codes a byte: the first one low
+            const __m128i bytes = _mm_packus_epi16(firstCodes, lastCodes);
+            const __m128i pairs =
+                _mm_and_si128(_mm_or_si128(bytes, _mm_srli_epi16(bytes, 4)), _mm_set1_epi16(0xFF));
+            const quint64 codes = quint64(_mm_cvtsi128_si64(_mm_packus_epi16(pairs, pairs)))
+                                  & 0xFFFF'FFFF'FFFF;
+            TimeText t;
+            t.bits_ = 1 | quint64(12) << lengthShift | codes << firstCharShift;
+            return t;
+        }
     }
 #endif
     QChar t[12];

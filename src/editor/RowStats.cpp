@@ -1,12 +1,9 @@
 #include "editor/RowStats.h"
 
-#include "editor/EditorModel.h"
-
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+#include "document/VectorPaths.h"
+#include "editor/EditorModel.h"
 
 bool LineLengths::anyLongerThan(int threshold) const
 {
@@ -38,13 +35,15 @@ LineLengths measureLines(QStringView text)
     };
     qsizetype i = 0;
 #ifdef __SSE2__
-    const __m128i bar = _mm_set1_epi16(short(u'|'));
-    for (; i + 8 <= n; i += 8) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
-        // two mask bits a unit
-        for (unsigned mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(units, bar))); mask != 0;
-             mask &= mask - 1, mask &= mask - 1)
-            lineEndsAt(i + __builtin_ctz(mask) / 2);
+    if (vectorPaths()) {
+        const __m128i bar = _mm_set1_epi16(short(u'|'));
+        for (; i + 8 <= n; i += 8) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+            // two mask bits a unit
+            for (unsigned mask = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(units, bar))); mask != 0;
+                 mask &= mask - 1, mask &= mask - 1)
+                lineEndsAt(i + __builtin_ctz(mask) / 2);
+        }
     }
 #endif
     for (; i < n; ++i)

@@ -49,13 +49,12 @@
 #include "files/FileGlobals.h"
 #include "files/TFileneve.h"
 #include "files/THibaki.h"
+#include "tools/timing/FpsConversion.h"
 #include "ui/Resources.h"
 #include "ui/SubtitleGridDelegate.h"
 #include "ui/SubtitleGridModel.h"
 
 namespace {
-
-const QStringList fpsItems = {"15", "20", "23,976", "24", "25", "29,976", "30"};
 
 // A separator of the menus: a disabled item captioned with hyphens.
 void addHyphenRow(QMenu *menu)
@@ -273,7 +272,7 @@ void TFelirat::configureControls()
     auto *beosztas = controlAs<QComboBox>(QStringLiteral("beosztas"));
     beosztas->addItems({TimeBase::frame, TimeBase::time});
     auto *cbFps = controlAs<QComboBox>(QStringLiteral("cbFps"));
-    cbFps->addItems(fpsItems);
+    cbFps->addItems(standardFpsList());
     cbFps->setCurrentText(QStringLiteral("23,976"));
     controlAs<QComboBox>(QStringLiteral("CbPM"))->addItems({QStringLiteral("+"), QStringLiteral("-")});
     controlAs<QPushButton>(QStringLiteral("Bmodok"))->setFlat(true);

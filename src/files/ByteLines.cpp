@@ -2,22 +2,23 @@
 
 #include <QIODevice>
 #include <cstring>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+
+#include "document/VectorPaths.h"
 
 qsizetype findLineBreak(const char *p, qsizetype from, qsizetype n)
 {
     qsizetype i = from;
 #ifdef __SSE2__
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i cr = _mm_set1_epi8('\r');
-    for (; i + 16 <= n; i += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
-        const int hits = _mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
-        if (hits != 0)
-            return i + __builtin_ctz(unsigned(hits));
+    if (vectorPaths()) {
+        const __m128i lf = _mm_set1_epi8('\n');
+        const __m128i cr = _mm_set1_epi8('\r');
+        for (; i + 16 <= n; i += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+            const int hits = _mm_movemask_epi8(
+                _mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
+            if (hits != 0)
+                return i + __builtin_ctz(unsigned(hits));
+        }
     }
 #endif
     for (; i < n; ++i)

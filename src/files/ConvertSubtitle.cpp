@@ -6,12 +6,12 @@
 #include "app/ModeValues.h"
 #include "editor/BulkPass.h"
 #include "editor/EditorModel.h"
-#include "files/EditorSave.h"
 #include "files/FileGlobals.h"
 #include "files/FileReplace.h"
 #include "files/SubtitleFormat.h"
 #include "files/SubtitleWriter.h"
 #include "files/WriterEngine.h"
+#include "tools/timing/OverlapCheck.h"
 
 namespace {
 
@@ -48,6 +48,13 @@ void tellOutcome(const ConvertedSubtitle &file)
 
 ConvertOutcome convertTable(EditorModel &model, const QString &formatName, bool askName)
 {
+    SaveOverlapCheck overlaps(model);
+    return convertTable(model, formatName, askName, model.options.mentAt ? &overlaps : nullptr);
+}
+
+ConvertOutcome convertTable(EditorModel &model, const QString &formatName, bool askName,
+                            WriteCheck *saveCheck)
+{
     const SubtitleFormat *format = findSubtitleFormat(formatName);
     if (!format)
         return ConvertOutcome::UnknownFormat;
@@ -69,7 +76,7 @@ ConvertOutcome convertTable(EditorModel &model, const QString &formatName, bool 
     SubtitleTable &cds = model.cds;
     if (format->saveAs) {
         const int current = cds.recNo();
-        const bool written = saveSubtitle(model, false, true);
+        const bool written = saveSubtitle(model, false, true, saveCheck);
         if (current > 0 && current <= cds.recordCount())
             cds.setRecNo(current);
         host->focusGrid();

@@ -1,9 +1,8 @@
 #include "files/LineClasses.h"
 
 #include <algorithm>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+
+#include "document/VectorPaths.h"
 
 namespace {
 
@@ -87,21 +86,6 @@ bool hasDottedShape(QStringView line)
            && charIs(line, 20, u'.');
 }
 
-QString detectFileType(QStringView line)
-{
-    if (line.isEmpty())
-        return QString();
-    if (line[0].unicode() == u'{')
-        return QStringLiteral("1");
-    if (line.contains(QChar(0)))
-        return QString();
-    if (hasDottedShape(line))
-        return QStringLiteral("4");
-    if (isNumberLine(line))
-        return QStringLiteral("2");
-    return QString();
-}
-
 QString timeLineStart(QStringView line)
 {
     return rebuildTime(line, 0).toString();
@@ -128,20 +112,22 @@ bool needsCleaning(QStringView text)
     const qsizetype n = text.size();
     qsizetype i = 0;
 #ifdef __SSE2__
-    const __m128i space = _mm_set1_epi16(u' ');
-    const __m128i comma = _mm_set1_epi16(u',');
-    const __m128i bar = _mm_set1_epi16(u'|');
-    for (; i + 9 <= n; i += 8) {
-        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
-        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i + 1));
-        const __m128i nextSpace = _mm_cmpeq_epi16(next, space);
-        const __m128i spaceBefore = _mm_and_si128(
-            _mm_cmpeq_epi16(here, space),
-            _mm_or_si128(nextSpace,
-                         _mm_or_si128(_mm_cmpeq_epi16(next, comma), _mm_cmpeq_epi16(next, bar))));
-        const __m128i barBefore = _mm_and_si128(_mm_cmpeq_epi16(here, bar), nextSpace);
-        if (_mm_movemask_epi8(_mm_or_si128(spaceBefore, barBefore)) != 0)
-            return true;
+    if (vectorPaths()) {
+        const __m128i space = _mm_set1_epi16(u' ');
+        const __m128i comma = _mm_set1_epi16(u',');
+        const __m128i bar = _mm_set1_epi16(u'|');
+        for (; i + 9 <= n; i += 8) {
+            const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i + 1));
+            const __m128i nextSpace = _mm_cmpeq_epi16(next, space);
+            const __m128i spaceBefore = _mm_and_si128(
+                _mm_cmpeq_epi16(here, space),
+                _mm_or_si128(nextSpace,
+                             _mm_or_si128(_mm_cmpeq_epi16(next, comma), _mm_cmpeq_epi16(next, bar))));
+            const __m128i barBefore = _mm_and_si128(_mm_cmpeq_epi16(here, bar), nextSpace);
+            if (_mm_movemask_epi8(_mm_or_si128(spaceBefore, barBefore)) != 0)
+                return true;
+        }
     }
 #endif
     for (; i < n; ++i) {

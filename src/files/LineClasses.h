@@ -20,11 +20,6 @@ bool isTimeLine(QStringView line, bool acceptDot);
 // The dotted layout "HH:MM:SS.hh,HH:MM:SS.hh".
 bool hasDottedShape(QStringView line);
 
-// The type a line announces: "1" frame-based, "2" time-based, "4" dotted
-// layout, empty when the line does not classify. A line holding a NUL does
-// not classify.
-QString detectFileType(QStringView line);
-
 // The start and end of a time line with the separators made ":" and ",";
 // short lines give short (malformed) times.
 QString timeLineStart(QStringView line);

@@ -135,7 +135,6 @@ bool ReadRows::setField(Field field, QStringView value)
     case Field::Betu38: pending_.betu38 = !cut.isEmpty(); break;
     case Field::Kezdes:
     case Field::Befejezes: timeOf(pending_, field) = TimeText(cut); break;
-    case Field::Szoveg: setText(pending_, field, texts_.make(cut)); break;
     default: setText(pending_, field, cut.toString()); break;
     }
     pendingTouched_ = true;

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "document/SubtitleTable.h"
-#include "document/TextPool.h"
 #include <QStringList>
 #include "files/TextDecoding.h"
 #include "tools/text/CorrectionLog.h"
@@ -70,8 +69,6 @@ private:
     SubtitleRow pending_;
     bool pendingTouched_ = false;
     bool eof_ = true;
-    // the rows' texts, side by side
-    TextPool texts_;
 };
 
 // How a read goes: where the texts go and the options that shape them.

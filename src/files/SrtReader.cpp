@@ -124,10 +124,8 @@ void SrtReader::readSrtLine(QStringView line)
             pending_.clean();
         ++blankCount_;
         state_ = '4';
-    } else if (s_.second) {
-        readSecondLine(line);
     } else {
-        readMainLine(line);
+        readTextLine(line);
     }
     previousState_ = before;
     if (!reachedText_ && state_ == '2') {
@@ -160,103 +158,18 @@ void SrtReader::takeFirstTextLine(QStringView line)
     state_ = '3';
 }
 
-void SrtReader::readMainLine(QStringView line)
+// One state machine for both subtitles; they part only in what an entry's
+// end stores (a row of its own, or Szoveg2 of the current row) and in what
+// the main subtitle repairs and reports.
+void SrtReader::readTextLine(QStringView line)
 {
-    ReadRows &cds = s_.cds;
+    const bool main = !s_.second;
     switch (state_) {
     case '1':
-        if (isTimeLine(line, true)) {
-            appendTimeRow(line);
-            lastTimeEnd_ = cds.time(Field::Befejezes);
-            blankAfterTimes_ = false;
-            blankCount_ = 0;
+        if (main)
+            startMainEntry(line);
+        else
             state_ = '2';
-        } else {
-            CorrectionLog &log = s_.report();
-            log.add(numberFormatFault);
-            log.add(faultRow, {cds.recordCount()});
-            log.add(numberFormatLine, {line});
-            log.add(numberFormatFixed, {lastTimeEnd_.chars().view(), lastTimeEnd_.chars().view()});
-            rememberPreviousEnd();
-            cds.append();
-            cds.setTime(Field::Kezdes, lastTimeEnd_);
-            cds.setTime(Field::Befejezes, lastTimeEnd_);
-            pending_.set(line);
-            pendingMark_ = true;
-            state_ = '3';
-        }
-        break;
-    case '2':
-        takeFirstTextLine(line);
-        break;
-    case '3':
-        if (isTimeLine(line, false)) {
-            pending_.clean();
-            pendingMark_ = false;
-            storePending(false);
-            pending_.clear();
-            blankAfterTimes_ = false;
-            blankCount_ = 0;
-            appendTimeRow(line);
-            checkRow();
-            state_ = '2';
-        } else {
-            pending_.append(separator, line);
-            pendingMark_ = true;
-        }
-        break;
-    case '4':
-        if (isTimeLine(line, false)) {
-            // A row stored at its number was checked then: not twice.
-            bool toCheck = true;
-            if (previousState_ != '1')
-                toCheck = storePending(false);
-            else
-                cds.append();
-            pending_.clear();
-            pendingMark_ = false;
-            blankAfterTimes_ = false;
-            blankCount_ = 0;
-            if (toCheck)
-                checkRow();
-            const int n = cds.recordCount();
-            appendTimeRow(line);
-            CorrectionLog &log = s_.report();
-            log.add(missingNumberFault);
-            log.add(faultRow, {n + 1});
-            log.add(missingNumberLine, {line});
-            state_ = '2';
-        } else if (isNumberLine(line)) {
-            if (pendingMark_) {
-                storePending(true);
-                checkRow();
-                // Stored: a later number must not store the empty text over it.
-                pendingMark_ = false;
-            }
-            pending_.clear();
-            state_ = '1';
-        } else {
-            // A stray text after an entry's number and blank line joins the
-            // posted row's text instead of replacing it.
-            const bool reopensPosted = cds.state() == ReadRows::State::Browse
-                                       && cds.recNo() > 0 && !pendingMark_
-                                       && pending_.text().isEmpty();
-            cds.edit();
-            if (reopensPosted)
-                pending_.set(cds.field(Field::Szoveg));
-            pending_.append(blankAfterTimes_ ? separator : twoSeparators, line);
-            pendingMark_ = true;
-            state_ = '3';
-        }
-        break;
-    }
-}
-
-void SrtReader::readSecondLine(QStringView line)
-{
-    switch (state_) {
-    case '1':
-        state_ = '2';
         break;
     case '2':
         takeFirstTextLine(line);
@@ -265,12 +178,17 @@ void SrtReader::readSecondLine(QStringView line)
         if (isTimeLine(line, false)) {
             // The blank line and number are missing: the entry ends here.
             pending_.clean();
-            if (pendingMark_)
+            if (main) {
+                pendingMark_ = false;
+                storePending(false);
+            } else if (pendingMark_) {
                 storeSecond(true);
-            pending_.clear();
-            pendingMark_ = false;
-            blankAfterTimes_ = false;
-            blankCount_ = 0;
+            }
+            beginEntry();
+            if (main) {
+                appendTimeRow(line);
+                checkRow();
+            }
             state_ = '2';
         } else {
             pending_.append(separator, line);
@@ -279,26 +197,104 @@ void SrtReader::readSecondLine(QStringView line)
         break;
     case '4':
         if (isTimeLine(line, false)) {
-            if (pendingMark_)
+            if (main)
+                timeLineWithoutNumber(line);
+            else if (pendingMark_)
                 storeSecond(true);
-            pending_.clear();
-            pendingMark_ = false;
-            blankAfterTimes_ = false;
-            blankCount_ = 0;
+            if (!main)
+                beginEntry();
             state_ = '2';
         } else if (isNumberLine(line)) {
-            if (pendingMark_)
-                storeSecond(true);
+            if (pendingMark_) {
+                if (main) {
+                    storePending(true);
+                    checkRow();
+                } else {
+                    storeSecond(true);
+                }
+                // Stored: a later number must not store the empty text over it.
+                pendingMark_ = false;
+            }
             pending_.clear();
-            pendingMark_ = false;
             state_ = '1';
         } else {
+            if (main)
+                reopenForStrayText();
             pending_.append(blankAfterTimes_ ? separator : twoSeparators, line);
             pendingMark_ = true;
             state_ = '3';
         }
         break;
     }
+}
+
+void SrtReader::beginEntry()
+{
+    pending_.clear();
+    pendingMark_ = false;
+    blankAfterTimes_ = false;
+    blankCount_ = 0;
+}
+
+// The main subtitle's line after a number: its time line, or a faulty one
+// that opens a row at the last end time.
+void SrtReader::startMainEntry(QStringView line)
+{
+    ReadRows &cds = s_.cds;
+    if (isTimeLine(line, true)) {
+        appendTimeRow(line);
+        lastTimeEnd_ = cds.time(Field::Befejezes);
+        blankAfterTimes_ = false;
+        blankCount_ = 0;
+        state_ = '2';
+        return;
+    }
+    CorrectionLog &log = s_.report();
+    log.add(numberFormatFault);
+    log.add(faultRow, {cds.recordCount()});
+    log.add(numberFormatLine, {line});
+    log.add(numberFormatFixed, {lastTimeEnd_.chars().view(), lastTimeEnd_.chars().view()});
+    rememberPreviousEnd();
+    cds.append();
+    cds.setTime(Field::Kezdes, lastTimeEnd_);
+    cds.setTime(Field::Befejezes, lastTimeEnd_);
+    pending_.set(line);
+    pendingMark_ = true;
+    state_ = '3';
+}
+
+// A time line after a blank line, its number missing: the entry before
+// ends and a new row starts, reported.
+void SrtReader::timeLineWithoutNumber(QStringView line)
+{
+    ReadRows &cds = s_.cds;
+    // A row stored at its number was checked then: not twice.
+    bool toCheck = true;
+    if (previousState_ != '1')
+        toCheck = storePending(false);
+    else
+        cds.append();
+    beginEntry();
+    if (toCheck)
+        checkRow();
+    const int n = cds.recordCount();
+    appendTimeRow(line);
+    CorrectionLog &log = s_.report();
+    log.add(missingNumberFault);
+    log.add(faultRow, {n + 1});
+    log.add(missingNumberLine, {line});
+}
+
+// A stray text after an entry's number and blank line joins the posted
+// row's text instead of replacing it.
+void SrtReader::reopenForStrayText()
+{
+    ReadRows &cds = s_.cds;
+    const bool reopensPosted = cds.state() == ReadRows::State::Browse && cds.recNo() > 0
+                               && !pendingMark_ && pending_.text().isEmpty();
+    cds.edit();
+    if (reopensPosted)
+        pending_.set(cds.field(Field::Szoveg));
 }
 
 void SrtReader::finish()

@@ -41,8 +41,11 @@ public:
     void finish();
 
 private:
-    void readMainLine(QStringView line);
-    void readSecondLine(QStringView line);
+    void readTextLine(QStringView line);
+    void beginEntry();
+    void startMainEntry(QStringView line);
+    void timeLineWithoutNumber(QStringView line);
+    void reopenForStrayText();
     void appendTimeRow(QStringView line);
     void takeFirstTextLine(QStringView line);
     void rememberPreviousEnd();

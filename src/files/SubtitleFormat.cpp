@@ -1,5 +1,6 @@
 #include "files/SubtitleFormat.h"
 
+#include "files/SubtitleReader.h"
 #include "files/TextEncoding.h"
 #include "files/convert/ConvertFormats.h"
 
@@ -40,7 +41,8 @@ void renderBraced(EncodedFile &out, const EntryToWrite &e)
 using namespace Qt::StringLiterals;
 
 // The conversion list, in its order; SubRip and MicroDVD are also what
-// the editor saves.
+// the editor saves. A format read names its reader; a reader's lines are
+// told apart from every other reader's.
 const SubtitleFormat formats[] = {
     {"Adobe Encore DVD"_L1, ".txt"_L1, false, 0, nullptr, &layouts::adobeEncore, false},
     {"Advanced SubStation Alpha"_L1, ".ass"_L1, false, 0, nullptr, &layouts::ass, false},
@@ -63,7 +65,7 @@ const SubtitleFormat formats[] = {
     {"Karaoke Lyrics VKT"_L1, ".vkt"_L1, false, 0, nullptr, &layouts::vkt, false},
     {"MAC DVD Studio Pro"_L1, ".txt"_L1, false, 0, nullptr, &layouts::macDvdStudioPro, false},
     {"MacSUB"_L1, ".scr"_L1, false, 0, nullptr, nullptr, false},
-    {"MicroDVD"_L1, ".sub"_L1, true, 6, renderBraced, nullptr, false},
+    {"MicroDVD"_L1, ".sub"_L1, true, 6, renderBraced, nullptr, false, &microDvdReading},
     {"MPlayer"_L1, ".mpl"_L1, false, 0, nullptr, nullptr, false},
     {"MPlayer2"_L1, ".mpl"_L1, false, 0, nullptr, &layouts::mplayer2, false},
     {"MPSub"_L1, ".sub"_L1, false, 0, nullptr, nullptr, false},
@@ -88,11 +90,12 @@ const SubtitleFormat formats[] = {
     {"Stream SubText Player"_L1, ".sst"_L1, false, 0, nullptr, nullptr, false},
     {"Stream SubText Script"_L1, ".ssts"_L1, false, 0, nullptr, &layouts::sstScript, false},
     {"SubCreator 1.x"_L1, ".txt"_L1, false, 0, nullptr, &layouts::subCreator, false},
-    {"SubRip"_L1, ".srt"_L1, false, 48, renderCounted, nullptr, true},
+    {"SubRip"_L1, ".srt"_L1, false, 48, renderCounted, nullptr, true, &subRipReading},
     {"SubSonic"_L1, ".sub"_L1, false, 0, nullptr, nullptr, false},
     {"SubStation Alpha"_L1, ".ssa"_L1, false, 0, nullptr, &layouts::ssa, false},
     {"SubViewer 1.0"_L1, ".sub"_L1, false, 0, nullptr, &layouts::subViewer1, false},
-    {"SubViewer 2.0"_L1, ".sub"_L1, false, 0, nullptr, &layouts::subViewer2, false},
+    {"SubViewer 2.0"_L1, ".sub"_L1, false, 0, nullptr, &layouts::subViewer2, false,
+     &dottedReading},
     {"TMPlayer"_L1, ".txt"_L1, false, 0, nullptr, nullptr, false},
     {"Turbo Titler"_L1, ".tts"_L1, false, 0, nullptr, &layouts::turboTitler, false},
     {"Ulead DVD Workshop 2.0"_L1, ".txt"_L1, false, 0, nullptr, &layouts::ulead, false},
@@ -127,5 +130,13 @@ const SubtitleFormat *findSubtitleFormat(QStringView name)
     for (const SubtitleFormat &f : formats)
         if (name == f.name)
             return &f;
+    return nullptr;
+}
+
+const SubtitleReading *readerTaking(QStringView line)
+{
+    for (const SubtitleFormat &f : formats)
+        if (f.reader && f.reader->takes(line))
+            return f.reader;
     return nullptr;
 }

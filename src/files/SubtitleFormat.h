@@ -1,10 +1,15 @@
 #pragma once
 #include <QLatin1StringView>
 #include <QString>
+#include <QStringView>
 #include <span>
 
+#include "files/SubtitleFileType.h"
+
 class EncodedFile;
+class ReadSession;
 struct ConvertLayout;
+struct DecodedText;
 
 // One entry as the writer hands it to a format: a row that is written.
 struct EntryToWrite {
@@ -20,7 +25,18 @@ struct EntryToWrite {
 // that lays its entries out the same way.
 using EntryRenderer = void (*)(EncodedFile &out, const EntryToWrite &entry);
 
-// What the writer knows of a file format.
+// How a format is read. The first line of a file that tells anything
+// chooses the reader that takes it (files/SubtitleReader.h).
+struct SubtitleReading {
+    SubtitleFileType type;  // what a read reports (from 16-bit Unicode: see typeRead)
+    bool (*takes)(QStringView line);
+    // Reads the rows after firstLine, the line that chose the reader;
+    // skipped counts the lines before it that held anything.
+    void (*read)(ReadSession &session, const DecodedText &text, QStringView firstLine,
+                 int skipped);
+};
+
+// What the writer and the reader know of a file format.
 struct SubtitleFormat {
     QLatin1StringView name;
     QLatin1StringView extension;  // lower case, with its dot
@@ -30,6 +46,7 @@ struct SubtitleFormat {
     // How the conversion writes it; nullptr: listed without a writer.
     const ConvertLayout *convert = nullptr;
     bool saveAs = true;           // written through the editor's own save (SubRip)
+    const SubtitleReading *reader = nullptr;  // nullptr: not read
 };
 
 // Every format the writer knows: the conversion list's names in its order.
@@ -38,3 +55,5 @@ std::span<const SubtitleFormat> subtitleFormats();
 const SubtitleFormat &savedFormat(bool frameBased);
 // A format by its name, or nullptr.
 const SubtitleFormat *findSubtitleFormat(QStringView name);
+// The reader of the first format whose reader takes the line, or nullptr.
+const SubtitleReading *readerTaking(QStringView line);

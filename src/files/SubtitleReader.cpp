@@ -53,8 +53,49 @@ void readTimeBased(ReadSession &s)
     reader.finish();
 }
 
-void readFrameBased(ReadSession &s, QStringView firstLine)
+// About as many rows as the file holds entries (its time lines, or its
+// lines beginning with "{"), so that the table does not regrow while a big
+// file is appended. Only a guess, counted while the encoding was chosen.
+void reserveRows(ReadSession &s, const DecodedText &text, bool frames)
 {
+    if (s.second)
+        return;
+    size_t count = 0;
+    if (text.lazy) {
+        count = frames ? text.braceLines : text.timeShapedLines;
+    } else {
+        LineCursor cursor(text);
+        while (!cursor.atEnd()) {
+            const QStringView line = cursor.next();
+            if (frames ? line.startsWith(u'{') : isTimeLine(line, true))
+                ++count;
+        }
+    }
+    s.cds.rows.reserve(count);
+}
+
+bool takesNumberLine(QStringView line)
+{
+    return !line.isEmpty() && !line.contains(QChar(0)) && isNumberLine(line);
+}
+
+void readSubRip(ReadSession &s, const DecodedText &text, QStringView, int skipped)
+{
+    reserveRows(s, text, false);
+    if (text.isUtf16())
+        addUnicodeNotice(s);
+    noteSkippedLines(s, skipped);
+    readTimeBased(s);
+}
+
+bool takesBracedLine(QStringView line)
+{
+    return line.startsWith(u'{');
+}
+
+void readMicroDvd(ReadSession &s, const DecodedText &text, QStringView firstLine, int)
+{
+    reserveRows(s, text, true);
     FrameReader reader(s);
     if (s.withOffset && !s.second)
         reader.prepareOffset(firstLine);
@@ -66,27 +107,44 @@ void readFrameBased(ReadSession &s, QStringView firstLine)
     }
 }
 
-// About as many rows as the file holds entries (its time lines, or its
-// lines beginning with "{"), so that the table does not regrow while a big
-// file is appended.
-size_t expectedRows(const DecodedText &text, const QString &type)
+bool takesDottedLine(QStringView line)
 {
-    if (type == QLatin1String("4"))
-        return 0;
-    const bool frames = type == FileType::frames;
-    if (text.lazy)
-        return frames ? text.braceLines : text.timeShapedLines;
-    size_t count = 0;
-    LineCursor cursor(text);
-    while (!cursor.atEnd()) {
-        const QStringView line = cursor.next();
-        if (frames ? line.startsWith(u'{') : isTimeLine(line, true))
-            ++count;
-    }
-    return count;
+    return !line.contains(QChar(0)) && hasDottedShape(line);
+}
+
+void readDotted(ReadSession &s, const DecodedText &, QStringView firstLine, int)
+{
+    if (!s.second)
+        readDottedLine(s, firstLine);
 }
 
 }  // namespace
+
+const SubtitleReading subRipReading{SubtitleFileType::times, takesNumberLine, readSubRip};
+const SubtitleReading microDvdReading{SubtitleFileType::frames, takesBracedLine, readMicroDvd};
+const SubtitleReading dottedReading{SubtitleFileType::dotted, takesDottedLine, readDotted};
+
+SubtitleFileType typeRead(const SubtitleReading &reader, bool utf16)
+{
+    if (reader.type == SubtitleFileType::times && utf16)
+        return SubtitleFileType::timesUnicode;
+    return reader.type;
+}
+
+SubtitleFileType detectSubtitleType(const DecodedText &text)
+{
+    LineCursor lines(text);
+    while (!lines.atEnd())
+        if (const SubtitleReading *reader = readerTaking(lines.next()))
+            return typeRead(*reader, text.isUtf16());
+    return SubtitleFileType::none;
+}
+
+QString detectFileType(QStringView line)
+{
+    const SubtitleReading *reader = readerTaking(line);
+    return reader ? fileTypeCode(reader->type) : QString();
+}
 
 ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options, const ReadStart &start)
 {
@@ -100,38 +158,21 @@ ReadResult readSubtitle(const DecodedText &decoded, const ReadOptions &options,
     result.encoding = decoded.encoding;
     ReadSession s(decoded, options);
     s.cds.start(options.second, start.rowCount, start.currentIndex, start.current);
-    QString type;
-    QStringView classifying;
+    const SubtitleReading *reader = nullptr;
+    QStringView firstLine;
     int skipped = 0;
-    while (type.isEmpty() && !s.atEnd()) {
-        classifying = s.nextLine();
-        type = detectFileType(classifying);
-        if (type.isEmpty() && !isEmptyLine(classifying))
+    while (!reader && !s.atEnd()) {
+        firstLine = s.nextLine();
+        reader = readerTaking(firstLine);
+        if (!reader && !isEmptyLine(firstLine))
             ++skipped;
     }
-    if (type == FileType::times && decoded.isUtf16())
-        type = QStringLiteral("3");
-    // Only a guess for the room, counted while the encoding was chosen.
-    if (!options.second && !type.isEmpty())
-        s.cds.rows.reserve(expectedRows(decoded, type));
-
-    if (type == FileType::times) {
-        noteSkippedLines(s, skipped);
-        readTimeBased(s);
-    } else if (type == FileType::timesUnicode) {
-        addUnicodeNotice(s);
-        noteSkippedLines(s, skipped);
-        readTimeBased(s);
-    } else if (type == QLatin1String("4")) {
-        if (!options.second)
-            readDottedLine(s, classifying);
-    } else if (type == FileType::frames) {
-        readFrameBased(s, classifying);
-    }
+    if (reader)
+        reader->read(s, decoded, firstLine, skipped);
     s.cds.finishPending();
 
     result.unreadable = s.readFailed();
-    result.type = type;
+    result.type = reader ? typeRead(*reader, decoded.isUtf16()) : SubtitleFileType::none;
     result.currentIndex = s.cds.currentIndex();
     result.secondRowCount = s.secondRowCount;
     result.overThresholdCount = s.overThresholdCount;
@@ -166,9 +207,9 @@ void clearSecondTail(EditorModel &model)
     cds.setRecNo(qMax(1, cds.secondRowCount()));
 }
 
-void applyLoadedTimeBase(EditorModel &model, const QString &type)
+void applyLoadedTimeBase(EditorModel &model, SubtitleFileType type)
 {
-    const QString base = type == FileType::frames ? TimeBase::frame : TimeBase::time;
+    const QString base = type == SubtitleFileType::frames ? TimeBase::frame : TimeBase::time;
     model.setTimeBase(base);
     loadedTimeBase = base;
 }
@@ -183,57 +224,59 @@ QString shownName(const QString &path)
     return name.isEmpty() ? path : name;
 }
 
-void readError(const QString &path)
+FileFailure readFailure(const QString &path)
 {
-    fileError(QStringLiteral("Hiba a file olvasása közben: ") + shownName(path),
-              QStringLiteral("A file nem olvasható végig!"));
+    return {QStringLiteral("Hiba a file olvasása közben: ") + shownName(path),
+            QStringLiteral("A file nem olvasható végig!")};
 }
 
-void tooBig(const QString &path)
+FileFailure tooBigFailure(const QString &path)
 {
-    fileError(QStringLiteral("Túl nagy a file: ") + shownName(path),
-              QStringLiteral("Ez nem lehet felirat file!"));
+    return {QStringLiteral("Túl nagy a file: ") + shownName(path),
+            QStringLiteral("Ez nem lehet felirat file!")};
+}
+
+void tell(const FileFailure &failure)
+{
+    fileError(failure.first, failure.second);
+}
+
+void readError(const QString &path)
+{
+    tell(readFailure(path));
 }
 
 // Opens a subtitle file for reading, or says why it cannot be read.
-bool openForReading(const QString &path, QFile &file)
+FileFailure openForReading(const QString &path, QFile &file)
 {
     const QFileInfo info(path);
     const QString name = shownName(path);
-    if (path.isEmpty() || !info.exists()) {
-        fileError(QStringLiteral("Nem található a file: ") + name,
-                  QStringLiteral("Ellenőrizze a file nevét és helyét!"));
-        return false;
-    }
-    if (info.isDir()) {
-        fileError(QStringLiteral("Ez egy mappa, nem file: ") + name,
-                  QStringLiteral("Válasszon egy felirat file-t!"));
-        return false;
-    }
-    if (!info.isFile()) {
-        fileError(QStringLiteral("Ez nem felirat file: ") + name,
-                  QStringLiteral("Válasszon egy felirat file-t!"));
-        return false;
-    }
-    if (info.size() > largestReadableFile) {
-        tooBig(path);
-        return false;
-    }
+    if (path.isEmpty() || !info.exists())
+        return {QStringLiteral("Nem található a file: ") + name,
+                QStringLiteral("Ellenőrizze a file nevét és helyét!")};
+    if (info.isDir())
+        return {QStringLiteral("Ez egy mappa, nem file: ") + name,
+                QStringLiteral("Válasszon egy felirat file-t!")};
+    if (!info.isFile())
+        return {QStringLiteral("Ez nem felirat file: ") + name,
+                QStringLiteral("Válasszon egy felirat file-t!")};
+    if (info.size() > largestReadableFile)
+        return tooBigFailure(path);
     file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        fileError(QStringLiteral("Nem sikerült megnyitni a file-t: ") + name,
-                  QStringLiteral("Nincs hozzá olvasási joga, vagy más program használja!"));
-        return false;
-    }
-    return true;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {QStringLiteral("Nem sikerült megnyitni a file-t: ") + name,
+                QStringLiteral("Nincs hozzá olvasási joga, vagy más program használja!")};
+    return {};
 }
 
 // The file surveyed for reading in chunks: a big file is never held whole.
 bool prepareSubtitlePath(const QString &path, DecodedText *text)
 {
     QFile file;
-    if (!openForReading(path, file))
+    if (const FileFailure failure = openForReading(path, file); failure.failed()) {
+        tell(failure);
         return false;
+    }
     // one byte over the limit tells a file that grew past it
     if (!prepareSubtitleFile(file, largestReadableFile + 1, text)) {
         readError(path);
@@ -241,7 +284,7 @@ bool prepareSubtitlePath(const QString &path, DecodedText *text)
     }
     if (text->fileSize > largestReadableFile) {
         *text = DecodedText();
-        tooBig(path);
+        tell(tooBigFailure(path));
         return false;
     }
     return true;
@@ -249,11 +292,11 @@ bool prepareSubtitlePath(const QString &path, DecodedText *text)
 
 }  // namespace
 
-bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
+FileFailure loadSubtitleBytes(const QString &path, QByteArray *bytes)
 {
     QFile file;
-    if (!openForReading(path, file))
-        return false;
+    if (const FileFailure failure = openForReading(path, file); failure.failed())
+        return failure;
     // One buffer of the file's size, filled to the end even when the file
     // changes size while it is read.
     const qint64 size = file.size();
@@ -271,10 +314,9 @@ bool loadSubtitleBytes(const QString &path, QByteArray *bytes)
         bytes->append(file.readAll());    // or grew
     if (file.error() != QFileDevice::NoError) {
         bytes->clear();
-        readError(path);
-        return false;
+        return readFailure(path);
     }
-    return true;
+    return {};
 }
 
 namespace {
@@ -358,11 +400,12 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
             *unopenable = true;
         return QString();
     }
-    const QString type = result.type;
+    const SubtitleFileType type = result.type;
+    const bool classified = type != SubtitleFileType::none;
 
     (second ? model.secondFileEncoding : model.fileEncoding) = result.encoding;
     // A second subtitle fills the rows of the table as it stands.
-    if (!type.isEmpty() && !second)
+    if (classified && !second)
         applyLoadedTimeBase(model, type);
     if (second)
         applySecondTexts(model, start, result);
@@ -376,14 +419,14 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
                        QStringLiteral("Hiba a file-ban!"), false, false, true,
                        QStringLiteral("Csak eddig tudtam betölteni a file-t!"));
 
-    if (second && !type.isEmpty())
+    if (second && classified)
         clearSecondTail(model);
     // The flags were counted quietly; the editor shows the counts once.
-    if (!second && (type == FileType::times || type == FileType::timesUnicode))
+    if (!second && (type == SubtitleFileType::times || type == SubtitleFileType::timesUnicode))
         model.announceCounts();
 
     model.readStoppedEarly = result.stoppedEarly;
-    if (!type.isEmpty())
+    if (classified)
         model.setEnabled(QStringLiteral("MentM1"), true);
     model.readErrorsFound = false;
     if (result.reported) {
@@ -393,7 +436,7 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
         if (!model.options.beolvas)
             model.host()->showReportWindow();
     }
-    return type;
+    return fileTypeCode(type);
 }
 
 }  // namespace

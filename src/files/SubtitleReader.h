@@ -7,6 +7,8 @@
 #include "document/SubtitleTable.h"
 #include "files/FileEncoding.h"
 #include "files/ReadSession.h"
+#include "files/SubtitleFileType.h"
+#include "files/SubtitleFormat.h"
 
 class EditorModel;
 
@@ -21,9 +23,7 @@ struct ReadStart {
 
 // Everything a read gives back; the caller applies it to the table.
 struct ReadResult {
-    // "1" frame-based, "2" time-based, "3" time-based Unicode, "4" dotted
-    // layout, empty when the file does not classify.
-    QString type;
+    SubtitleFileType type = SubtitleFileType::none;
     FileEncoding encoding = FileEncoding::Cp1250;
     ReadRows rows;            // the rows appended, the rewritten ones
     int currentIndex = -1;    // where the read left the cursor (0-based)
@@ -40,8 +40,23 @@ struct ReadResult {
     bool unreadable = false;
 };
 
-// Reads subtitle bytes: decodes them, detects the type and reads the rows,
-// repairing and reporting. Touches no global, no window and no message box.
+// The readers the formats name (files/SubtitleFormat.cpp). Adding a reader
+// is one more of these and its function, named by its format's entry.
+extern const SubtitleReading subRipReading;    // time-based: a number line first
+extern const SubtitleReading microDvdReading;  // frame-based: "{start}{end}text"
+extern const SubtitleReading dottedReading;    // "HH:MM:SS.hh,HH:MM:SS.hh", then refused
+
+// The type a reader reports for a file in that encoding: a time-based file
+// in 16-bit Unicode is told apart.
+SubtitleFileType typeRead(const SubtitleReading &reader, bool utf16);
+// The type of a file by the first line that tells anything; none when no
+// line does.
+SubtitleFileType detectSubtitleType(const DecodedText &text);
+// The type the line alone tells, as a type string ("1", "2", "4" or empty).
+QString detectFileType(QStringView line);
+
+// Reads subtitle bytes: decodes them, detects the type and reads the rows
+// through the reader of the format that takes them, repairing and reporting. Touches no global, no window and no message box.
 ReadResult readSubtitle(QByteArray bytes, const ReadOptions &options,
                         const ReadStart &start = {});
 ReadResult readSubtitle(const DecodedText &text, const ReadOptions &options,
@@ -56,7 +71,15 @@ ReadResult readSubtitle(const DecodedText &text, const ReadOptions &options,
 // not to add the general failure message.
 QString readSubtitleFile(EditorModel &model, bool withOffset, bool *unopenable = nullptr);
 
+// Why a file could not be read: the two lines of its "Hiba" box (kind
+// "hiba"); empty when it could.
+struct FileFailure {
+    QString first;
+    QString second;
+    bool failed() const { return !first.isEmpty(); }
+};
+
 // Loads a whole file for reading (a file taken whole, as the translation
-// workspace takes one). On failure shows the message naming the
-// file (title "Hiba", kind "hiba") and returns false.
-bool loadSubtitleBytes(const QString &path, QByteArray *bytes);
+// workspace takes one). On failure returns the message naming the file and
+// leaves bytes empty; shows nothing.
+FileFailure loadSubtitleBytes(const QString &path, QByteArray *bytes);

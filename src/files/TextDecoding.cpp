@@ -5,9 +5,8 @@
 #include <QStringDecoder>
 #include <array>
 #include <cstring>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+
+#include "document/VectorPaths.h"
 
 namespace {
 
@@ -63,10 +62,12 @@ bool allAscii(const char *data, qsizetype size)
 {
     qsizetype i = 0;
 #ifdef __SSE2__
-    for (; i + 16 <= size; i += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        if (_mm_movemask_epi8(bytes) != 0)
-            return false;
+    if (vectorPaths()) {
+        for (; i + 16 <= size; i += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+            if (_mm_movemask_epi8(bytes) != 0)
+                return false;
+        }
     }
 #endif
     for (; i < size; ++i)
@@ -82,16 +83,18 @@ void decodeCp1250Into(const char *data, qsizetype size, QChar *out,
 {
     qsizetype i = 0;
 #ifdef __SSE2__
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= size; i += 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(bytes, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(bytes, zero));
-        // an accented letter or two in most blocks of a text: only those
-        // bytes go through the table
-        for (unsigned high = unsigned(_mm_movemask_epi8(bytes)); high != 0; high &= high - 1) {
-            const int k = __builtin_ctz(high);
-            out[i + k] = QChar(table[static_cast<unsigned char>(data[i + k])]);
+    if (vectorPaths()) {
+        const __m128i zero = _mm_setzero_si128();
+        for (; i + 16 <= size; i += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(bytes, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(bytes, zero));
+            // an accented letter or two in most blocks of a text: only those
+            // bytes go through the table
+            for (unsigned high = unsigned(_mm_movemask_epi8(bytes)); high != 0; high &= high - 1) {
+                const int k = __builtin_ctz(high);
+                out[i + k] = QChar(table[static_cast<unsigned char>(data[i + k])]);
+            }
         }
     }
 #endif

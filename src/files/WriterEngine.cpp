@@ -14,6 +14,30 @@ const QString &textOf(const SubtitleRow &row, bool second)
     return second ? row.szoveg2.text() : row.szoveg;
 }
 
+// The gauge of a pass over the rows: told the rows done every hundredth
+// of them; nothing for a table under a hundred rows or without a gauge.
+class RowGauge {
+public:
+    RowGauge(int count, const std::function<void(int)> *progress)
+        : step_(count / 100), until_(step_),
+          progress_(progress && *progress && step_ > 0 ? progress : nullptr)
+    {
+    }
+    // Before row i (0-based) is written.
+    void row(int i)
+    {
+        if (progress_ && --until_ == 0) {
+            (*progress_)(i + 1);
+            until_ = step_;
+        }
+    }
+
+private:
+    int step_;
+    int until_;
+    const std::function<void(int)> *progress_;
+};
+
 // Characters the file will hold, about, so its buffer is made once.
 qsizetype expectedChars(const SubtitleFormat &format, const SubtitleTable &rows, bool second)
 {
@@ -34,15 +58,10 @@ int renderInto(EncodedFile &out, const SubtitleFormat &format, const SubtitleTab
 {
     const int count = rows.recordCount();
     WriteCheck *check = steps && !format.frameBased ? steps->check : nullptr;
-    const bool progress = steps && steps->progress;
-    const int step = count / 100;
-    int untilProgress = step;
+    RowGauge gauge(count, steps ? &steps->progress : nullptr);
     int number = 1;
     for (int i = 0; i < count; ++i) {
-        if (progress && step > 0 && --untilProgress == 0) {
-            steps->progress(i + 1);
-            untilProgress = step;
-        }
+        gauge.row(i);
         const SubtitleRow &row = rows.rowAt(i);
         const QString &text = textOf(row, options.second);
         if (!isWrittenRow(row, text, options.skipEmpty))
@@ -108,18 +127,14 @@ int convertInto(EncodedFile &file, const ConvertLayout &layout, const SubtitleTa
     ConvertOut out(file, layout);
     out.put(layout.header);
     const int count = rows.recordCount();
-    const int step = count / 100;
-    int untilProgress = step;
+    RowGauge gauge(count, progress);
     int number = 1;
     int skipped = 0;
     QString treated;
     char16_t start[16];
     char16_t end[16];
     for (int i = 0; i < count; ++i) {
-        if (progress && *progress && step > 0 && --untilProgress == 0) {
-            (*progress)(i + 1);
-            untilProgress = step;
-        }
+        gauge.row(i);
         const SubtitleRow &row = rows.rowAt(i);
         if (row.szoveg.isEmpty())
             continue;

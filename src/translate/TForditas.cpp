@@ -550,6 +550,7 @@ void TForditas::readSide(SideId id, const QString &path, bool viaMenu)
     if (twin)
         twin->gauge->show();
     const TranslationRead r = readTranslationFile(path, s.table, twin ? &twin->table : nullptr);
+    tellTranslationRead(r);
     s.gauge->hide();
     if (twin)
         twin->gauge->hide();

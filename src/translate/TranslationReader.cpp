@@ -6,6 +6,7 @@
 #include "app/ModeValues.h"
 #include "document/SubtitleTable.h"
 #include "files/LineClasses.h"
+#include "files/SubtitleFormat.h"
 #include "files/SubtitleReader.h"
 #include "files/TextDecoding.h"
 
@@ -41,10 +42,7 @@ struct Rows {
     }
 };
 
-void stopMessage(const QString &first, const QString &second)
-{
-    showMessageBox(QStringLiteral("Hiba"), BoxKind::error, first, false, false, true, second);
-}
+using Messages = std::vector<TranslationMessage>;
 
 // "{start}{end}text"; false when the line does not have that shape.
 bool splitFrameLine(QStringView line, SubtitleRow *row)
@@ -62,7 +60,7 @@ bool splitFrameLine(QStringView line, SubtitleRow *row)
     return true;
 }
 
-bool readFrames(LineCursor &lines, QStringView first, Rows &rows)
+bool readFrames(LineCursor &lines, QStringView first, Rows &rows, Messages &messages)
 {
     QString line = first.toString();
     for (;;) {
@@ -70,7 +68,7 @@ bool readFrames(LineCursor &lines, QStringView first, Rows &rows)
         // A blank line (a file ending in an empty line) holds nothing to lose.
         if (!line.isEmpty()) {
             if (!splitFrameLine(line, &row)) {
-                stopMessage(stopFirst, stopSecond);
+                messages.push_back({stopFirst, stopSecond});
                 return false;
             }
             rows.add(std::move(row));
@@ -93,7 +91,7 @@ QString shortened(QStringView line)
     return line.size() > 10 ? line.left(9).toString() + QStringLiteral("...") : line.toString();
 }
 
-bool readTimes(LineCursor &lines, Rows &rows)
+bool readTimes(LineCursor &lines, Rows &rows, Messages &messages)
 {
     enum class Expect { Time, FirstText, MoreText, Number } state = Expect::Time;
     while (!lines.atEnd()) {
@@ -101,8 +99,9 @@ bool readTimes(LineCursor &lines, Rows &rows)
         switch (state) {
         case Expect::Time:
             if (!isStrictTimeLine(line)) {
-                stopMessage(stopFirst + u' ' + stopSecond,
-                            QStringLiteral("A hiba oka: A következő sorban hiba van: ") + line);
+                messages.push_back({stopFirst + u' ' + stopSecond,
+                                    QStringLiteral("A hiba oka: A következő sorban hiba van: ")
+                                        + line});
                 return false;
             }
             rows.add(makeRow(QStringView(line).left(12), QStringView(line).mid(17, 12), {}));
@@ -126,10 +125,11 @@ bool readTimes(LineCursor &lines, Rows &rows)
             } else if (isNumberLine(line)) {
                 state = Expect::Time;
             } else {
-                stopMessage(stopFirst + u' ' + stopSecond,
-                            QStringLiteral("A hiba oka: A következő sor sorszáma ez:'")
-                                + shortened(line) + QStringLiteral("', ami talán rossz!")
-                                + QStringLiteral("\r\n                       (vagy a 2. sor üres)"));
+                messages.push_back({stopFirst + u' ' + stopSecond,
+                                    QStringLiteral("A hiba oka: A következő sor sorszáma ez:'")
+                                        + shortened(line) + QStringLiteral("', ami talán rossz!")
+                                        + QStringLiteral(
+                                            "\r\n                       (vagy a 2. sor üres)")});
                 return false;
             }
             break;
@@ -144,12 +144,12 @@ QString dottedTime(QStringView line, int from)
     return line.mid(from, 8).toString() + u',' + line.mid(from + 9, 2).toString() + u'0';
 }
 
-bool readDotted(LineCursor &lines, QStringView first, Rows &rows)
+bool readDotted(LineCursor &lines, QStringView first, Rows &rows, Messages &messages)
 {
     QString timeLine = first.toString();
     for (;;) {
         if (!hasDottedShape(timeLine) || timeLine.size() < 23) {
-            stopMessage(stopFirst, stopSecond);
+            messages.push_back({stopFirst, stopSecond});
             return false;
         }
         QString text = lines.atEnd() ? QString() : lines.next().toString();
@@ -190,35 +190,39 @@ TranslationRead readTranslationBytes(QByteArray bytes, SubtitleTable &table, Sub
     result.encoding = decoded.encoding;
     LineCursor lines(decoded);
     QString classifying;
-    while (result.type.isEmpty() && !lines.atEnd()) {
+    while (result.type == SubtitleFileType::none && !lines.atEnd()) {
         classifying = lines.next().toString();
-        result.type = detectFileType(classifying);
+        if (const SubtitleReading *reader = readerTaking(classifying))
+            result.type = typeRead(*reader, decoded.isUtf16());
     }
 
     Rows rows;
     rows.withTwin = twin != nullptr;
     bool complete = true;
-    if (result.type == FileType::frames) {
+    const TranslationMessage nothingRead{
+        QStringLiteral("Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!"),
+        QStringLiteral("Vagy a file értelmezhetetlen típust tartalmaz!")};
+    switch (result.type) {
+    case SubtitleFileType::frames:
         result.timeBase = TimeBase::frame;
-        complete = readFrames(lines, classifying, rows);
-    } else if (result.type == FileType::times && decoded.isUtf16()) {
+        complete = readFrames(lines, classifying, rows, result.messages);
+        break;
+    case SubtitleFileType::timesUnicode:
         result.refused = true;
-        showMessageBox(QStringLiteral("Hiba"), BoxKind::error,
-                       QStringLiteral("Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!"),
-                       false, false, true,
-                       QStringLiteral("Vagy a file értelmezhetetlen típust tartalmaz!"));
-    } else if (result.type == FileType::times) {
+        result.messages.push_back(nothingRead);
+        break;
+    case SubtitleFileType::times:
         result.timeBase = TimeBase::time;
-        complete = readTimes(lines, rows);
-    } else if (result.type == FileType::dotted) {
+        complete = readTimes(lines, rows, result.messages);
+        break;
+    case SubtitleFileType::dotted:
         result.timeBase = TimeBase::time;
-        complete = readDotted(lines, classifying, rows);
-    } else {
+        complete = readDotted(lines, classifying, rows, result.messages);
+        break;
+    case SubtitleFileType::none:
         // Nothing in the file could be told apart as a subtitle.
-        showMessageBox(QStringLiteral("Hiba"), BoxKind::error,
-                       QStringLiteral("Hiba a file-ban! Lehet, hogy nem nincs a file-ban semmi!"),
-                       false, false, true,
-                       QStringLiteral("Vagy a file értelmezhetetlen típust tartalmaz!"));
+        result.messages.push_back(nothingRead);
+        break;
     }
     result.stopped = !complete;
 
@@ -236,7 +240,17 @@ TranslationRead readTranslationBytes(QByteArray bytes, SubtitleTable &table, Sub
 TranslationRead readTranslationFile(const QString &path, SubtitleTable &table, SubtitleTable *twin)
 {
     QByteArray bytes;
-    if (!loadSubtitleBytes(path, &bytes))
-        return {};
+    TranslationRead unread;
+    if (const FileFailure failure = loadSubtitleBytes(path, &bytes); failure.failed()) {
+        unread.messages.push_back({failure.first, failure.second});
+        return unread;
+    }
     return readTranslationBytes(std::move(bytes), table, twin);
+}
+
+void tellTranslationRead(const TranslationRead &read)
+{
+    for (const TranslationMessage &m : read.messages)
+        showMessageBox(QStringLiteral("Hiba"), BoxKind::error, m.first, false, false, true,
+                       m.second);
 }

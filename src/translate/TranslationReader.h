@@ -1,8 +1,10 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 #include "files/FileEncoding.h"
+#include "files/SubtitleFileType.h"
 
 class SubtitleTable;
 
@@ -15,21 +17,33 @@ class SubtitleTable;
 // save never cuts what the file held.
 inline constexpr int translationTextWidth = 73;
 
+// One "Hiba" box (kind "hiba") the read has to say: its two lines.
+struct TranslationMessage {
+    QString first;
+    QString second;
+};
+
 struct TranslationRead {
-    QString type;      // as detectFileType gives it; empty when nothing classified
+    SubtitleFileType type = SubtitleFileType::none;
     QString timeBase;  // "Time", "Frame", or empty when nothing was read
     FileEncoding encoding = FileEncoding::Cp1250;
     bool loaded = false;   // the file's bytes could be read at all
     bool stopped = false;  // a line did not fit; the rows before it stay
     bool refused = false;  // a time-based file in 16-bit Unicode
+    // What the window says of the read, in this order; nothing is shown
+    // while reading.
+    std::vector<TranslationMessage> messages;
 };
 
 // Reads bytes into table (emptied first). With twin, the twin is emptied
 // and receives a row for every row read: the same start and end with an
 // empty text. Trailing rows with all fields empty are dropped from both.
-// Tells the user of every stop through the message box.
+// Every stop is in the result's messages.
 TranslationRead readTranslationBytes(QByteArray bytes, SubtitleTable &table,
                                      SubtitleTable *twin = nullptr);
 // The same for a file; a file that cannot be read gets its own message.
 TranslationRead readTranslationFile(const QString &path, SubtitleTable &table,
                                     SubtitleTable *twin = nullptr);
+
+// Shows the read's messages through the message box, in order.
+void tellTranslationRead(const TranslationRead &read);

@@ -43,7 +43,10 @@ protected:
     }
     TranslationRead read(const QByteArray &bytes, bool withTwin = false)
     {
-        return readTranslationBytes(bytes, table, withTwin ? &twin : nullptr);
+        // the messages as the window says them
+        const TranslationRead r = readTranslationBytes(bytes, table, withTwin ? &twin : nullptr);
+        tellTranslationRead(r);
+        return r;
     }
     QString path(const QString &name) const { return dir.path() + u'/' + name; }
 
@@ -276,6 +279,24 @@ TEST_F(TranslationFiles, WritingKeepsTheEncodingAndTheOldFileWhenItFails)
     EXPECT_FALSE(QFile::exists(path("none.srt")));
     EXPECT_EQ(messages.lines(),
               QStringList{"Figyelmeztetés|hiba|Ismeretlen típus! Nem mentettem el!|"});
+}
+
+// The reader only returns its messages, in order; the window says them.
+TEST_F(TranslationFiles, ReaderReturnsItsMessagesForTheWindowToSay)
+{
+    const TranslationRead stopped = readTranslationBytes("{10}{20}Egy\r\nnot a frame\r\n", table);
+    const TranslationRead missing = readTranslationFile(path("none.srt"), table);
+    EXPECT_TRUE(messages.lines().isEmpty());
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_FALSE(missing.loaded);
+    ASSERT_EQ(stopped.messages.size(), 1u);
+    ASSERT_EQ(missing.messages.size(), 1u);
+    tellTranslationRead(missing);
+    tellTranslationRead(stopped);
+    EXPECT_EQ(messages.lines(),
+              (QStringList{"Hiba|hiba|Nem található a file: none.srt|Ellenőrizze a file nevét és "
+                           "helyét!",
+                           "Hiba|hiba|Hiba a file-ban!|Csak eddig tudtam betölteni a file-t!"}));
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 #include "app/Windows.h"
 #include "editor/GridScrollBar.h"
-#include "editor/TFelirat.h"
 #include "files/ConvertSubtitle.h"
 #include "files/SubtitleFormat.h"
 #include "files/TFileneve.h"
@@ -47,14 +46,6 @@ TMentesMaskent::TMentesMaskent(EditorModel *model, QWidget *parent)
     connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-EditorModel *TMentesMaskent::editorModel() const
-{
-    if (model_)
-        return model_;
-    TFelirat *editor = windows().felirat;
-    return editor ? &editor->model() : nullptr;
-}
-
 void TMentesMaskent::openWindow()
 {
     showModal(this);
@@ -70,7 +61,7 @@ void TMentesMaskent::showEvent(QShowEvent *event)
 void TMentesMaskent::ListaDblClick()
 {
     QListWidgetItem *item = Lista->currentItem();
-    EditorModel *model = editorModel();
+    EditorModel *model = model_;
     if (!item || !item->isSelected() || !model)
         return;
     const QString name = item->text();

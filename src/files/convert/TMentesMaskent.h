@@ -11,11 +11,11 @@ class QPushButton;
 class TMentesMaskent : public QDialog {
     Q_OBJECT
 public:
-    explicit TMentesMaskent(EditorModel *model = nullptr, QWidget *parent = nullptr);
+    // model: the editor's, whose table the window writes.
+    explicit TMentesMaskent(EditorModel *model, QWidget *parent = nullptr);
 
     // The editor's menu item "Felirat konvertálása": shown modally.
     void openWindow();
-    void setEditorModel(EditorModel *model) { model_ = model; }
 
     QListWidget *list() const { return Lista; }
     void ListaDblClick();
@@ -24,8 +24,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    EditorModel *editorModel() const;
-
     QLabel *Label1;
     QListWidget *Lista;
     QPushButton *Button1;

@@ -58,31 +58,21 @@ bool acceptCdJoinFile(const QString &path, const QString &otherField, bool filli
     return false;
 }
 
-QString detectSubtitleFileType(const QString &path)
+SubtitleFileType detectSubtitleFileType(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const DecodedText text = decodeSubtitleBytes(file.readAll());
-    LineCursor lines(text);
-    while (!lines.atEnd()) {
-        const QString type = detectFileType(lines.next());
-        if (type.isEmpty())
-            continue;
-        if (type == FileType::times && text.isUtf16())
-            return FileType::timesUnicode;
-        return type;
-    }
-    return QString();
+        return SubtitleFileType::none;
+    return detectSubtitleType(decodeSubtitleBytes(file.readAll()));
 }
 
 CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second,
             const QString &start, const QString &resultPath, WriteCheck *check, bool takePartial)
 {
     model.setEnabled(QStringLiteral("Bvegre21"), false);
-    const QString type1 = detectSubtitleFileType(first);
-    const QString type2 = detectSubtitleFileType(second);
-    if (type1 != type2 || type1 == FileType::timesUnicode) {
+    const SubtitleFileType type1 = detectSubtitleFileType(first);
+    const SubtitleFileType type2 = detectSubtitleFileType(second);
+    if (type1 != type2 || type1 == SubtitleFileType::timesUnicode) {
         showMessageBox(QStringLiteral("Stílushiba!"), BoxKind::error,
                        QStringLiteral("A két file eltérő stílusú/Frame,Time/!"), false, false,
                        true);
@@ -98,7 +88,7 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
         return CdOutcome::Refused;
     }
 
-    model.setTimeBase(type1 == FileType::frames ? TimeBase::frame : TimeBase::time);
+    model.setTimeBase(type1 == SubtitleFileType::frames ? TimeBase::frame : TimeBase::time);
     SubtitleTable &cds = model.cds;
     if (!cds.isActive())
         cds.create();

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+#include "files/SubtitleFileType.h"
 #include "tools/cd/CdSplit.h"
 
 class WriteCheck;
@@ -22,10 +23,9 @@ bool checkCdJoinPair(const QString &first, const QString &second);
 // being filled. True when the file may be taken.
 bool acceptCdJoinFile(const QString &path, const QString &otherField, bool fillingFirst);
 
-// The type of a subtitle file from its first line that tells ("1" frame,
-// "2" time, "3" time in 16-bit Unicode, "4" dotted), empty when none does
-// or the file cannot be read.
-QString detectSubtitleFileType(const QString &path);
+// The type of a subtitle file from its first line that tells; none when
+// no line does or the file cannot be read.
+SubtitleFileType detectSubtitleFileType(const QString &path);
 
 // "Végrehajtás" of the join: checks that both files are of one kind (not
 // 16-bit Unicode), reads them into the table with the second part moved to

@@ -1,4 +1,4 @@
-#include "TextToolFixture.h"
+#include "support/TextToolFixture.h"
 #include "tools/text/CharacterTools.h"
 
 namespace {

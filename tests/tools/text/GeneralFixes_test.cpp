@@ -1,42 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "document/DocumentGlobals.h"
-#include "editor/EditorModel.h"
-#include "editor/RowText.h"
-#include "support/GlobalsFixture.h"
-#include "support/MessageRecorder.h"
-#include "support/PrintQString.h"
+#include "support/TextToolFixture.h"
 #include "tools/text/GeneralFixes.h"
 
 namespace {
 
-class GeneralFixesTest : public GlobalsFixture {
+class GeneralFixesTest : public TextToolTest {
 protected:
-    void SetUp() override
-    {
-        GlobalsFixture::SetUp();
-        model.setTimeBase(QStringLiteral("Time"));
-        model.cds.create();
-    }
-    void setRows(const QStringList &texts)
-    {
-        model.cds.empty();
-        model.overThresholdCount = 0;
-        model.threeLineCount = 0;
-        for (const QString &t : texts) {
-            model.cds.append();
-            model.cds.setField(Field::Kezdes, QStringLiteral("00:00:01,000"));
-            model.cds.setField(Field::Befejezes, QStringLiteral("00:00:02,000"));
-            writeRowText(model, t, false, false, true);
-        }
-    }
-    QStringList texts() const
-    {
-        QStringList out;
-        for (int i = 0; i < model.cds.recordCount(); ++i)
-            out.append(model.cds.rowAt(i).szoveg);
-        return out;
-    }
     // The text one row becomes, and the changes counted on the way.
     std::pair<QString, int> fix(const QString &text, Edition edition = Edition::Full)
     {
@@ -44,8 +14,6 @@ protected:
         const int changes = runGeneralFixes(model, edition);
         return {model.cds.rowAt(0).szoveg, changes};
     }
-    EditorModel model;
-    MessageRecorder messages;
 };
 
 struct Case {

@@ -1,4 +1,4 @@
-#include "TextToolFixture.h"
+#include "support/TextToolFixture.h"
 #include "tools/text/LineJoin.h"
 
 namespace {

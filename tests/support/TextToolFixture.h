@@ -8,7 +8,8 @@
 #include "support/MessageRecorder.h"
 #include "support/PrintQString.h"
 
-// A model with rows of given texts, as the text tools find it after a read.
+// A model with rows of given texts, as the text tools find it after a read,
+// for the tests of every text tool.
 class TextToolTest : public GlobalsFixture {
 protected:
     void SetUp() override
