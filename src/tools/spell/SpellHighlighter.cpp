@@ -4,21 +4,30 @@
 
 #include "spell/SpellService.h"
 
-SpellHighlighter::SpellHighlighter(QTextEdit *field, SpellService &service)
-    : QSyntaxHighlighter(field->document()), service_(service)
+SpellHighlighter::SpellHighlighter(QTextEdit *field) : QSyntaxHighlighter(field->document())
 {
     setObjectName(QStringLiteral("spellHighlighter"));
-    connect(&service_, &SpellService::verdictsReady, this, [this] {
-        if (!waiting_)
-            return;
-        waiting_ = false;
-        rehighlight();
-    });
+}
+
+SpellService &SpellHighlighter::service()
+{
+    SpellService &current = spellService();
+    if (service_ != &current) {
+        service_ = &current;
+        connect(service_, &SpellService::verdictsReady, this, [this] {
+            if (!waiting_)
+                return;
+            waiting_ = false;
+            rehighlight();
+        });
+    }
+    return current;
 }
 
 void SpellHighlighter::highlightBlock(const QString &text)
 {
-    SpellChecker *checker = service_.checker();
+    SpellService &service = this->service();
+    SpellChecker *checker = service.checker();
     if (!checker) {
         // underlined once the dictionary is in
         waiting_ = true;
@@ -47,6 +56,6 @@ void SpellHighlighter::highlightBlock(const QString &text)
     }
     if (!unchecked.isEmpty()) {
         waiting_ = true;
-        service_.request(unchecked);
+        service.request(unchecked);
     }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPointer>
 #include <QSyntaxHighlighter>
 
 class QTextEdit;
@@ -10,12 +11,15 @@ class SpellService;
 class SpellHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
 public:
-    SpellHighlighter(QTextEdit *field, SpellService &service);
+    explicit SpellHighlighter(QTextEdit *field);
 
 protected:
     void highlightBlock(const QString &text) override;
 
 private:
-    SpellService &service_;
+    // The program's service (tests may replace it), listened to.
+    SpellService &service();
+
+    QPointer<SpellService> service_;
     bool waiting_ = false;
 };

@@ -41,7 +41,7 @@ void wireSpellCheck(TFelirat &editor)
     auto *field = editor.controlAs<QTextEdit>(QStringLiteral("szoveg"));
     if (!field)
         return;
-    auto *highlighter = new SpellHighlighter(field, spellService());
+    auto *highlighter = new SpellHighlighter(field);
     auto *window = new THelyesiras(&editor);
     editor.onClick(QStringLiteral("Helyesiras1"), [&editor, window, highlighter] {
         runEditorSpellCheck(editor, *window, *highlighter);
