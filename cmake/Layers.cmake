@@ -8,6 +8,7 @@
 #   files       readers, writers and the file system
 #   tools       the text and timing tools
 #   operations  routines that join reading, tools and the editor's state
+#   spell       the Hunspell dictionaries (kelvo_spell, beside the core)
 #   batch       the kelvo-batch commands
 #   windows     every widget: the windows, their glue and the composition root
 #   video       the player (full edition)
@@ -15,7 +16,7 @@
 #
 # Layers up to operations form kelvo_core (Qt Core only).
 
-set(KELVO_LAYERS base editor files tools operations batch windows video program)
+set(KELVO_LAYERS base editor files tools operations spell batch windows video program)
 
 set(KELVO_LAYER_base_DEPENDS "")
 set(KELVO_LAYER_base
@@ -110,6 +111,12 @@ set(KELVO_LAYER_tools
   translate/TranslationWriter
   film/FilmTracker
   film/FilmTimes
+  tools/spell/WordCutter
+  tools/spell/SpellDictionary.h
+  tools/spell/SpellChecker
+  tools/spell/PersonalWords
+  tools/spell/SpellWalk
+  tools/spell/EditorSpell
 )
 
 set(KELVO_LAYER_operations_DEPENDS base editor files tools)
@@ -122,7 +129,13 @@ set(KELVO_LAYER_operations
   tools/cd/CdJoin
 )
 
-set(KELVO_LAYER_batch_DEPENDS base editor files tools operations)
+set(KELVO_LAYER_spell_DEPENDS base editor files tools operations)
+set(KELVO_LAYER_spell
+  spell/HunspellDictionary
+  spell/SpellService
+)
+
+set(KELVO_LAYER_batch_DEPENDS base editor files tools operations spell)
 set(KELVO_LAYER_batch
   batch/Batch
   batch/BatchCommands
@@ -141,9 +154,10 @@ set(KELVO_LAYER_batch
   batch/FpsCommand
   batch/AviFpsCommand
   batch/ShiftCommand
+  batch/SpellCommand
 )
 
-set(KELVO_LAYER_windows_DEPENDS base editor files tools operations)
+set(KELVO_LAYER_windows_DEPENDS base editor files tools operations spell)
 set(KELVO_LAYER_windows
   app/Startup
   app/TFoForm
@@ -199,14 +213,18 @@ set(KELVO_LAYER_windows
   editor/SecondSubtitleWiring
   translate/TForditas
   translate/TFordElott
+  tools/spell/SpellHighlighter
+  tools/spell/THelyesiras
+  tools/spell/SpellWiring
+  translate/TranslationSpell
 )
 
-set(KELVO_LAYER_video_DEPENDS base editor files tools operations windows)
+set(KELVO_LAYER_video_DEPENDS base editor files tools operations spell windows)
 set(KELVO_LAYER_video
   video/QtFilmPlayer
 )
 
-set(KELVO_LAYER_program_DEPENDS base editor files tools operations batch windows video)
+set(KELVO_LAYER_program_DEPENDS base editor files tools operations spell batch windows video)
 set(KELVO_LAYER_program
   batch/main
   batch/manpage

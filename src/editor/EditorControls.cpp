@@ -233,6 +233,7 @@ const MenuSpec menus[] = {
     {"", K::Item, "Felirat1", "-", ""},
     {"Uresmasikfelirat1", K::Item, "Felirat1", "Üres másik felirat", ""},
     {"Lista1", K::Item, "Felirat1", "Lista", "F5"},
+    {"Helyesiras1", K::Item, "Felirat1", "Helyesírás-ellenőrzés", "F7"},
     {"Visszavonas1", K::Item, "Felirat1", "Utolsó módosítás visszavonása", "Ctrl+U"},
 
     {"Info", K::Menu, "", "Info", ""},

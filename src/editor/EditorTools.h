@@ -25,3 +25,4 @@ void wireConversion(TFelirat &editor);     // files/convert
 void wireTextStyles(TFelirat &editor);      // tools/style
 void wireSecondSubtitle(TFelirat &editor); // editor
 void wireFilm(TFelirat &editor);           // film
+void wireSpellCheck(TFelirat &editor);     // tools/spell

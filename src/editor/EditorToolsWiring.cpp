@@ -20,4 +20,5 @@ void wireEditorTools(TFelirat &editor)
     wireTextStyles(editor);
     wireSecondSubtitle(editor);
     wireFilm(editor);
+    wireSpellCheck(editor);
 }

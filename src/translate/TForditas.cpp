@@ -37,6 +37,7 @@
 #include "translate/TranslationGlobals.h"
 #include "translate/TranslationReader.h"
 #include "translate/TranslationRows.h"
+#include "translate/TranslationSpell.h"
 #include "translate/TranslationWriter.h"
 #include "ui/Modal.h"
 #include "ui/SubtitleGridModel.h"
@@ -205,6 +206,13 @@ void TForditas::buildMenus()
     layoutLarge_->setObjectName(QStringLiteral("Felbonts2"));
     connect(layoutSmall_, &QAction::triggered, this, [this] { layoutItemClick(true); });
     connect(layoutLarge_, &QAction::triggered, this, [this] { layoutItemClick(false); });
+
+    QMenu *spell = menu_->addMenu(QStringLiteral("Helyesírás"));
+    QAction *check = spell->addAction(QStringLiteral("Fordított felirat ellenőrzése"));
+    check->setObjectName(QStringLiteral("HelyesirasForditas"));
+    check->setShortcut(QKeySequence(Qt::Key_F7));
+    connect(check, &QAction::triggered, this,
+            [this] { checkTranslationSpelling(side(Translation).table, this); });
 }
 
 void TForditas::buildSide(SideId id)

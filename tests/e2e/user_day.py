@@ -39,6 +39,8 @@ FILES = {
     "forditas.srt": srt(("00:00:01,000", "00:00:02,000", "Apple under the tree."),
                         ("00:00:02,500", "00:00:05,000", "One apple, two apples."),
                         ("00:00:06,000", "00:00:08,000", "No more.")),
+    "hibas.srt": srt(("00:00:01,000", "00:00:03,000", "Ez egy nagy hibba volt."),
+                     ("00:00:04,000", "00:00:06,000", "Jó reggelt!")),
 }
 
 
@@ -354,8 +356,42 @@ def scene_the_srt_association(desktop, exe):
         remove_home(home)
 
 
+def scene_a_misspelt_word_is_replaced(desktop, exe):
+    """F7 walks the subtitle: the misspelt word in its line with the
+    dictionary's first suggestion, "Csere" stores it; the saved file holds
+    it."""
+    p, home = start(desktop, exe)
+    try:
+        open_from_start_window(p, "hibas.srt")
+        p.take_input("Felirat", "ido")
+        p.key("F7")
+        p.wait_on_top("Helyesiras")
+        check(p.text("Helyesiras", "Lsor") == "Ismeretlen szó a(z) 1. sorban:",
+              p.text("Helyesiras", "Lsor"))
+        check(p.text("Helyesiras", "Emire") == "hiba", p.text("Helyesiras", "Emire"))
+        p.click("Helyesiras", "Bcsere")
+        said = p.answer("Bok")
+        check(said == "Helyesírás-ellenőrzés|Nem találtam (több) ismeretlen szót!|"
+              "Ennyi szót cseréltem le: 1", said)
+        p.wait_window("Helyesiras", shown=False)
+        p.wait("the table shows the replaced word",
+               lambda s: p.window("Felirat", s)["controls"]["racs"]["rows"][0][3]
+               == "Ez egy nagy hiba volt.")
+        p.take_input("Felirat", "ido")
+        p.click("Felirat", "Bmentes")
+        path = os.path.join(home, "hibas.srt")
+
+        def saved(_):
+            with open(path, "rb") as f:
+                return b"Ez egy nagy hiba volt." in f.read()
+        ok_boxes_until(p, "the saved file holds the replaced word", saved)
+    finally:
+        p.kill()
+        remove_home(home)
+
+
 SCENES = [scene_a_working_day, scene_no_way_out_loses_work, scene_the_workspace_keeps_its_edits,
-          scene_the_srt_association]
+          scene_the_srt_association, scene_a_misspelt_word_is_replaced]
 
 
 def main():
