@@ -64,7 +64,7 @@ void BM_DeleteEverySecondRowOfTheModel(benchmark::State &state)
         EditorModel model;
         model.setTimeBase(QStringLiteral("Time"));
         fillRows(model, int(state.range(0)));
-        model.setChecked(QStringLiteral("CBdelete"), true);
+        model.setChecked(Ctl::CBdelete, true);
         state.ResumeTiming();
         deleteEverySecondRow(model);
         benchmark::DoNotOptimize(model.cds.recordCount());
@@ -86,7 +86,7 @@ void BM_DeleteEverySecondRowInTheEditor(benchmark::State &state)
         editor.model().setTimeBase(QStringLiteral("Time"));
         fillRows(editor.model(), int(state.range(0)));
         applyAfterReadSet(editor.model());
-        editor.model().setChecked(QStringLiteral("CBdelete"), true);
+        editor.model().setChecked(Ctl::CBdelete, true);
         displayLock = false;
         editor.show();
         QApplication::processEvents();

@@ -47,6 +47,7 @@ set(KELVO_LAYER_editor
   editor/BulkPass
   editor/CellShade
   editor/EditorLayout
+  film/FilmLayout
   editor/EnableSets
   editor/FlagRecount
   editor/GridScrollBar
@@ -181,6 +182,7 @@ set(KELVO_LAYER_windows
   film/FilmPlayer
   film/FilmWiring
   film/FilmPreview
+  film/FilmControls
   ui/DirectoryBrowser
   ui/JpegImage
   ui/Modal

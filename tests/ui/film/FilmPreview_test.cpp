@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "document/Decimal.h"
+#include "editor/EditorControls.h"
 #include "film/FilmPlayer.h"
 #include "files/SubtitleReader.h"
 #include "film/FilmPreview.h"
@@ -665,7 +666,7 @@ TEST_F(RealFilm, PlaysAndGivesAStartTime)
     QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.3, 20000);
     EXPECT_EQ(player->state(), FilmPlayer::Playing);
     QTRY_VERIFY_WITH_TIMEOUT(
-        editor->controlAs<QLabel>(QStringLiteral("IdoFrame"))->text().endsWith(QStringLiteral("00:00:04,000")),
+        editor->controlAs<QLabel>(Ctl::IdoFrame)->text().endsWith(QStringLiteral("00:00:04,000")),
         5000);
     film->pause();
     QTRY_COMPARE_WITH_TIMEOUT(player->state(), FilmPlayer::Paused, 10000);
