@@ -67,7 +67,7 @@ void BM_DeleteEverySecondRowOfTheModel(benchmark::State &state)
         EditorModel model;
         model.setTimeBase(QStringLiteral("Time"));
         fillRows(model, int(state.range(0)));
-        model.setChecked(QStringLiteral("CBdelete"), true);
+        model.setChecked(Ctl::CBdelete, true);
         state.ResumeTiming();
         deleteEverySecondRow(model);
         benchmark::DoNotOptimize(model.cds.recordCount());
@@ -89,7 +89,7 @@ void BM_DeleteEverySecondRowInTheEditor(benchmark::State &state)
         editor.model().setTimeBase(QStringLiteral("Time"));
         fillRows(editor.model(), int(state.range(0)));
         applyAfterReadSet(editor.model());
-        editor.model().setChecked(QStringLiteral("CBdelete"), true);
+        editor.model().setChecked(Ctl::CBdelete, true);
         displayLock = false;
         editor.show();
         QApplication::processEvents();
@@ -115,7 +115,7 @@ void BM_OneRowInAndOutOfAMillionRowEditor(benchmark::State &state)
     model.setTimeBase(QStringLiteral("Time"));
     fillRows(model, int(state.range(0)));
     applyAfterReadSet(model);
-    model.setChecked(QStringLiteral("CBdelete"), true);
+    model.setChecked(Ctl::CBdelete, true);
     model.journal().reset();
     displayLock = false;
     editor.show();

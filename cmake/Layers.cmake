@@ -52,6 +52,7 @@ set(KELVO_LAYER_editor
   editor/BulkPass
   editor/CellShade
   editor/EditorLayout
+  film/FilmLayout
   editor/EnableSets
   editor/FlagRecount
   editor/GridScrollBar
@@ -202,6 +203,7 @@ set(KELVO_LAYER_windows
   film/FilmPlayer
   film/FilmWiring
   film/FilmPreview
+  film/FilmControls
   ui/DirectoryBrowser
   ui/JpegImage
   ui/Modal

@@ -242,8 +242,8 @@ void TFoForm::FormActivate()
 
     const bool small = layoutSetting == Layout::small;
     if (TFelirat *felirat = windows().felirat) {
-        felirat->model().setEnabled(QStringLiteral("Felbonts1"), !small);
-        felirat->model().setEnabled(QStringLiteral("Felbonts2"), small);
+        felirat->model().setEnabled(Ctl::Felbonts1, !small);
+        felirat->model().setEnabled(Ctl::Felbonts2, small);
     }
     if (TForditas *forditas = windows().forditas)
         forditas->setLayoutItems(small);

@@ -11,17 +11,17 @@ ActivationSteps routeActivation(EditorModel &model)
 {
     ActivationSteps steps;
     const bool cdJoin = openMode == OpenMode::cdJoin;
-    model.setVisible(QStringLiteral("GB1"), !cdJoin);
-    model.setVisible(QStringLiteral("GB12"), cdJoin);
+    model.setVisible(Ctl::GB1, !cdJoin);
+    model.setVisible(Ctl::GB12, cdJoin);
     if (cdJoin) {
-        model.setChecked(QStringLiteral("RB12"), true);
-        model.setChecked(QStringLiteral("RB12cd2"), true);
+        model.setChecked(Ctl::RB12, true);
+        model.setChecked(Ctl::RB12cd2, true);
     } else {
-        model.setChecked(QStringLiteral("RB1"), true);
+        model.setChecked(Ctl::RB1, true);
     }
     steps.newSubtitle = openMode == OpenMode::newSubtitle;
     if (model.fileNameField.isEmpty() && openMode == OpenMode::opening)
-        model.setEnabled(QStringLiteral("beosztas"), false);
+        model.setEnabled(Ctl::beosztas, false);
     if (!commandLineFile.isEmpty())
         openCommandLineFile(model);
     if (appMode == AppMode::start && openMode == OpenMode::opening) {

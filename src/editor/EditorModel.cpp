@@ -8,24 +8,7 @@ namespace {
 
 EditorHost noHost;
 
-bool knownControl(const QString &name)
-{
-    if (isEditorControlName(name))
-        return true;
-    if (!unknownControlNames().contains(name)) {
-        unknownControlNames().append(name);
-        qWarning("EditorModel: no window has a control named %s", qPrintable(name));
-    }
-    return false;
-}
-
 }  // namespace
-
-QStringList &unknownControlNames()
-{
-    static QStringList names;
-    return names;
-}
 
 EditorModel::EditorModel(QObject *parent)
     : QObject(parent),
@@ -53,6 +36,9 @@ EditorModel::EditorModel(QObject *parent)
     document_->journal.onLooseChange([this] {
         QTimer::singleShot(0, this, [this] { journal().commitLoose(looseChangeStep()); });
     });
+    enabled_.fill(-1);
+    visible_.fill(-1);
+    checked_.fill(-1);
     setModified(false);
 }
 
@@ -83,37 +69,31 @@ void EditorModel::setThreshold(int t)
     threshold_ = t;
 }
 
-void EditorModel::setEnabled(const QString &control, bool on)
+bool EditorModel::setState(States &states, Ctl control, bool on)
 {
-    if (!knownControl(control))
-        return;
-    auto it = enabled_.find(control);
-    if (it != enabled_.end() && *it == on)
-        return;
-    enabled_.insert(control, on);
+    if (control == Ctl::None)
+        return false;
+    signed char &state = states[ctlIndex(control)];
+    if (state == static_cast<signed char>(on))
+        return false;
+    state = static_cast<signed char>(on);
     emit controlChanged(control);
+    return true;
 }
 
-void EditorModel::setVisible(const QString &control, bool on)
+void EditorModel::setEnabled(Ctl control, bool on)
 {
-    if (!knownControl(control))
-        return;
-    auto it = visible_.find(control);
-    if (it != visible_.end() && *it == on)
-        return;
-    visible_.insert(control, on);
-    emit controlChanged(control);
+    setState(enabled_, control, on);
 }
 
-void EditorModel::setChecked(const QString &control, bool on)
+void EditorModel::setVisible(Ctl control, bool on)
 {
-    if (!knownControl(control))
-        return;
-    auto it = checked_.find(control);
-    if (it != checked_.end() && *it == on)
-        return;
-    checked_.insert(control, on);
-    emit controlChanged(control);
+    setState(visible_, control, on);
+}
+
+void EditorModel::setChecked(Ctl control, bool on)
+{
+    setState(checked_, control, on);
 }
 
 void EditorModel::setModified(bool on)
@@ -121,9 +101,9 @@ void EditorModel::setModified(bool on)
     mainUnsaved_ = on;
     // Row and time changes reach the second file too; a second subtitle is
     // loaded while its save item is on (set so, not on by default).
-    secondUnsaved_ = on && enabled_.value(QStringLiteral("MentesMF"), false);
-    setEnabled(QStringLiteral("Bmentes"), on);
-    setEnabled(QStringLiteral("Mentes1"), on);
+    secondUnsaved_ = on && enabled_[ctlIndex(Ctl::MentesMF)] == 1;
+    setEnabled(Ctl::Bmentes, on);
+    setEnabled(Ctl::Mentes1, on);
     emit unsavedChanged();
 }
 
@@ -142,8 +122,8 @@ void EditorModel::markSaved(Subtitle which)
 void EditorModel::showMarker()
 {
     const bool on = mainUnsaved_ || secondUnsaved_;
-    setEnabled(QStringLiteral("Bmentes"), on);
-    setEnabled(QStringLiteral("Mentes1"), on);
+    setEnabled(Ctl::Bmentes, on);
+    setEnabled(Ctl::Mentes1, on);
     emit unsavedChanged();
 }
 

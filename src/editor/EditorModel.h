@@ -1,5 +1,5 @@
 #pragma once
-#include <QHash>
+#include <array>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -8,7 +8,9 @@
 #include <memory>
 
 #include "document/SubtitleDocument.h"
+#include "editor/EditorControls.h"
 #include "document/SubtitleTable.h"
+#include "editor/EditorControls.h"
 #include "files/FileEncoding.h"
 #include "tools/text/CorrectionLog.h"
 
@@ -42,9 +44,6 @@ public:
 // The editor's document: the subtitle table with everything the core
 // routines read and set on the editor. The window mirrors it in its
 // controls; the batch tool runs the same routines on it without a window.
-// Names a state was set on that no window has (a fault the tests look for).
-QStringList &unknownControlNames();
-
 // The name of a step no action named (a change by a key or a drop).
 QString looseChangeStep();
 
@@ -97,20 +96,21 @@ public:
     // read with the CD offset on.
     QString cdJoinStart;
 
-    // Enabled and visible states of the editor's controls and menu items by
-    // their names (editorControls()); names never set are enabled and
-    // visible. A name the table does not hold is a fault: it is recorded in
-    // unknownControlNames() and changes nothing.
-    bool isEnabled(const QString &control) const { return enabled_.value(control, true); }
-    void setEnabled(const QString &control, bool on);
-    bool isVisible(const QString &control) const { return visible_.value(control, true); }
-    void setVisible(const QString &control, bool on);
+    // Enabled and visible states of the editor's controls and menu items
+    // (editorControls()); controls never set are enabled and visible.
+    bool isEnabled(Ctl control) const { return state(enabled_, control, true); }
+    void setEnabled(Ctl control, bool on);
+    bool isVisible(Ctl control) const { return state(visible_, control, true); }
+    void setVisible(Ctl control, bool on);
 
     // Check marks of check boxes, radio buttons and checkable menu items that
-    // core routines set; names never set keep the window's own state.
-    bool hasCheckedState(const QString &control) const { return checked_.contains(control); }
-    bool isChecked(const QString &control) const { return checked_.value(control, false); }
-    void setChecked(const QString &control, bool on);
+    // core routines set; controls never set keep the window's own state.
+    bool hasCheckedState(Ctl control) const
+    {
+        return control != Ctl::None && checked_[ctlIndex(control)] >= 0;
+    }
+    bool isChecked(Ctl control) const { return state(checked_, control, false); }
+    void setChecked(Ctl control, bool on);
 
     // The editor's own text clipboard (stored form, "|" for line breaks).
     QString textClipboard;
@@ -119,7 +119,7 @@ public:
     // It stays on while either subtitle, the main or the second, has unsaved
     // changes; each keeps its own state, so saving one never hides the
     // other's edits.
-    bool modified() const { return isEnabled(QStringLiteral("Bmentes")); }
+    bool modified() const { return isEnabled(Ctl::Bmentes); }
     // On: a change that may touch both files (the second too while one is
     // loaded). Off: neither has unsaved changes.
     void setModified(bool on);
@@ -140,15 +140,23 @@ signals:
     void timeBaseChanged(const QString &base);
     void fpsChanged(const QString &fps);
     void countsChanged();
-    void controlChanged(const QString &control);
+    void controlChanged(Ctl control);
     // Either subtitle's unsaved state may have changed.
     void unsavedChanged();
 
 private:
     int threshold_ = 37;
-    QHash<QString, bool> enabled_;
-    QHash<QString, bool> visible_;
-    QHash<QString, bool> checked_;
+    // per control: -1 never set, else the state
+    using States = std::array<signed char, controlIdCount>;
+    static bool state(const States &states, Ctl control, bool unset)
+    {
+        const signed char s = control == Ctl::None ? -1 : states[ctlIndex(control)];
+        return s < 0 ? unset : s != 0;
+    }
+    bool setState(States &states, Ctl control, bool on);
+    States enabled_;
+    States visible_;
+    States checked_;
     bool mainUnsaved_ = false;
     bool secondUnsaved_ = false;
     void showMarker();

@@ -7,51 +7,51 @@
 
 namespace {
 
-void setAll(EditorModel &m, const QStringList &names, bool on)
+void setAll(EditorModel &m, const QList<Ctl> &names, bool on)
 {
-    for (const QString &n : names)
+    for (Ctl n : names)
         m.setEnabled(n, on);
 }
 
-const QStringList lineFields = {"kezdes", "befejezes", "kulonbseg"};
-const QStringList timeBaseBox = {"beosztas", "Batvaltas", "BFPS"};
-const QStringList shiftControls = {"Emodositas", "Bmodok", "Breszletes", "BKreszletes"};
-const QStringList searchControls = {"Ekereses", "Bkeresok", "Kereses1", "Reszleteskereses1",
-                                    "Keresesescsere1"};
-const QStringList appendControls = {"Bbeszuras", "cburessor"};
-const QStringList rowControls = {"Btorles", "Belemoge", "BTorlesTobb"};
-const QStringList saveAsControls = {"BMMN", "MentM1"};
-const QStringList secondShown = {"Szoveg2", "Mov", "movm"};
+const QList<Ctl> lineFields = {Ctl::kezdes, Ctl::befejezes, Ctl::kulonbseg};
+const QList<Ctl> timeBaseBox = {Ctl::beosztas, Ctl::Batvaltas, Ctl::BFPS};
+const QList<Ctl> shiftControls = {Ctl::Emodositas, Ctl::Bmodok, Ctl::Breszletes, Ctl::BKreszletes};
+const QList<Ctl> searchControls = {Ctl::Ekereses, Ctl::Bkeresok, Ctl::Kereses1,
+                                   Ctl::Reszleteskereses1, Ctl::Keresesescsere1};
+const QList<Ctl> appendControls = {Ctl::Bbeszuras, Ctl::cburessor};
+const QList<Ctl> rowControls = {Ctl::Btorles, Ctl::Belemoge, Ctl::BTorlesTobb};
+const QList<Ctl> saveAsControls = {Ctl::BMMN, Ctl::MentM1};
+const QList<Ctl> secondShown = {Ctl::Szoveg2, Ctl::Mov, Ctl::movm};
 
 void hideNavigation(EditorModel &m, bool shown)
 {
-    m.setVisible(QStringLiteral("Belso"), shown);
-    m.setVisible(QStringLiteral("Butolso"), shown);
+    m.setVisible(Ctl::Belso, shown);
+    m.setVisible(Ctl::Butolso, shown);
 }
 
 }  // namespace
 
-const QStringList &timeBaseOnlyControls()
+const QList<Ctl> &timeBaseOnlyControls()
 {
-    static const QStringList names = {"BAtfedes", "agressziv", "Szinezes38", "Szinezes3",
-                                      "Cbtobb",   "CB3sor",    "SEbetu",     "BTobbCheck",
-                                      "B12",      "B22",       "B21"};
+    static const QList<Ctl> names = {Ctl::BAtfedes, Ctl::agressziv, Ctl::Szinezes38,
+                                     Ctl::Szinezes3, Ctl::Cbtobb, Ctl::CB3sor, Ctl::SEbetu,
+                                     Ctl::BTobbCheck, Ctl::B12, Ctl::B22, Ctl::B21};
     return names;
 }
 
-const QStringList &lineToolControls()
+const QList<Ctl> &lineToolControls()
 {
-    static const QStringList names = {"BOsszes", "Bvonal", "Boh", "Blista",
-                                      "L05",     "BTobbGomb", "Bov", "Bovm"};
+    static const QList<Ctl> names = {Ctl::BOsszes, Ctl::Bvonal, Ctl::Boh, Ctl::Blista, Ctl::L05,
+                                     Ctl::BTobbGomb, Ctl::Bov, Ctl::Bovm};
     return names;
 }
 
-const QStringList &gridMenuRowItems()
+const QList<Ctl> &gridMenuRowItems()
 {
-    static const QStringList names = {"dolt",        "dolt2",        "Vastagitott",
-                                      "Alahuzott",   "osszesel",     "soreleRacs",
-                                      "sormogeRacs", "sor5mogeRacs", "SortorlesRacs",
-                                      "TobbsortorlesRacs", "Kivagas", "Masolas"};
+    static const QList<Ctl> names = {Ctl::dolt, Ctl::dolt2, Ctl::Vastagitott, Ctl::Alahuzott,
+                                     Ctl::osszesel, Ctl::soreleRacs, Ctl::sormogeRacs,
+                                     Ctl::sor5mogeRacs, Ctl::SortorlesRacs,
+                                     Ctl::TobbsortorlesRacs, Ctl::Kivagas, Ctl::Masolas};
     return names;
 }
 
@@ -59,43 +59,44 @@ void applyTimeBaseTools(EditorModel &model, bool on)
 {
     setAll(model, timeBaseOnlyControls(), on);
     if (!on) {
-        model.setChecked(QStringLiteral("Cbtobb"), false);
-        model.setChecked(QStringLiteral("CB3sor"), false);
+        model.setChecked(Ctl::Cbtobb, false);
+        model.setChecked(Ctl::CB3sor, false);
     }
 }
 
 void applyCreationSet(EditorModel &m)
 {
-    setAll(m, {"Masikfelirat", "MentM1", "MentesMF", "Kereses1", "Reszleteskereses1",
-               "Keresesescsere1", "FilmBezaras", "FilmInformacio", "FilmEredetiben", "FilmNagyban",
-               "FeliratMutatasa", "Lejatszas1", "FilmFelirat", "BeallitasKezdo1",
-               "BeallitasBefejezo1", "Visszavonas1", "Valto", "E4kezdo"},
+    setAll(m, {Ctl::Masikfelirat, Ctl::MentM1, Ctl::MentesMF, Ctl::Kereses1,
+               Ctl::Reszleteskereses1, Ctl::Keresesescsere1, Ctl::FilmBezaras,
+               Ctl::FilmInformacio, Ctl::FilmEredetiben, Ctl::FilmNagyban, Ctl::FeliratMutatasa,
+               Ctl::Lejatszas1, Ctl::FilmFelirat, Ctl::BeallitasKezdo1, Ctl::BeallitasBefejezo1,
+               Ctl::Visszavonas1, Ctl::Valto, Ctl::E4kezdo},
            false);
-    for (const char *n : {"Fszazalek", "Szoveg2", "szoveg2", "sordarab2", "LKarakterszam2", "Mov",
-                          "movm", "GB12", "Lbetu", "Lsor", "Visszavonas1", "st1", "st2", "st3",
-                          "szazalek12"})
-        m.setVisible(QLatin1String(n), false);
+    for (Ctl n : {Ctl::Fszazalek, Ctl::Szoveg2, Ctl::szoveg2, Ctl::sordarab2, Ctl::LKarakterszam2,
+                  Ctl::Mov, Ctl::movm, Ctl::GB12, Ctl::Lbetu, Ctl::Lsor, Ctl::Visszavonas1,
+                  Ctl::st1, Ctl::st2, Ctl::st3, Ctl::szazalek12})
+        m.setVisible(n, false);
     if (edition == Edition::VN) {
-        m.setVisible(QStringLiteral("Bfilm"), false);
-        m.setVisible(QStringLiteral("Film"), false);
+        m.setVisible(Ctl::Bfilm, false);
+        m.setVisible(Ctl::Film, false);
     }
 }
 
 void applyResetSet(EditorModel &m)
 {
     setAll(m, lineFields, false);
-    m.setEnabled(QStringLiteral("Bertek"), false);
+    m.setEnabled(Ctl::Bertek, false);
     setAll(m, timeBaseBox, false);
     setAll(m, shiftControls, false);
     setAll(m, searchControls, false);
-    m.setEnabled(QStringLiteral("RB1"), false);
+    m.setEnabled(Ctl::RB1, false);
     setAll(m, appendControls, false);
     setAll(m, rowControls, false);
-    m.setEnabled(QStringLiteral("Esorszam"), false);
-    m.setEnabled(QStringLiteral("Bvegelso"), false);
-    m.setEnabled(QStringLiteral("Masikfelirat"), false);
+    m.setEnabled(Ctl::Esorszam, false);
+    m.setEnabled(Ctl::Bvegelso, false);
+    m.setEnabled(Ctl::Masikfelirat, false);
     setAll(m, gridMenuRowItems(), false);
-    m.setEnabled(QStringLiteral("Beillesztes"), false);
+    m.setEnabled(Ctl::Beillesztes, false);
     m.textClipboard.clear();
     setAll(m, lineToolControls(), false);
     hideNavigation(m, false);
@@ -109,21 +110,21 @@ void applyAfterReadSet(EditorModel &m)
 {
     const bool rows = m.cds.recordCount() > 0;
     setAll(m, lineFields, true);
-    m.setEnabled(QStringLiteral("szoveg"), true);
+    m.setEnabled(Ctl::szoveg, true);
     setAll(m, timeBaseBox, true);
     setAll(m, shiftControls, true);
     setAll(m, searchControls, true);
-    m.setEnabled(QStringLiteral("RB1"), true);
-    m.setChecked(QStringLiteral("RB1"), true);
+    m.setEnabled(Ctl::RB1, true);
+    m.setChecked(Ctl::RB1, true);
     setAll(m, appendControls, true);
     setAll(m, rowControls, rows);
     if (rows) {
-        m.setEnabled(QStringLiteral("Esorszam"), true);
-        m.setEnabled(QStringLiteral("Bvegelso"), true);
-        m.setEnabled(QStringLiteral("Masikfelirat"), true);
+        m.setEnabled(Ctl::Esorszam, true);
+        m.setEnabled(Ctl::Bvegelso, true);
+        m.setEnabled(Ctl::Masikfelirat, true);
         setAll(m, gridMenuRowItems(), true);
-        m.setEnabled(QStringLiteral("BeallitasKezdo1"), true);
-        m.setEnabled(QStringLiteral("BeallitasBefejezo1"), true);
+        m.setEnabled(Ctl::BeallitasKezdo1, true);
+        m.setEnabled(Ctl::BeallitasBefejezo1, true);
     }
     setAll(m, lineToolControls(), true);
     hideNavigation(m, true);
@@ -142,32 +143,32 @@ void applyAfterReadSet(EditorModel &m)
     if (rows)
         applyTimeBaseTools(m, m.isTimeBase());
     const bool second = textTarget == Target::second;
-    for (const QString &n : secondShown)
+    for (Ctl n : secondShown)
         m.setVisible(n, second);
-    m.setEnabled(QStringLiteral("MentesMF"), second);
+    m.setEnabled(Ctl::MentesMF, second);
 }
 
 void applyReadFailedSet(EditorModel &m)
 {
-    m.setEnabled(QStringLiteral("Batvaltas"), false);
+    m.setEnabled(Ctl::Batvaltas, false);
     setAll(m, shiftControls, true);
     setAll(m, searchControls, true);
-    m.setEnabled(QStringLiteral("RB1"), false);
-    m.setEnabled(QStringLiteral("Esorszam"), false);
-    m.setEnabled(QStringLiteral("Bvegelso"), false);
+    m.setEnabled(Ctl::RB1, false);
+    m.setEnabled(Ctl::Esorszam, false);
+    m.setEnabled(Ctl::Bvegelso, false);
     setAll(m, gridMenuRowItems(), false);
-    m.setEnabled(QStringLiteral("Beillesztes"), false);
+    m.setEnabled(Ctl::Beillesztes, false);
     m.textClipboard.clear();
     applyTimeBaseTools(m, false);
-    m.setEnabled(QStringLiteral("MentesMF"), false);
+    m.setEnabled(Ctl::MentesMF, false);
     m.host()->clearLineFields();
 }
 
 void setTwoSubtitleFields(EditorModel &m, bool two)
 {
-    for (const char *n : {"LSor", "Esorszam", "LKezdes", "kezdes", "LKulonbseg", "kulonbseg",
-                          "LBefejezes", "befejezes", "Bertek"})
-        m.setVisible(QLatin1String(n), !two);
-    for (const char *n : {"szoveg2", "LKarakterszam2", "sordarab2"})
-        m.setVisible(QLatin1String(n), two);
+    for (Ctl n : {Ctl::LSor, Ctl::Esorszam, Ctl::LKezdes, Ctl::kezdes, Ctl::LKulonbseg,
+                  Ctl::kulonbseg, Ctl::LBefejezes, Ctl::befejezes, Ctl::Bertek})
+        m.setVisible(n, !two);
+    for (Ctl n : {Ctl::szoveg2, Ctl::LKarakterszam2, Ctl::sordarab2})
+        m.setVisible(n, two);
 }

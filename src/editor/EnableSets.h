@@ -1,5 +1,7 @@
 #pragma once
-#include <QStringList>
+#include <QList>
+
+#include "editor/EditorControls.h"
 
 class EditorModel;
 
@@ -25,6 +27,6 @@ void applyTimeBaseTools(EditorModel &model, bool on);
 void setTwoSubtitleFields(EditorModel &model, bool two);
 
 // Groups of controls the sets and the window share.
-const QStringList &timeBaseOnlyControls();
-const QStringList &lineToolControls();
-const QStringList &gridMenuRowItems();  // grid menu items that need a row, without "Beillesztés"
+const QList<Ctl> &timeBaseOnlyControls();
+const QList<Ctl> &lineToolControls();
+const QList<Ctl> &gridMenuRowItems();  // grid menu items that need a row, without "Beillesztés"

@@ -22,12 +22,12 @@ int visibleRows()
 void showScrollBarAfterRead(EditorModel &model)
 {
     const int rows = visibleRows();
-    model.setVisible(QStringLiteral("racsVScroll"), rows > 0 && model.cds.recordCount() > rows);
+    model.setVisible(Ctl::racsVScroll, rows > 0 && model.cds.recordCount() > rows);
 }
 
 void hideScrollBarAfterSave(EditorModel &model)
 {
     const int rows = layoutSetting == Layout::large ? 15 : 10;
     if (model.cds.recordCount() < rows)
-        model.setVisible(QStringLiteral("racsVScroll"), false);
+        model.setVisible(Ctl::racsVScroll, false);
 }

@@ -37,7 +37,7 @@ bool storeTypedTimes(EditorModel &model, const QString &start, const QString &en
     cds.setField(Field::Befejezes, end);
     cds.post();
     model.setModified(true);
-    model.setEnabled(QStringLiteral("Bertek"), false);
+    model.setEnabled(Ctl::Bertek, false);
     return true;
 }
 

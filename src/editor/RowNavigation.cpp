@@ -66,8 +66,8 @@ void continueFromEnd(EditorModel &model)
 
 void prepareNewSubtitle(EditorModel &m)
 {
-    m.setEnabled(QStringLiteral("Bbeszuras"), true);
-    m.setEnabled(QStringLiteral("cburessor"), true);
+    m.setEnabled(Ctl::Bbeszuras, true);
+    m.setEnabled(Ctl::cburessor, true);
     m.fileNameField.clear();
     m.readErrorsFound = false;
     m.overThresholdCount = 0;
@@ -89,17 +89,17 @@ void prepareNewSubtitle(EditorModel &m)
     m.journal().reset(false);
 
     applyAfterReadSet(m);
-    for (const char *n : {"Szoveg2", "Mov", "movm"})
-        m.setVisible(QLatin1String(n), false);
-    m.setEnabled(QStringLiteral("MentesMF"), false);
-    for (const char *n : {"Kereses1", "Reszleteskereses1", "Keresesescsere1", "Ekereses",
-                          "Bkeresok", "Bertek", "Bbeszuras", "Belemoge", "Btorles", "BTorlesTobb",
-                          "BMMN", "MentM1"})
-        m.setEnabled(QLatin1String(n), true);
-    m.setModified(true);
-    for (const QString &n : gridMenuRowItems())
+    for (Ctl n : {Ctl::Szoveg2, Ctl::Mov, Ctl::movm})
+        m.setVisible(n, false);
+    m.setEnabled(Ctl::MentesMF, false);
+    for (Ctl n : {Ctl::Kereses1, Ctl::Reszleteskereses1, Ctl::Keresesescsere1, Ctl::Ekereses,
+                  Ctl::Bkeresok, Ctl::Bertek, Ctl::Bbeszuras, Ctl::Belemoge, Ctl::Btorles,
+                  Ctl::BTorlesTobb, Ctl::BMMN, Ctl::MentM1})
         m.setEnabled(n, true);
-    m.setVisible(QStringLiteral("GB12"), false);
-    m.setVisible(QStringLiteral("GB1"), true);
+    m.setModified(true);
+    for (Ctl n : gridMenuRowItems())
+        m.setEnabled(n, true);
+    m.setVisible(Ctl::GB12, false);
+    m.setVisible(Ctl::GB1, true);
     openMode = OpenMode::handled;
 }

@@ -11,10 +11,9 @@
 
 namespace {
 
-const QString emptyRowOption = QStringLiteral("cburessor");
-const QString noQuestionOption = QStringLiteral("CBdelete");
-const QStringList rowButtons = {QStringLiteral("Btorles"), QStringLiteral("Belemoge"),
-                                QStringLiteral("BTorlesTobb")};
+constexpr Ctl emptyRowOption = Ctl::cburessor;
+constexpr Ctl noQuestionOption = Ctl::CBdelete;
+const QList<Ctl> rowButtons = {Ctl::Btorles, Ctl::Belemoge, Ctl::BTorlesTobb};
 
 // A frame number as stored; a value that is not a whole number counts as 0
 // where a rule has to compute with it.
@@ -75,7 +74,7 @@ void disableRowButtonsWhenEmpty(EditorModel &model)
 {
     if (model.cds.recordCount() > 0)
         return;
-    for (const QString &name : rowButtons)
+    for (Ctl name : rowButtons)
         model.setEnabled(name, false);
 }
 
@@ -131,16 +130,16 @@ void appendRow(EditorModel &model)
     displayLock = false;
     cds.post();
 
-    model.setEnabled(QStringLiteral("Masikfelirat"), true);
-    for (const QString &name : rowButtons)
+    model.setEnabled(Ctl::Masikfelirat, true);
+    for (Ctl name : rowButtons)
         model.setEnabled(name, true);
     model.setModified(true);
     if (cds.recordCount() == 1) {
         // the first row of a table: the line fields and row tools as after a read
-        for (const char *name : {"kezdes", "befejezes", "kulonbseg", "szoveg", "Esorszam",
-                                 "Bvegelso"})
-            model.setEnabled(QLatin1String(name), true);
-        for (const QString &name : gridMenuRowItems())
+        for (Ctl name : {Ctl::kezdes, Ctl::befejezes, Ctl::kulonbseg, Ctl::szoveg, Ctl::Esorszam,
+                         Ctl::Bvegelso})
+            model.setEnabled(name, true);
+        for (Ctl name : gridMenuRowItems())
             model.setEnabled(name, true);
         applyTimeBaseTools(model, model.isTimeBase());
     }
@@ -148,7 +147,7 @@ void appendRow(EditorModel &model)
                             : layoutSetting == Layout::small ? 10
                                                              : 0;
     if (cds.recordCount() < visibleRows)
-        model.setVisible(QStringLiteral("racsVScroll"), false);
+        model.setVisible(Ctl::racsVScroll, false);
 }
 
 void insertBefore(EditorModel &model)
@@ -206,7 +205,7 @@ bool deleteRow(EditorModel &model)
                        QStringLiteral("Tényleg törölni akarja a sort?"), true, true, false);
     if (boxAnswer == Answer::yes) {
         if (cds.recordCount() == 0) {
-            model.setEnabled(QStringLiteral("Masikfelirat"), false);
+            model.setEnabled(Ctl::Masikfelirat, false);
             showMessageBox(QStringLiteral("Sor törlése"), BoxKind::info,
                            QStringLiteral("Nincs több sor a file-ban, ezért nem tud törölni!"),
                            false, false, true);

@@ -11,31 +11,31 @@ void wireRowOperations(TFelirat &editor)
     EditorModel &m = editor.model();
     auto *rangeWindow = new TTorlesTobb(m, &editor);
     const auto focusText = [&editor] {
-        if (QWidget *text = editor.controlAs<QWidget>(QStringLiteral("szoveg")); text && text->isEnabled())
+        if (QWidget *text = editor.controlAs<QWidget>(Ctl::szoveg); text && text->isEnabled())
             text->setFocus(Qt::OtherFocusReason);
     };
-    editor.onClick(QStringLiteral("Bbeszuras"), [&m, focusText] {
+    editor.onClick(Ctl::Bbeszuras, [&m, focusText] {
         appendRow(m);
         focusText();
     });
-    for (const char *name : {"pmsorele", "soreleRacs"})
-        editor.onClick(QLatin1String(name), [&m, focusText] {
+    for (Ctl name : {Ctl::pmsorele, Ctl::soreleRacs})
+        editor.onClick(name, [&m, focusText] {
             insertBefore(m);
             focusText();
         });
-    for (const char *name : {"pmsormoge", "sormogeRacs"})
-        editor.onClick(QLatin1String(name), [&m, focusText] {
+    for (Ctl name : {Ctl::pmsormoge, Ctl::sormogeRacs})
+        editor.onClick(name, [&m, focusText] {
             insertAfter(m);
             focusText();
         });
-    editor.onClick(QStringLiteral("sor5mogeRacs"), [&m] { insertFiveAfter(m); });
-    for (const char *name : {"Btorles", "SortorlesRacs"})
-        editor.onClick(QLatin1String(name), [&m] { deleteRow(m); });
-    for (const char *name : {"Tobbsortorlese1", "TobbsortorlesRacs"})
-        editor.onClick(QLatin1String(name), [rangeWindow] { rangeWindow->openWindow(); });
-    editor.onClick(QStringLiteral("B12"), [&m] { moveBoundary(m, 1, 3); });
-    editor.onClick(QStringLiteral("B22"), [&m] { moveBoundary(m, 1, 2); });
-    editor.onClick(QStringLiteral("B21"), [&m] { moveBoundary(m, 2, 3); });
+    editor.onClick(Ctl::sor5mogeRacs, [&m] { insertFiveAfter(m); });
+    for (Ctl name : {Ctl::Btorles, Ctl::SortorlesRacs})
+        editor.onClick(name, [&m] { deleteRow(m); });
+    for (Ctl name : {Ctl::Tobbsortorlese1, Ctl::TobbsortorlesRacs})
+        editor.onClick(name, [rangeWindow] { rangeWindow->openWindow(); });
+    editor.onClick(Ctl::B12, [&m] { moveBoundary(m, 1, 3); });
+    editor.onClick(Ctl::B22, [&m] { moveBoundary(m, 1, 2); });
+    editor.onClick(Ctl::B21, [&m] { moveBoundary(m, 2, 3); });
     // "Beszúrás" and "Több törlés" open their menus on mouse-down: the
     // editor window wires that with its other menu buttons.
 }

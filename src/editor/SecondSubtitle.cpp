@@ -50,19 +50,19 @@ QString dashed(const QString &text)
 
 bool secondSubtitleShown(const EditorModel &model)
 {
-    return model.isVisible(QStringLiteral("Szoveg2"));
+    return model.isVisible(Ctl::Szoveg2);
 }
 
 void startEmptySecondSubtitle(EditorModel &model)
 {
-    model.setVisible(QStringLiteral("Szoveg2"), true);
-    model.setVisible(QStringLiteral("Mov"), true);
-    model.setVisible(QStringLiteral("movm"), true);
-    model.setChecked(QStringLiteral("racsRowSelect"), false);
+    model.setVisible(Ctl::Szoveg2, true);
+    model.setVisible(Ctl::Mov, true);
+    model.setVisible(Ctl::movm, true);
+    model.setChecked(Ctl::racsRowSelect, false);
     // with no rows there is nothing a second subtitle could be saved from
-    model.setEnabled(QStringLiteral("MentesMF"), hasRows(model));
+    model.setEnabled(Ctl::MentesMF, hasRows(model));
     if (hasRows(model)) {
-        model.setEnabled(QStringLiteral("szoveg2"), true);
+        model.setEnabled(Ctl::szoveg2, true);
         displayLock = false;
         model.cds.first();
         model.host()->showCurrentRow();
@@ -169,8 +169,8 @@ void toggleSecondItalic(EditorModel &model)
     }
     writeRowText2(model, text, true, true, true);
     noteSecondText(model);
-    model.setChecked(QStringLiteral("doltSz2"), !italic);
-    model.setEnabled(QStringLiteral("MentM1"), true);
+    model.setChecked(Ctl::doltSz2, !italic);
+    model.setEnabled(Ctl::MentM1, true);
     model.markChanged(EditorModel::Subtitle::second);
     model.host()->showCurrentRow();
 }
@@ -231,7 +231,7 @@ bool mergeSecondIntoPrevious(EditorModel &model, bool dash)
                       true, false, true);
         noteSecondText(model);
     }
-    model.setEnabled(QStringLiteral("MentesMF"), true);
+    model.setEnabled(Ctl::MentesMF, true);
     model.markChanged(EditorModel::Subtitle::second);
     model.host()->showCurrentRow();
     model.host()->focusGrid();

@@ -31,7 +31,7 @@ protected:
         if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
             return false;
         EditorModel &m = editor_.model();
-        if (!secondSubtitleShown(m) || !m.isChecked(QStringLiteral("RB1")))
+        if (!secondSubtitleShown(m) || !m.isChecked(Ctl::RB1))
             return false;
         auto *e = static_cast<QMouseEvent *>(event);
         auto *viewport = static_cast<QWidget *>(watched);
@@ -54,8 +54,7 @@ protected:
         }
         viewport->unsetCursor();
         if (drag.mouseUp(column)) {
-            if (auto *menu = editor_.findChild<QMenu *>(QStringLiteral("Athuzas"),
-                                                        Qt::FindDirectChildrenOnly))
+            if (auto *menu = editor_.popup(Ctl::Athuzas))
                 menu->popup(e->globalPosition().toPoint());
         }
         return false;
@@ -73,55 +72,54 @@ void wireSecondSubtitle(TFelirat &editor)
 {
     EditorModel &m = editor.model();
 
-    editor.onClick(QStringLiteral("Masikfelirat"), [&editor] {
+    editor.onClick(Ctl::Masikfelirat, [&editor] {
         // Another second subtitle replaces the second texts: unsaved edits of
         // them are asked about first.
         EditorModel &model = editor.model();
         if (model.unsaved(EditorModel::Subtitle::second) && !mayReplaceSubtitle(model))
             return;
-        editor.controlAs<QLineEdit>(QStringLiteral("Ekereses"))->clear();
+        editor.controlAs<QLineEdit>(Ctl::Ekereses)->clear();
         if (TKereses *w = windows().kereses)
             w->openForEditor(true, false);
     });
-    editor.onClick(QStringLiteral("Uresmasikfelirat1"), [&m] { startEmptySecondSubtitle(m); });
+    editor.onClick(Ctl::Uresmasikfelirat1, [&m] { startEmptySecondSubtitle(m); });
 
-    editor.onClick(QStringLiteral("Bov"), [&m] { mergeIntoPrevious(m, false); });
-    editor.onClick(QStringLiteral("Bovm"), [&m] { mergeIntoPrevious(m, true); });
-    editor.onClick(QStringLiteral("Mov"), [&m] { mergeSecondIntoPrevious(m, false); });
-    editor.onClick(QStringLiteral("movm"), [&m] { mergeSecondIntoPrevious(m, true); });
+    editor.onClick(Ctl::Bov, [&m] { mergeIntoPrevious(m, false); });
+    editor.onClick(Ctl::Bovm, [&m] { mergeIntoPrevious(m, true); });
+    editor.onClick(Ctl::Mov, [&m] { mergeSecondIntoPrevious(m, false); });
+    editor.onClick(Ctl::movm, [&m] { mergeSecondIntoPrevious(m, true); });
 
-    auto *italic = editor.controlAs<QAction>(QStringLiteral("doltSz2"));
-    if (auto *menu = editor.findChild<QMenu *>(QStringLiteral("BeTorlesPM"),
-                                               Qt::FindDirectChildrenOnly))
+    auto *italic = editor.controlAs<QAction>(Ctl::doltSz2);
+    if (auto *menu = editor.popup(Ctl::BeTorlesPM))
         QObject::connect(menu, &QMenu::aboutToShow, &editor, [&m, italic] {
             const QString text = m.cds.recordCount() > 0 ? m.cds.field(Field::Szoveg2) : QString();
-            m.setChecked(QStringLiteral("doltSz2"),
+            m.setChecked(Ctl::doltSz2,
                          text.contains(QStringLiteral("<i>")) && text.contains(QStringLiteral("</i>")));
-            italic->setChecked(m.isChecked(QStringLiteral("doltSz2")));
+            italic->setChecked(m.isChecked(Ctl::doltSz2));
         });
-    editor.onClick(QStringLiteral("doltSz2"), [&m, italic] {
+    editor.onClick(Ctl::doltSz2, [&m, italic] {
         toggleSecondItalic(m);
-        italic->setChecked(m.isChecked(QStringLiteral("doltSz2")));
+        italic->setChecked(m.isChecked(Ctl::doltSz2));
     });
-    editor.onClick(QStringLiteral("BeszurPMB"), [&m] { insertSecondCell(m, true); });
-    editor.onClick(QStringLiteral("TorlesPMB"), [&m] { deleteSecondCellAsked(m); });
+    editor.onClick(Ctl::BeszurPMB, [&m] { insertSecondCell(m, true); });
+    editor.onClick(Ctl::TorlesPMB, [&m] { deleteSecondCellAsked(m); });
 
-    auto *second = editor.controlAs<QTextEdit>(QStringLiteral("szoveg2"));
-    if (auto *menu = editor.findChild<QMenu *>(QStringLiteral("PMSz2"), Qt::FindDirectChildrenOnly))
+    auto *second = editor.controlAs<QTextEdit>(Ctl::szoveg2);
+    if (auto *menu = editor.popup(Ctl::PMSz2))
         QObject::connect(menu, &QMenu::aboutToShow, &editor, [&m, second] {
-            m.setEnabled(QStringLiteral("Kivgs1"), second->textCursor().hasSelection());
+            m.setEnabled(Ctl::Kivgs1, second->textCursor().hasSelection());
         });
-    editor.onClick(QStringLiteral("Kivgs1"), [&m, second] {
+    editor.onClick(Ctl::Kivgs1, [&m, second] {
         cutSecondIntoNextCell(m, second->textCursor().selectedText());
     });
 
     auto *dragFilter = new SecondTextDragFilter(editor);
     editor.grid()->viewport()->installEventFilter(dragFilter);
     SecondTextDrag &drag = dragFilter->drag;
-    editor.onClick(QStringLiteral("Beszrsasorel1"), [&m, &drag] {
+    editor.onClick(Ctl::Beszrsasorel1, [&m, &drag] {
         dropSecondText(m, drag.dropRow(), drag.draggedText(), false);
     });
-    editor.onClick(QStringLiteral("Beszrsasorutn1"), [&m, &drag] {
+    editor.onClick(Ctl::Beszrsasorutn1, [&m, &drag] {
         dropSecondText(m, drag.dropRow(), drag.draggedText(), true);
     });
 }

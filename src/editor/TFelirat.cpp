@@ -100,14 +100,14 @@ protected:
 
 // The options of the options menu and the fields of the model they set.
 struct OptionItem {
-    const char *name;
+    Ctl id;
     bool EditorOptions::*field;
 };
 const OptionItem optionItems[] = {
-    {"MentAt", &EditorOptions::mentAt},
-    {"Beolvas", &EditorOptions::beolvas},
-    {"Max2", &EditorOptions::max2},
-    {"UresNe", &EditorOptions::uresNe},
+    {Ctl::MentAt, &EditorOptions::mentAt},
+    {Ctl::Beolvas, &EditorOptions::beolvas},
+    {Ctl::Max2, &EditorOptions::max2},
+    {Ctl::UresNe, &EditorOptions::uresNe},
 };
 
 }  // namespace
@@ -143,15 +143,16 @@ TFelirat::TFelirat(EditorModel *model, QWidget *parent)
     connect(&m, &EditorModel::countsChanged, this, &TFelirat::refreshCountLabels);
     connect(&m, &EditorModel::timeBaseChanged, this, &TFelirat::applyTimeBaseFields);
     connect(&m, &EditorModel::fpsChanged, this, [this](const QString &fps) {
-        const QSignalBlocker block(controlAs<QComboBox>(QStringLiteral("cbFps")));
-        controlAs<QComboBox>(QStringLiteral("cbFps"))->setCurrentText(fps);
+        const QSignalBlocker block(controlAs<QComboBox>(Ctl::cbFps));
+        controlAs<QComboBox>(Ctl::cbFps)->setCurrentText(fps);
     });
     connect(&m.cds, &SubtitleTable::dataChange, this, &TFelirat::dsDataChange);
     wireEditorTools(*this);
 
     applyCreationSet(m);
-    for (auto it = controls_.cbegin(); it != controls_.cend(); ++it)
-        mirrorControl(it.key());
+    for (int i = 0; i < controlIdCount; ++i)
+        if (controls_[i])
+            mirrorControl(static_cast<Ctl>(i));
     applyResetSet(m);
     applyTimeBaseFields(m.timeBase());
 
@@ -181,10 +182,10 @@ TFelirat::~TFelirat()
 
 // ---- construction from the control table ----------------------------------
 
-void TFelirat::registerControl(QObject *object, const QString &name)
+void TFelirat::registerControl(QObject *object, Ctl id)
 {
-    object->setObjectName(name);
-    controls_.insert(name, object);
+    object->setObjectName(nameOf(id));
+    controls_[ctlIndex(id)] = object;
     // The window-wide rules (the menu's shortcuts first, the mouse wheel)
     // see every widget of the window, its inner parts included.
     if (auto *w = qobject_cast<QWidget *>(object)) {
@@ -245,45 +246,45 @@ void TFelirat::buildControls()
     for (const ControlSpec &entry : editorControls()) {
         if (std::strcmp(entry.window, "Felirat") != 0)
             continue;
-        QWidget *parent = *entry.parent ? controlAs<QWidget>(QLatin1String(entry.parent)) : this;
+        QWidget *parent = entry.parent != Ctl::None ? controlAs<QWidget>(entry.parent) : this;
         if (QWidget *w = parent ? makeControl(entry, parent) : nullptr)
-            registerControl(w, QLatin1String(entry.name));
+            registerControl(w, entry.id);
     }
-    kezdes_ = controlAs<QLineEdit>(QStringLiteral("kezdes"));
-    befejezes_ = controlAs<QLineEdit>(QStringLiteral("befejezes"));
-    kulonbseg_ = controlAs<QLineEdit>(QStringLiteral("kulonbseg"));
-    Esorszam_ = controlAs<QLineEdit>(QStringLiteral("Esorszam"));
-    Emodositas_ = controlAs<QLineEdit>(QStringLiteral("Emodositas"));
-    Eugras_ = controlAs<QLineEdit>(QStringLiteral("Eugras"));
-    Ekereses_ = controlAs<QLineEdit>(QStringLiteral("Ekereses"));
-    Efilenev_ = controlAs<QLineEdit>(QStringLiteral("Efilenev"));
-    szoveg_ = controlAs<QTextEdit>(QStringLiteral("szoveg"));
-    szoveg2_ = controlAs<QTextEdit>(QStringLiteral("szoveg2"));
-    sordarab_ = controlAs<QLabel>(QStringLiteral("sordarab"));
-    sordarab2_ = controlAs<QLabel>(QStringLiteral("sordarab2"));
-    racs_ = controlAs<QTableView>(QStringLiteral("racs"));
+    kezdes_ = controlAs<QLineEdit>(Ctl::kezdes);
+    befejezes_ = controlAs<QLineEdit>(Ctl::befejezes);
+    kulonbseg_ = controlAs<QLineEdit>(Ctl::kulonbseg);
+    Esorszam_ = controlAs<QLineEdit>(Ctl::Esorszam);
+    Emodositas_ = controlAs<QLineEdit>(Ctl::Emodositas);
+    Eugras_ = controlAs<QLineEdit>(Ctl::Eugras);
+    Ekereses_ = controlAs<QLineEdit>(Ctl::Ekereses);
+    Efilenev_ = controlAs<QLineEdit>(Ctl::Efilenev);
+    szoveg_ = controlAs<QTextEdit>(Ctl::szoveg);
+    szoveg2_ = controlAs<QTextEdit>(Ctl::szoveg2);
+    sordarab_ = controlAs<QLabel>(Ctl::sordarab);
+    sordarab2_ = controlAs<QLabel>(Ctl::sordarab2);
+    racs_ = controlAs<QTableView>(Ctl::racs);
 }
 
 // What the table does not say: items, ranges, read-only fields and the grid.
 void TFelirat::configureControls()
 {
-    controlAs<QLabel>(QStringLiteral("ido"))->setAlignment(Qt::AlignCenter);
+    controlAs<QLabel>(Ctl::ido)->setAlignment(Qt::AlignCenter);
     Efilenev_->setReadOnly(true);
-    auto *beosztas = controlAs<QComboBox>(QStringLiteral("beosztas"));
+    auto *beosztas = controlAs<QComboBox>(Ctl::beosztas);
     beosztas->addItems({TimeBase::frame, TimeBase::time});
-    auto *cbFps = controlAs<QComboBox>(QStringLiteral("cbFps"));
+    auto *cbFps = controlAs<QComboBox>(Ctl::cbFps);
     cbFps->addItems(standardFpsList());
     cbFps->setCurrentText(QStringLiteral("23,976"));
-    controlAs<QComboBox>(QStringLiteral("CbPM"))->addItems({QStringLiteral("+"), QStringLiteral("-")});
-    controlAs<QPushButton>(QStringLiteral("Bmodok"))->setFlat(true);
-    controlAs<QPushButton>(QStringLiteral("Bertek"))->setAutoDefault(true);
-    auto *valto = controlAs<QSpinBox>(QStringLiteral("Valto"));
+    controlAs<QComboBox>(Ctl::CbPM)->addItems({QStringLiteral("+"), QStringLiteral("-")});
+    controlAs<QPushButton>(Ctl::Bmodok)->setFlat(true);
+    controlAs<QPushButton>(Ctl::Bertek)->setAutoDefault(true);
+    auto *valto = controlAs<QSpinBox>(Ctl::Valto);
     valto->setRange(70, 255);
     valto->setValue(70);
-    auto *sebetu = controlAs<QSpinBox>(QStringLiteral("SEbetu"));
+    auto *sebetu = controlAs<QSpinBox>(Ctl::SEbetu);
     sebetu->setRange(10, 99);
     sebetu->setValue(37);
-    controlAs<QRadioButton>(QStringLiteral("RB1"))->setChecked(true);
+    controlAs<QRadioButton>(Ctl::RB1)->setChecked(true);
     Esorszam_->setReadOnly(true);
     Esorszam_->setFocusPolicy(Qt::NoFocus);
     kulonbseg_->setReadOnly(true);
@@ -324,24 +325,24 @@ void TFelirat::buildMenus()
 {
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
-    QHash<QString, QMenu *> menus;
+    QHash<Ctl, QMenu *> menus;
     for (const MenuSpec &entry : editorMenus()) {
-        const QString name = QLatin1String(entry.name);
+        const QString name = nameOf(entry.id);
         const QString caption = QString::fromUtf8(entry.caption);
-        QMenu *parent = menus.value(QLatin1String(entry.parent));
+        QMenu *parent = entry.parent == Ctl::None ? nullptr : menus.value(entry.parent);
         switch (entry.kind) {
         case ControlKind::Menu: {
             QMenu *m = parent ? parent->addMenu(caption) : menuBar_->addMenu(caption);
             m->setObjectName(name);
-            registerControl(m->menuAction(), name);
-            menus.insert(name, m);
+            registerControl(m->menuAction(), entry.id);
+            menus.insert(entry.id, m);
             break;
         }
         case ControlKind::Popup: {
             auto *m = new QMenu(this);
             m->setObjectName(name);
             m->setToolTipsVisible(true);
-            menus.insert(name, m);
+            menus.insert(entry.id, m);
             break;
         }
         case ControlKind::Item: {
@@ -357,21 +358,21 @@ void TFelirat::buildMenus()
             if (*entry.hint)
                 a->setToolTip(QString::fromUtf8(entry.hint));
             a->setCheckable(entry.checkable);
-            registerControl(a, name);
+            registerControl(a, entry.id);
             break;
         }
         default: break;
         }
     }
     for (const OptionItem &o : optionItems) {
-        auto *a = controlAs<QAction>(QLatin1String(o.name));
+        auto *a = controlAs<QAction>(o.id);
         a->setChecked(model_->options.*o.field);
         auto field = o.field;
         connect(a, &QAction::toggled, this, [this, field](bool on) { model_->options.*field = on; });
     }
 }
 
-void TFelirat::onClick(const QString &name, std::function<void()> handler)
+void TFelirat::onClick(Ctl name, std::function<void()> handler)
 {
     // every click is one user action: one step of the journal
     auto action = [this, handler, step = actionStepName(name)] {
@@ -388,9 +389,14 @@ void TFelirat::onClick(const QString &name, std::function<void()> handler)
         wired_.append(name);
 }
 
-void TFelirat::popupAtMouse(const QString &menu)
+QMenu *TFelirat::popup(Ctl menu) const
 {
-    if (auto *m = findChild<QMenu *>(menu, Qt::FindDirectChildrenOnly))
+    return findChild<QMenu *>(nameOf(menu), Qt::FindDirectChildrenOnly);
+}
+
+void TFelirat::popupAtMouse(Ctl menu)
+{
+    if (QMenu *m = popup(menu))
         m->popup(QCursor::pos());
 }
 
@@ -398,67 +404,67 @@ void TFelirat::connectControls()
 {
     // Checkable controls report their tick to the model so that core
     // routines and the window agree on it.
-    for (auto it = controls_.cbegin(); it != controls_.cend(); ++it) {
-        const QString name = it.key();
-        if (auto *b = qobject_cast<QAbstractButton *>(it.value()); b && b->isCheckable())
+    for (int i = 0; i < controlIdCount; ++i) {
+        const Ctl name = static_cast<Ctl>(i);
+        if (auto *b = qobject_cast<QAbstractButton *>(controls_[i]); b && b->isCheckable())
             connect(b, &QAbstractButton::toggled, this,
                     [this, name](bool on) { model_->setChecked(name, on); });
     }
 
-    onClick(QStringLiteral("Bki"), [this] { BkiClick(); });
-    onClick(QStringLiteral("Bvissza"), [this] { BvisszaClick(); });
-    onClick(QStringLiteral("Bertek"), [this] { applyTimes(); });
-    onClick(QStringLiteral("Bugras"), [this] { BugrasClick(); });
-    onClick(QStringLiteral("Belso"), [this] { goFirstRow(*model_); });
-    onClick(QStringLiteral("Butolso"), [this] { goLastRow(*model_); });
-    onClick(QStringLiteral("Bvegelso"), [this] { continueFromEnd(*model_); });
-    onClick(QStringLiteral("Kereses1"), [this] { Ekereses_->setFocus(); });
-    onClick(QStringLiteral("Leiras1"), [] {
+    onClick(Ctl::Bki, [this] { BkiClick(); });
+    onClick(Ctl::Bvissza, [this] { BvisszaClick(); });
+    onClick(Ctl::Bertek, [this] { applyTimes(); });
+    onClick(Ctl::Bugras, [this] { BugrasClick(); });
+    onClick(Ctl::Belso, [this] { goFirstRow(*model_); });
+    onClick(Ctl::Butolso, [this] { goLastRow(*model_); });
+    onClick(Ctl::Bvegelso, [this] { continueFromEnd(*model_); });
+    onClick(Ctl::Kereses1, [this] { Ekereses_->setFocus(); });
+    onClick(Ctl::Leiras1, [] {
         if (TLeiras *w = windows().leiras)
             w->display();
     });
-    onClick(QStringLiteral("Info1"), [] {
+    onClick(Ctl::Info1, [] {
         if (TInfo *w = windows().info)
             w->display();
     });
     // menu items that do what a button does
-    for (const auto &[item, button] : {std::pair{"Kilepes1", "Bki"}, {"Visszaafomenube1", "Bvissza"},
-                                       {"Feliratmegnyitasa1", "Btallozas"}, {"Mentes1", "Bmentes"},
-                                       {"MentM1", "BMMN"}})
-        onClick(QLatin1String(item), [this, button] {
-            controlAs<QAbstractButton>(QLatin1String(button))->click();
-        });
-    onClick(QStringLiteral("Felbonts1"), [this] { Felbonts1Click(); });
-    onClick(QStringLiteral("Felbonts2"), [this] { Felbonts2Click(); });
-    for (const auto &[item, box] : {std::pair{"Szinezes38", "Cbtobb"}, {"Szinezes3", "CB3sor"}})
-        onClick(QLatin1String(item), [this, box] {
-            if (model_->isEnabled(QLatin1String(box)))
-                controlAs<QCheckBox>(QLatin1String(box))->toggle();
+    for (const auto &[item, button] :
+         {std::pair{Ctl::Kilepes1, Ctl::Bki}, {Ctl::Visszaafomenube1, Ctl::Bvissza},
+          {Ctl::Feliratmegnyitasa1, Ctl::Btallozas}, {Ctl::Mentes1, Ctl::Bmentes},
+          {Ctl::MentM1, Ctl::BMMN}})
+        onClick(item, [this, button] { controlAs<QAbstractButton>(button)->click(); });
+    onClick(Ctl::Felbonts1, [this] { Felbonts1Click(); });
+    onClick(Ctl::Felbonts2, [this] { Felbonts2Click(); });
+    for (const auto &[item, box] :
+         {std::pair{Ctl::Szinezes38, Ctl::Cbtobb}, {Ctl::Szinezes3, Ctl::CB3sor}})
+        onClick(item, [this, box] {
+            if (model_->isEnabled(box))
+                controlAs<QCheckBox>(box)->toggle();
         });
 
     // "X CD -> X CD" puts the CD group in the place of the row editing group
-    connect(controlAs<QRadioButton>(QStringLiteral("RB12")), &QRadioButton::toggled, this,
+    connect(controlAs<QRadioButton>(Ctl::RB12), &QRadioButton::toggled, this,
             [this](bool cdMode) {
-                model_->setVisible(QStringLiteral("GB1"), !cdMode);
-                model_->setVisible(QStringLiteral("GB12"), cdMode);
+                model_->setVisible(Ctl::GB1, !cdMode);
+                model_->setVisible(Ctl::GB12, cdMode);
             });
-    connect(controlAs<QCheckBox>(QStringLiteral("Cbtobb")), &QCheckBox::toggled, this, [this] {
+    connect(controlAs<QCheckBox>(Ctl::Cbtobb), &QCheckBox::toggled, this, [this] {
         colouringChanged();
         focusGrid();
     });
-    connect(controlAs<QCheckBox>(QStringLiteral("CB3sor")), &QCheckBox::toggled, this,
+    connect(controlAs<QCheckBox>(Ctl::CB3sor), &QCheckBox::toggled, this,
             [this](bool on) {
                 colouringChanged();
                 if (on)
                     focusGrid();
             });
-    connect(controlAs<QSpinBox>(QStringLiteral("SEbetu")), &QSpinBox::valueChanged, this,
+    connect(controlAs<QSpinBox>(Ctl::SEbetu), &QSpinBox::valueChanged, this,
             &TFelirat::SEbetuChange);
-    connect(controlAs<QCheckBox>(QStringLiteral("atlatszo")), &QCheckBox::toggled, this,
+    connect(controlAs<QCheckBox>(Ctl::atlatszo), &QCheckBox::toggled, this,
             [this] { atlatszoClick(); });
-    connect(controlAs<QSpinBox>(QStringLiteral("Valto")), &QSpinBox::valueChanged, this,
+    connect(controlAs<QSpinBox>(Ctl::Valto), &QSpinBox::valueChanged, this,
             &TFelirat::ValtoChange);
-    connect(controlAs<QComboBox>(QStringLiteral("cbFps")), &QComboBox::currentTextChanged, this,
+    connect(controlAs<QComboBox>(Ctl::cbFps), &QComboBox::currentTextChanged, this,
             [this](const QString &fps) { model_->setFps(fps); });
     connect(kulonbseg_, &QLineEdit::selectionChanged, this, [this] {
         if (kulonbseg_->hasSelectedText())
@@ -482,33 +488,33 @@ void TFelirat::connectControls()
                 if (current.row() + 1 != model_->cds.recNo())
                     model_->cds.setRecNo(current.row() + 1);
             });
-    for (const auto &[field, menu] : {std::pair{szoveg_, "SzovegPop"}, {szoveg2_, "PMSz2"}}) {
+    for (const auto &[field, menu] : {std::pair{szoveg_, Ctl::SzovegPop}, {szoveg2_, Ctl::PMSz2}}) {
         QTextEdit *f = field;
-        const QString name = QLatin1String(menu);
-        connect(f, &QWidget::customContextMenuRequested, this, [this, f, name](const QPoint &p) {
-            findChild<QMenu *>(name, Qt::FindDirectChildrenOnly)->popup(f->mapToGlobal(p));
+        const Ctl popupMenu = menu;
+        connect(f, &QWidget::customContextMenuRequested, this, [this, f, popupMenu](const QPoint &p) {
+            popup(popupMenu)->popup(f->mapToGlobal(p));
         });
     }
 
     // Buttons that open a pop-up menu open it at the mouse on mouse-down.
     for (const auto &[button, menu] :
-         {std::pair{"Belemoge", "PopupMenuEM"}, {"BTorlesTobb", "PMTorlesTobb"},
-          {"BTobbGomb", "PMtobbgomb"}, {"BTobbCheck", "PMTobbCheck"}}) {
-        auto *b = controlAs<QPushButton>(QLatin1String(button));
-        const QString name = QLatin1String(menu);
-        connect(b, &QPushButton::pressed, this, [this, b, name] {
-            popupAtMouse(name);
+         {std::pair{Ctl::Belemoge, Ctl::PopupMenuEM}, {Ctl::BTorlesTobb, Ctl::PMTorlesTobb},
+          {Ctl::BTobbGomb, Ctl::PMtobbgomb}, {Ctl::BTobbCheck, Ctl::PMTobbCheck}}) {
+        auto *b = controlAs<QPushButton>(button);
+        const Ctl popup = menu;
+        connect(b, &QPushButton::pressed, this, [this, b, popup] {
+            popupAtMouse(popup);
             b->setDown(false);
         });
     }
 }
 
-void TFelirat::mirrorControl(const QString &name)
+void TFelirat::mirrorControl(Ctl name)
 {
     const EditorModel &m = *model_;
     const bool on = m.isEnabled(name);
     const bool shown = m.isVisible(name);
-    if (name == QLatin1String("Szoveg2")) {
+    if (name == Ctl::Szoveg2) {
         racs_->setColumnHidden(SubtitleGridModel::Szoveg2Col, !shown);
         if (shown != twoSubtitles_) {
             if (shown)
@@ -518,17 +524,17 @@ void TFelirat::mirrorControl(const QString &name)
         }
         return;
     }
-    if (name == QLatin1String("racsVScroll")) {
+    if (name == Ctl::racsVScroll) {
         // hidden means "only when needed", so rows added later stay reachable
         racs_->setVerticalScrollBarPolicy(shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
         return;
     }
-    if (name == QLatin1String("racsRowSelect")) {
+    if (name == Ctl::racsRowSelect) {
         racs_->setSelectionBehavior(m.isChecked(name) ? QAbstractItemView::SelectRows
                                                       : QAbstractItemView::SelectItems);
         return;
     }
-    QObject *o = controls_.value(name);
+    QObject *o = control(name);
     if (!o)
         return;
     if (auto *a = qobject_cast<QAction *>(o)) {
@@ -546,7 +552,7 @@ void TFelirat::mirrorControl(const QString &name)
             b && b->isCheckable() && m.hasCheckedState(name))
             b->setChecked(m.isChecked(name));
     }
-    if (name == QLatin1String("Cbtobb") || name == QLatin1String("CB3sor"))
+    if (name == Ctl::Cbtobb || name == Ctl::CB3sor)
         colouringChanged();
 }
 
@@ -584,8 +590,8 @@ void TFelirat::applyLayout()
         resize(p.size);
     }
     const bool largeOn = layoutSetting == Layout::large;
-    model_->setEnabled(QStringLiteral("Felbonts1"), largeOn);
-    model_->setEnabled(QStringLiteral("Felbonts2"), !largeOn);
+    model_->setEnabled(Ctl::Felbonts1, largeOn);
+    model_->setEnabled(Ctl::Felbonts2, !largeOn);
     placeControls();
     applyColumnWidths();
 }
@@ -604,7 +610,7 @@ void TFelirat::placeControls()
         return;
     menuBar_->setGeometry(0, 0, width(), menuBarHeight);
     for (const ControlSpec &entry : editorControls()) {
-        auto *w = controlAs<QWidget>(QLatin1String(entry.name));
+        auto *w = controlAs<QWidget>(entry.id);
         if (!w || !entry.large.isSet())
             continue;
         const QSize parent = w->parentWidget() ? w->parentWidget()->size() : size();
@@ -628,8 +634,8 @@ void TFelirat::applyColumnWidths()
 // The spin box sits over the gap of "Színezés             betű felett".
 void TFelirat::placeThresholdSpin()
 {
-    auto *box = controlAs<QCheckBox>(QStringLiteral("Cbtobb"));
-    auto *spin = controlAs<QSpinBox>(QStringLiteral("SEbetu"));
+    auto *box = controlAs<QCheckBox>(Ctl::Cbtobb);
+    auto *spin = controlAs<QSpinBox>(Ctl::SEbetu);
     QStyleOptionButton opt;
     opt.initFrom(box);
     const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, &opt, box)
@@ -676,8 +682,8 @@ void TFelirat::resetState()
     model_->fileNameField.clear();
     Efilenev_->clear();
     Ekereses_->clear();
-    model_->setVisible(QStringLiteral("GB1"), true);
-    model_->setVisible(QStringLiteral("GB12"), false);
+    model_->setVisible(Ctl::GB1, true);
+    model_->setVisible(Ctl::GB12, false);
 }
 
 void TFelirat::setTimeBase(const QString &base)
@@ -687,7 +693,7 @@ void TFelirat::setTimeBase(const QString &base)
 
 void TFelirat::applyTimeBaseFields(const QString &base)
 {
-    auto *beosztas = controlAs<QComboBox>(QStringLiteral("beosztas"));
+    auto *beosztas = controlAs<QComboBox>(Ctl::beosztas);
     const QSignalBlocker block(beosztas);
     beosztas->setCurrentText(base);
     const TimeBaseFields f = timeBaseFields(base);
@@ -709,14 +715,14 @@ void TFelirat::clearLineFields()
 
 void TFelirat::showProgress(bool visible)
 {
-    model_->setVisible(QStringLiteral("Fszazalek"), visible);
+    model_->setVisible(Ctl::Fszazalek, visible);
     if (visible)
-        controlAs<QProgressBar>(QStringLiteral("Fszazalek"))->setValue(0);
+        controlAs<QProgressBar>(Ctl::Fszazalek)->setValue(0);
 }
 
 void TFelirat::setProgress(int value)
 {
-    controlAs<QProgressBar>(QStringLiteral("Fszazalek"))->setValue(qBound(0, value, 100));
+    controlAs<QProgressBar>(Ctl::Fszazalek)->setValue(qBound(0, value, 100));
 }
 
 void TFelirat::setWaitCursor(bool on)
@@ -740,7 +746,7 @@ void TFelirat::focusGrid()
 
 void TFelirat::newSubtitle()
 {
-    model_->setVisible(QStringLiteral("GB1"), true);
+    model_->setVisible(Ctl::GB1, true);
     showSingleSubtitleLayout();
     Efilenev_->clear();
     Ekereses_->clear();
@@ -797,8 +803,8 @@ void TFelirat::showCurrentRow()
         kulonbseg_->clear();
         setBackground(kulonbseg_, Qt::white);
     }
-    for (const char *n : {"kezdes", "befejezes", "kulonbseg"})
-        model_->setEnabled(QLatin1String(n), true);
+    for (Ctl n : {Ctl::kezdes, Ctl::befejezes, Ctl::kulonbseg})
+        model_->setEnabled(n, true);
     Esorszam_->setText(cds.displayText(Field::Sorszam));
     fillTextField(szoveg_, sordarab_, cds.field(Field::Szoveg));
     if (!racs_->isColumnHidden(SubtitleGridModel::Szoveg2Col))
@@ -882,8 +888,8 @@ void TFelirat::dsDataChange()
     if (!cds.isActive())
         return;
     showCurrentRow();
-    if (moved && model_->isChecked(QStringLiteral("RB1"))
-        && controlAs<QCheckBox>(QStringLiteral("CBracs"))->isChecked() && szoveg_->isEnabled()
+    if (moved && model_->isChecked(Ctl::RB1)
+        && controlAs<QCheckBox>(Ctl::CBracs)->isChecked() && szoveg_->isEnabled()
         && isVisible())
         szoveg_->setFocus(Qt::OtherFocusReason);
 }
@@ -929,18 +935,18 @@ void TFelirat::runFileNameDialog()
 
 void TFelirat::refreshCountLabels()
 {
-    controlAs<QLabel>(QStringLiteral("Lbetu"))
+    controlAs<QLabel>(Ctl::Lbetu)
         ->setText(u'(' + QString::number(model_->overThresholdCount) + u')');
-    controlAs<QLabel>(QStringLiteral("Lsor"))
+    controlAs<QLabel>(Ctl::Lsor)
         ->setText(u'(' + QString::number(model_->threeLineCount) + u')');
 }
 
 void TFelirat::colouringChanged()
 {
-    const bool colourLong = controlAs<QCheckBox>(QStringLiteral("Cbtobb"))->isChecked();
-    const bool colourThree = controlAs<QCheckBox>(QStringLiteral("CB3sor"))->isChecked();
-    model_->setVisible(QStringLiteral("Lbetu"), colourLong);
-    model_->setVisible(QStringLiteral("Lsor"), colourThree);
+    const bool colourLong = controlAs<QCheckBox>(Ctl::Cbtobb)->isChecked();
+    const bool colourThree = controlAs<QCheckBox>(Ctl::CB3sor)->isChecked();
+    model_->setVisible(Ctl::Lbetu, colourLong);
+    model_->setVisible(Ctl::Lsor, colourThree);
     refreshCountLabels();
     gridDelegate_->setColouring(colourLong, colourThree);
     racs_->viewport()->update();
@@ -963,21 +969,21 @@ void TFelirat::Timer1Timer()
     // the long format may carry a time zone; the clock shows the time only
     timeFormat.remove(QLatin1Char('t')).remove(QLatin1Char('T'));
     const QDateTime now = QDateTime::currentDateTime();
-    controlAs<QLabel>(QStringLiteral("ido"))
+    controlAs<QLabel>(Ctl::ido)
         ->setText(sys.toString(now.date(), QLocale::ShortFormat) + u' '
                   + sys.toString(now.time(), timeFormat.trimmed()));
 }
 
 void TFelirat::atlatszoClick()
 {
-    const bool on = controlAs<QCheckBox>(QStringLiteral("atlatszo"))->isChecked();
-    model_->setEnabled(QStringLiteral("Valto"), on);
+    const bool on = controlAs<QCheckBox>(Ctl::atlatszo)->isChecked();
+    model_->setEnabled(Ctl::Valto, on);
     setWindowOpacity(on ? alphaValue_ / 255.0 : 1.0);
 }
 
 void TFelirat::ValtoChange(int value)
 {
-    if (!controlAs<QCheckBox>(QStringLiteral("atlatszo"))->isChecked() || value < 70
+    if (!controlAs<QCheckBox>(Ctl::atlatszo)->isChecked() || value < 70
         || value > 255)
         return;
     alphaValue_ = value;
@@ -987,10 +993,10 @@ void TFelirat::ValtoChange(int value)
 void TFelirat::racsContextMenu(const QPoint &pos)
 {
     const QModelIndex idx = racs_->indexAt(pos);
-    QString menu = QStringLiteral("RacsPM");
+    Ctl menu = Ctl::RacsPM;
     if (idx.isValid() && idx.column() == SubtitleGridModel::Szoveg2Col)
-        menu = model_->cds.recNo() > model_->cds.secondRowCount() ? QString() : QStringLiteral("BeTorlesPM");
-    if (auto *m = menu.isEmpty() ? nullptr : findChild<QMenu *>(menu, Qt::FindDirectChildrenOnly))
+        menu = model_->cds.recNo() > model_->cds.secondRowCount() ? Ctl::None : Ctl::BeTorlesPM;
+    if (QMenu *m = menu == Ctl::None ? nullptr : popup(menu))
         m->popup(racs_->viewport()->mapToGlobal(pos));
 }
 
@@ -1014,7 +1020,7 @@ void TFelirat::Felbonts2Click()
 
 bool TFelirat::mayLeave()
 {
-    return mayLeaveEditor(*model_, controlAs<QCheckBox>(QStringLiteral("Cbki"))->isChecked());
+    return mayLeaveEditor(*model_, controlAs<QCheckBox>(Ctl::Cbki)->isChecked());
 }
 
 void TFelirat::BkiClick()

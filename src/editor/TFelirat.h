@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSize>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -24,7 +25,7 @@ struct ControlSpec;
 // The editor window: the wiring of the controls of the control table
 // (editorControls()) to the editor's routines. It mirrors the model's control
 // states in its controls; every control and menu item carries its name as
-// objectName. Each tool's glue lives beside the tool (wireEditorTools).
+// objectName (nameOf(id)). Each tool's glue lives beside the tool (wireEditorTools).
 class TFelirat : public QDialog, public EditorHost {
     Q_OBJECT
 public:
@@ -81,16 +82,19 @@ public:
     void Felbonts1Click();
     void Felbonts2Click();
 
-    // A control or menu item by its name (nullptr when unknown).
-    QObject *control(const QString &name) const { return controls_.value(name); }
+    // A control or menu item (nullptr for a grid state, a pop-up menu or a
+    // control of another window).
+    QObject *control(Ctl id) const { return id == Ctl::None ? nullptr : controls_[ctlIndex(id)]; }
     template <typename T>
-    T *controlAs(const QString &name) const { return qobject_cast<T *>(control(name)); }
-    // Runs handler when the button or menu item of that name is used.
-    void onClick(const QString &name, std::function<void()> handler);
-    // The names onClick wired, in order: every action a user can take.
-    const QStringList &wiredActions() const { return wired_; }
-    // Opens the pop-up menu of that name at the mouse.
-    void popupAtMouse(const QString &menu);
+    T *controlAs(Ctl id) const { return qobject_cast<T *>(control(id)); }
+    // Runs handler when the button or menu item is used.
+    void onClick(Ctl id, std::function<void()> handler);
+    // The controls onClick wired, in order: every action a user can take.
+    const QList<Ctl> &wiredActions() const { return wired_; }
+    // A pop-up menu of the table (nullptr for another id).
+    QMenu *popup(Ctl menu) const;
+    // Opens the pop-up menu at the mouse.
+    void popupAtMouse(Ctl menu);
 
     QTableView *grid() const { return racs_; }
 
@@ -115,7 +119,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QStringList wired_;
+    QList<Ctl> wired_;
     using KeyRule = std::function<bool(QKeyEvent *)>;
 
     void buildControls();
@@ -125,8 +129,8 @@ private:
     void connectControls();
     void connectKeys();
     void onKeyDown(QWidget *control, KeyRule rule);
-    void registerControl(QObject *object, const QString &name);
-    void mirrorControl(const QString &name);
+    void registerControl(QObject *object, Ctl id);
+    void mirrorControl(Ctl name);
     void placeControls();
     void placeThresholdSpin();
     void applyColumnWidths();
@@ -160,7 +164,7 @@ private:
 
     std::unique_ptr<EditorModel> ownModel_;
     EditorModel *model_;
-    QHash<QString, QObject *> controls_;
+    std::array<QObject *, controlIdCount> controls_{};
     QHash<QObject *, KeyRule> keyDown_;
     QSize screen_;
     bool large_ = true;

@@ -76,8 +76,8 @@ void TFelirat::connectKeys()
     onKeyDown(szoveg_, [this](QKeyEvent *e) { return szovegKeyDown(e); });
     // the quick search comes with the search tools
     onKeyDown(Ekereses_, [](QKeyEvent *e) { return isEnter(e); });
-    for (const char *box : {"CbPM", "beosztas", "cbFps"})
-        onKeyDown(controlAs<QWidget>(QLatin1String(box)),
+    for (Ctl box : {Ctl::CbPM, Ctl::beosztas, Ctl::cbFps})
+        onKeyDown(controlAs<QWidget>(box),
                   [this](QKeyEvent *e) { return choiceBoxKeyPress(e); });
 }
 
@@ -170,7 +170,7 @@ bool TFelirat::racsKeyDown(QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Delete) {
         // the row delete of "Törlés", also while the button is off
-        if (auto *b = controlAs<QAbstractButton>(QStringLiteral("Btorles")))
+        if (auto *b = controlAs<QAbstractButton>(Ctl::Btorles))
             emit b->clicked();
         return true;
     }
@@ -200,7 +200,7 @@ bool TFelirat::kezdesKeyDown(QKeyEvent *e)
     if (commonTimeFieldKey(kezdes_, e, time, &deleted))
         return true;
     if (deleted) {
-        m.setEnabled(QStringLiteral("Bertek"), true);
+        m.setEnabled(Ctl::Bertek, true);
         return false;
     }
     if (e->key() == Qt::Key_Escape) {
@@ -212,7 +212,7 @@ bool TFelirat::kezdesKeyDown(QKeyEvent *e)
         kezdes_->setText(r.start);
         if (r.endPulled) {
             befejezes_->setText(r.end);
-            m.setEnabled(QStringLiteral("Bertek"), true);
+            m.setEnabled(Ctl::Bertek, true);
         }
         befejezes_->setFocus(Qt::OtherFocusReason);
         befejezes_->setCursorPosition(befejezes_->text().size());
@@ -227,7 +227,7 @@ bool TFelirat::kezdesKeyDown(QKeyEvent *e)
             kezdes_->setText(m.cds.field(Field::Kezdes));
         return true;
     }
-    m.setEnabled(QStringLiteral("Bertek"), true);
+    m.setEnabled(Ctl::Bertek, true);
     return false;
 }
 
@@ -239,7 +239,7 @@ bool TFelirat::befejezesKeyDown(QKeyEvent *e)
     if (commonTimeFieldKey(befejezes_, e, time, &deleted))
         return true;
     if (deleted) {
-        m.setEnabled(QStringLiteral("Bertek"), true);
+        m.setEnabled(Ctl::Bertek, true);
         return false;
     }
     if (e->key() == Qt::Key_Escape) {
@@ -247,10 +247,10 @@ bool TFelirat::befejezesKeyDown(QKeyEvent *e)
         return true;
     }
     if (isEnter(e)) {
-        if (m.isEnabled(QStringLiteral("Bertek"))) {
+        if (m.isEnabled(Ctl::Bertek)) {
             if (time)
                 befejezes_->setText(completeTimeText(befejezes_->text()));
-            controlAs<QPushButton>(QStringLiteral("Bertek"))->setFocus(Qt::OtherFocusReason);
+            controlAs<QPushButton>(Ctl::Bertek)->setFocus(Qt::OtherFocusReason);
         } else {
             szoveg_->setFocus(Qt::OtherFocusReason);
         }
@@ -260,12 +260,12 @@ bool TFelirat::befejezesKeyDown(QKeyEvent *e)
     if (key.isNull())
         return false;
     if (key == backspaceKey)
-        m.setEnabled(QStringLiteral("Bertek"), true);
+        m.setEnabled(Ctl::Bertek, true);
     if (filterTypedChar(key, befejezes_->cursorPosition(), time) == rejectedKey)
         return true;
     // A typed end must be storable, so typing offers "Értékek beállítása" too.
     if (key != backspaceKey && befejezes_->text().size() < befejezes_->maxLength())
-        m.setEnabled(QStringLiteral("Bertek"), true);
+        m.setEnabled(Ctl::Bertek, true);
     return false;
 }
 
@@ -280,7 +280,7 @@ bool TFelirat::EmodositasKeyDown(QKeyEvent *e)
         return e->key() != Qt::Key_C;
     if (isEnter(e)) {
         // the quick shift of the "Ok" button beside the field
-        if (auto *b = controlAs<QAbstractButton>(QStringLiteral("Bmodok")))
+        if (auto *b = controlAs<QAbstractButton>(Ctl::Bmodok))
             emit b->clicked();
         return true;
     }
@@ -311,7 +311,7 @@ bool TFelirat::EfilenevKeyPress(QKeyEvent *e)
         return false;
     if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
         return false;
-    if (auto *b = controlAs<QPushButton>(QStringLiteral("Btallozas")))
+    if (auto *b = controlAs<QPushButton>(Ctl::Btallozas))
         b->setFocus(Qt::OtherFocusReason);
     return true;
 }

@@ -6,31 +6,31 @@
 namespace {
 
 struct StepName {
-    const char *control;
+    Ctl control;
     const char *name;  // UTF-8
 };
 
 // Buttons whose captions say nothing out of their place.
 const StepName ownNames[] = {
-    {"BOsszes", "Általános javítás"},
-    {"Bvonal", "Egy „-” jelből álló sorok javítása"},
-    {"Boh", "Rövid sorok összevonása"},
-    {"B12", "Határ áthelyezése"},
-    {"B22", "Határ áthelyezése"},
-    {"B21", "Határ áthelyezése"},
-    {"Bov", "Összevonás az előző sorral"},
-    {"Bovm", "Összevonás az előző sorral"},
-    {"Mov", "Másik felirat összevonása"},
-    {"movm", "Másik felirat összevonása"},
-    {"Bmodok", "Módosítás végrehajtása"},
-    {"Bertek", "Értékek beállítása"},
-    {"Batvaltas", "Átváltás"},
-    {"BFPS", "FPS érték AVI-ból"},
-    {"Bvegrehajt", "CD egyesítése"},
-    {"Bvegre21", "CD szétvágása"},
-    {"SBkezdo", "Beállítás kezdő értékként"},
-    {"SBbefejezes", "Beállítás befejező értékként"},
-    {"SBkezdbefejez", "Beállítás befejező és következő kezdő értékként"},
+    {Ctl::BOsszes, "Általános javítás"},
+    {Ctl::Bvonal, "Egy „-” jelből álló sorok javítása"},
+    {Ctl::Boh, "Rövid sorok összevonása"},
+    {Ctl::B12, "Határ áthelyezése"},
+    {Ctl::B22, "Határ áthelyezése"},
+    {Ctl::B21, "Határ áthelyezése"},
+    {Ctl::Bov, "Összevonás az előző sorral"},
+    {Ctl::Bovm, "Összevonás az előző sorral"},
+    {Ctl::Mov, "Másik felirat összevonása"},
+    {Ctl::movm, "Másik felirat összevonása"},
+    {Ctl::Bmodok, "Módosítás végrehajtása"},
+    {Ctl::Bertek, "Értékek beállítása"},
+    {Ctl::Batvaltas, "Átváltás"},
+    {Ctl::BFPS, "FPS érték AVI-ból"},
+    {Ctl::Bvegrehajt, "CD egyesítése"},
+    {Ctl::Bvegre21, "CD szétvágása"},
+    {Ctl::SBkezdo, "Beállítás kezdő értékként"},
+    {Ctl::SBbefejezes, "Beállítás befejező értékként"},
+    {Ctl::SBkezdbefejez, "Beállítás befejező és következő kezdő értékként"},
 };
 
 QString withoutEllipsis(QString caption)
@@ -42,10 +42,10 @@ QString withoutEllipsis(QString caption)
 
 }  // namespace
 
-QString actionStepName(QStringView control)
+QString actionStepName(Ctl control)
 {
     for (const StepName &s : ownNames) {
-        if (control == QLatin1String(s.control))
+        if (control == s.control)
             return QString::fromUtf8(s.name);
     }
     if (const MenuSpec *item = editorMenuEntry(control); item && *item->caption)
@@ -55,7 +55,7 @@ QString actionStepName(QStringView control)
             return QString::fromUtf8(c->hint);
         return withoutEllipsis(QString::fromUtf8(c->caption));
     }
-    return control.toString();
+    return nameOf(control);
 }
 
 UserAction::UserAction(EditorModel &model, const QString &name)

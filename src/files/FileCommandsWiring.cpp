@@ -29,8 +29,8 @@ void saveAsItIs(TFelirat &editor)
 
 void saveUnderAnotherName(TFelirat &editor)
 {
-    for (const char *field : {"kulonbseg", "Esorszam"})
-        editor.controlAs<QLineEdit>(QLatin1String(field))->clear();
+    for (Ctl field : {Ctl::kulonbseg, Ctl::Esorszam})
+        editor.controlAs<QLineEdit>(field)->clear();
     saveSubtitle(editor.model(), true, true);
     editor.showFileName();
     editor.focusGrid();
@@ -42,17 +42,17 @@ void saveUnderAnotherName(TFelirat &editor)
 // the second subtitle's save and the save behind "Igen" on leaving.
 void wireFileCommands(TFelirat &editor)
 {
-    editor.onClick(QStringLiteral("Btallozas"), [&editor] {
+    editor.onClick(Ctl::Btallozas, [&editor] {
         // Another file replaces the table: unsaved edits are asked about first.
         if (!mayReplaceSubtitle(editor.model()))
             return;
-        editor.controlAs<QLineEdit>(QStringLiteral("Ekereses"))->clear();
+        editor.controlAs<QLineEdit>(Ctl::Ekereses)->clear();
         if (TKereses *w = windows().kereses)
             w->openForEditor(false, false);
     });
-    editor.onClick(QStringLiteral("Bmentes"), [&editor] { saveAsItIs(editor); });
-    editor.onClick(QStringLiteral("BMMN"), [&editor] { saveUnderAnotherName(editor); });
-    editor.onClick(QStringLiteral("MentesMF"), [&editor] { saveSecondSubtitle(editor.model()); });
+    editor.onClick(Ctl::Bmentes, [&editor] { saveAsItIs(editor); });
+    editor.onClick(Ctl::BMMN, [&editor] { saveUnderAnotherName(editor); });
+    editor.onClick(Ctl::MentesMF, [&editor] { saveSecondSubtitle(editor.model()); });
     editor.openDialogRunner = [] {
         if (TKereses *w = windows().kereses)
             w->openForEditor(false, true);

@@ -15,11 +15,11 @@ namespace {
 
 void showSecondColumn(EditorModel &model, bool on)
 {
-    model.setVisible(QStringLiteral("Szoveg2"), on);
-    model.setVisible(QStringLiteral("Mov"), on);
-    model.setVisible(QStringLiteral("movm"), on);
+    model.setVisible(Ctl::Szoveg2, on);
+    model.setVisible(Ctl::Mov, on);
+    model.setVisible(Ctl::movm, on);
     // whole-row selection is off while two texts stand side by side
-    model.setChecked(QStringLiteral("racsRowSelect"), !on);
+    model.setChecked(Ctl::racsRowSelect, !on);
 }
 
 }  // namespace
@@ -29,13 +29,13 @@ void prepareEditor(EditorModel &model, bool copyName, const QString &dialogName)
     editorReady = true;
     if (copyName)
         model.fileNameField = dialogName;
-    for (const char *name : {"racs", "Kereses1", "Reszleteskereses1", "Keresesescsere1",
-                             "Ekereses", "Bkeresok", "Bmodok", "Breszletes", "BKreszletes"})
-        model.setEnabled(QString::fromUtf8(name), true);
-    model.setEnabled(QStringLiteral("RB1"), true);
-    model.setChecked(QStringLiteral("RB1"), true);
-    for (const char *name : {"st1", "st2", "st3"})
-        model.setVisible(QString::fromLatin1(name), false);
+    for (Ctl name : {Ctl::racs, Ctl::Kereses1, Ctl::Reszleteskereses1, Ctl::Keresesescsere1,
+                     Ctl::Ekereses, Ctl::Bkeresok, Ctl::Bmodok, Ctl::Breszletes, Ctl::BKreszletes})
+        model.setEnabled(name, true);
+    model.setEnabled(Ctl::RB1, true);
+    model.setChecked(Ctl::RB1, true);
+    for (Ctl name : {Ctl::st1, Ctl::st2, Ctl::st3})
+        model.setVisible(name, false);
 }
 
 bool isReadSuccess(const QString &type)
@@ -49,7 +49,7 @@ QString readIntoEditor(EditorModel &model)
         return QString();
     SubtitleTable &cds = model.cds;
     const bool second = textTarget == Target::second;
-    model.setEnabled(QStringLiteral("megnyitas"), false);
+    model.setEnabled(Ctl::megnyitas, false);
     model.host()->placeForRead();
     if (!cds.isActive())
         cds.create();
@@ -78,7 +78,7 @@ QString readIntoEditor(EditorModel &model)
         model.host()->showCurrentRow();
         applyAfterReadSet(model);
         if (second) {
-            model.setEnabled(QStringLiteral("MentesMF"), true);
+            model.setEnabled(Ctl::MentesMF, true);
             model.secondFileName = subtitleFileName;
         }
         appMode = AppMode::subtitleRead;
@@ -88,7 +88,7 @@ QString readIntoEditor(EditorModel &model)
         // the failure set empties the line fields
         applyReadFailedSet(model);
         if (second)
-            model.setEnabled(QStringLiteral("MentesMF"), false);
+            model.setEnabled(Ctl::MentesMF, false);
         // A file that could not be opened has had its own message.
         if (!unopenable)
             showMessageBox(QStringLiteral("Hiba"), BoxKind::error,
@@ -99,7 +99,7 @@ QString readIntoEditor(EditorModel &model)
 
     if (!second)
         model.journal().reset();
-    model.setEnabled(QStringLiteral("megnyitas"), true);
+    model.setEnabled(Ctl::megnyitas, true);
     model.host()->showProgress(false);
     showScrollBarAfterRead(model);
     return type;

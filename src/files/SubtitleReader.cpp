@@ -427,7 +427,7 @@ QString readFile(EditorModel &model, bool withOffset, bool *unopenable)
 
     model.readStoppedEarly = result.stoppedEarly;
     if (classified)
-        model.setEnabled(QStringLiteral("MentM1"), true);
+        model.setEnabled(Ctl::MentM1, true);
     model.readErrorsFound = false;
     if (result.reported) {
         model.log.caption = QStringLiteral("Hibák észelelése");

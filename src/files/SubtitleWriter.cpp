@@ -181,8 +181,8 @@ bool saveSubtitle(EditorModel &model, bool askName, bool announce, WriteCheck *c
         }
         model.fileNameField = subtitleFileName;
         if (written && !saveCancelled) {
-            model.setEnabled(QStringLiteral("Mentes1"), false);
-            model.setEnabled(QStringLiteral("Bertek"), false);
+            model.setEnabled(Ctl::Mentes1, false);
+            model.setEnabled(Ctl::Bertek, false);
             if (announce)
                 showMessageBox(QStringLiteral("Mentés"), BoxKind::info,
                                QStringLiteral("A file-t elmentettem!"), false, false, true);
@@ -227,7 +227,7 @@ bool saveSecondSubtitle(EditorModel &model, WriteCheck *check)
 {
     // no subtitle open: there is no second text to save, not even an empty file
     if (!model.cds.isActive() || model.cds.recordCount() == 0) {
-        model.setEnabled(QStringLiteral("MentesMF"), false);
+        model.setEnabled(Ctl::MentesMF, false);
         return false;
     }
     if (!secondTextsWithoutTimesAccepted(model))
@@ -255,8 +255,8 @@ bool saveSecondSubtitle(EditorModel &model, WriteCheck *check)
         model.secondFileName = secondSubtitleFileName;
         // "Felirat mentése" stays on while the main subtitle is unsaved
         if (!model.unsaved(EditorModel::Subtitle::main))
-            model.setEnabled(QStringLiteral("Mentes1"), false);
-        model.setEnabled(QStringLiteral("Bertek"), false);
+            model.setEnabled(Ctl::Mentes1, false);
+        model.setEnabled(Ctl::Bertek, false);
         showMessageBox(QStringLiteral("Mentés"), BoxKind::info,
                        QStringLiteral("A file-t elmentettem!"), false, false, true);
     }

@@ -240,7 +240,7 @@ void TFileneve::BokClick()
     }
     accept();
     if (EditorModel *m = editorModel())
-        m->setEnabled(QStringLiteral("MentM1"), true);
+        m->setEnabled(Ctl::MentM1, true);
     saveCancelled = false;
 }
 

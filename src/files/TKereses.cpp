@@ -104,8 +104,8 @@ void TKereses::setEditorModel(EditorModel *model)
     model_ = model;
     if (!model_)
         return;
-    connect(model_, &EditorModel::controlChanged, this, [this](const QString &name) {
-        if (name == QLatin1String("megnyitas"))
+    connect(model_, &EditorModel::controlChanged, this, [this](Ctl name) {
+        if (name == Ctl::megnyitas)
             megnyitas->setEnabled(model_->isEnabled(name) && !e1->text().isEmpty());
     });
 }
@@ -198,7 +198,7 @@ void TKereses::pick(const QString &path)
                                                          : pickedDirectory.size() + 1;
     pickedFileName = pickedPath.mid(cut);
     e1->setText(pickedFileName);
-    megnyitas->setEnabled(!e1->text().isEmpty() && (!model_ || model_->isEnabled(QStringLiteral("megnyitas"))));
+    megnyitas->setEnabled(!e1->text().isEmpty() && (!model_ || model_->isEnabled(Ctl::megnyitas)));
 }
 
 void TKereses::megnyitasClick()

@@ -1,7 +1,5 @@
 #include "film/FilmPreview.h"
 
-#include "editor/EditorLayout.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -22,6 +20,7 @@
 #include "editor/TFelirat.h"
 #include "files/AviHeader.h"
 #include "files/FileGlobals.h"
+#include "film/FilmLayout.h"
 #include "film/FilmPlayer.h"
 #include "tools/timing/FpsConversion.h"
 #include "tools/timing/TAviKi.h"
@@ -30,60 +29,33 @@
 
 namespace {
 
-// The buttons under the picture, in their order; the pairs share a place.
-const char *const buttonSlots[][2] = {
-    {"SBplay", "SBpause"}, {"SBvissza1mp", nullptr}, {"SBvissza", nullptr},
-    {"SBelore", nullptr},  {"SBkezdo", nullptr},     {"SBbefejezes", nullptr},
-    {"SBkezdbefejez", nullptr}, {"SBSub", "SBNonSub"},
-};
 // The buttons that work on rows, shown only with a table that has rows.
-const char *const rowButtons[] = {"SBvissza1mp", "SBvissza", "SBelore", "SBkezdo",
-                                  "SBbefejezes", "SBkezdbefejez"};
-constexpr int lineHeight = 16;
-// The grid's buttons that stand at its right edge.
-const char *const gridButtons[] = {"Belso", "Butolso"};
+const Ctl rowButtons[] = {Ctl::SBvissza1mp, Ctl::SBvissza, Ctl::SBelore, Ctl::SBkezdo,
+                          Ctl::SBbefejezes, Ctl::SBkezdbefejez};
 
 }  // namespace
 
 FilmPreview::FilmPreview(TFelirat &editor, FilmPlayer *player)
     : QObject(&editor), editor_(editor), model_(editor.model()), player_(player),
-      timer_(new QTimer(this))
+      timer_(new QTimer(this)), controls_(editor, player)
 {
     timer_->setObjectName(QStringLiteral("Timer2"));
     timer_->setInterval(100);
     connect(timer_, &QTimer::timeout, this, &FilmPreview::tick);
-    for (int i = 0; i < 3; ++i)
-        lines_[i] = editor.controlAs<QLabel>(QStringLiteral("st%1").arg(i + 1));
-    measure_ = editor.controlAs<QLabel>(QStringLiteral("stsegit"));
-    counterLabel_ = editor.controlAs<QLabel>(QStringLiteral("IdoFrame"));
-    counterGroup_ = editor.controlAs<QWidget>(QStringLiteral("GBAdatok"));
-    // readable also where it stands over the picture (the large display)
-    counterGroup_->setAutoFillBackground(true);
-    frame_ = editor.controlAs<QWidget>(QStringLiteral("wmp1"));
-    // the picture's frame is opaque, so that in front it covers what is behind
-    frame_->setAttribute(Qt::WA_StyledBackground);
-    frame_->setStyleSheet(
-        QStringLiteral("QGroupBox#wmp1 { background: black; border: 1px solid #404040; margin: 0; }"));
-    for (QLabel *l : lines_) {
-        l->setAlignment(Qt::AlignCenter);
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        l->setStyleSheet(QStringLiteral("color: white; background: black;"));
-    }
-
-    for (const char *n : {"wmp1", "stsegit", "SBplay", "SBpause", "SBvissza1mp", "SBvissza",
-                          "SBelore", "SBkezdo", "SBbefejezes", "SBkezdbefejez", "SBSub", "SBNonSub",
-                          "GBAdatok", "BFilmhatter", "Bfilmeloter"})
-        model_.setVisible(QLatin1String(n), false);
-    model_.setEnabled(QStringLiteral("SzamlaloKezdo"), false);
-    model_.setEnabled(QStringLiteral("SzamlaloBefejezo"), false);
+    for (Ctl n : {Ctl::wmp1, Ctl::stsegit, Ctl::SBplay, Ctl::SBpause, Ctl::SBvissza1mp,
+                  Ctl::SBvissza, Ctl::SBelore, Ctl::SBkezdo, Ctl::SBbefejezes, Ctl::SBkezdbefejez,
+                  Ctl::SBSub, Ctl::SBNonSub, Ctl::GBAdatok, Ctl::BFilmhatter, Ctl::Bfilmeloter})
+        model_.setVisible(n, false);
+    model_.setEnabled(Ctl::SzamlaloKezdo, false);
+    model_.setEnabled(Ctl::SzamlaloBefejezo, false);
     if (!player_)
         return;
-    model_.setChecked(QStringLiteral("FilmEredetiben"), true);
-    model_.setChecked(QStringLiteral("FilmNagyban"), false);
-    model_.setChecked(QStringLiteral("FilmMutatasa"), false);
-    model_.setChecked(QStringLiteral("FeliratMutatasa"), false);
+    model_.setChecked(Ctl::FilmEredetiben, true);
+    model_.setChecked(Ctl::FilmNagyban, false);
+    model_.setChecked(Ctl::FilmMutatasa, false);
+    model_.setChecked(Ctl::FeliratMutatasa, false);
     QWidget *picture = player_->videoWidget();
-    picture->setParent(frame_);
+    picture->setParent(controls_.frame());
     connect(player_, &FilmPlayer::stateChanged, this, &FilmPreview::onStateChanged);
 
     const SubtitleTable &cds = model_.cds;
@@ -100,12 +72,12 @@ bool FilmPreview::loaded() const
 
 bool FilmPreview::displayOn() const
 {
-    return model_.isVisible(QStringLiteral("SBSub"));
+    return model_.isVisible(Ctl::SBSub);
 }
 
 bool FilmPreview::trackingActive() const
 {
-    return model_.isVisible(QStringLiteral("SBSub")) || model_.isVisible(QStringLiteral("SBNonSub"));
+    return model_.isVisible(Ctl::SBSub) || model_.isVisible(Ctl::SBNonSub);
 }
 
 bool FilmPreview::hasRows() const
@@ -125,24 +97,11 @@ QString FilmPreview::fps() const
 
 // ---- the counter ------------------------------------------------------------
 
-void FilmPreview::setCounterText(const QString &text)
-{
-    counterLabel_->setText(text);
-    centreCounter();
-}
-
-void FilmPreview::centreCounter()
-{
-    counterLabel_->adjustSize();
-    const int left = qMax(0, (counterGroup_->width() - counterLabel_->width()) / 2);
-    counterLabel_->move(left, qMax(0, (counterGroup_->height() - counterLabel_->height()) / 2));
-}
-
 void FilmPreview::updateCounter(bool unknownAsNa)
 {
     counter_.timeBase = model_.isTimeBase();
     counter_.fps = fps();
-    setCounterText(filmCounterText(counter_, player_->position(), unknownAsNa));
+    controls_.setCounterText(filmCounterText(counter_, player_->position(), unknownAsNa));
 }
 
 // ---- loading and closing ------------------------------------------------------
@@ -170,7 +129,7 @@ bool FilmPreview::openFilm(const QString &path, TAviKi *dialog)
 {
     if (!player_)
         return true;
-    setCounterText(model_.isTimeBase() ? zeroFilmCounter : QStringLiteral("0 / 0"));
+    controls_.setCounterText(model_.isTimeBase() ? zeroFilmCounter : QStringLiteral("0 / 0"));
     // The film's own frame rate, for every frame conversion of the film.
     AviFileLibrary &avi = aviFileLibrary();
     avi.initialise();
@@ -206,10 +165,10 @@ bool FilmPreview::openFilm(const QString &path, TAviKi *dialog)
         // counter goes back to nothing, as for a closed film.
         counter_ = FilmCounter();
         durationKnown_ = false;
-        setCounterText(model_.isTimeBase() ? zeroFilmCounter : QStringLiteral("0 / 0"));
+        controls_.setCounterText(model_.isTimeBase() ? zeroFilmCounter : QStringLiteral("0 / 0"));
         showFilmButtons(false);
-        model_.setVisible(QStringLiteral("SBplay"), false);
-        model_.setVisible(QStringLiteral("SBpause"), false);
+        model_.setVisible(Ctl::SBplay, false);
+        model_.setVisible(Ctl::SBpause, false);
         setFilmMenus(false);
         showMessageBox(QStringLiteral("Információ"), BoxKind::info,
                        QStringLiteral("A filmet nem tudom lejátszani!"), false, false, true,
@@ -222,16 +181,16 @@ bool FilmPreview::openFilm(const QString &path, TAviKi *dialog)
     if (hasRows())
         buildCache();
     const bool large = editor_.largeLayout();
-    model_.setEnabled(QStringLiteral("FilmEredetiben"), large);
-    model_.setEnabled(QStringLiteral("FilmNagyban"), large);
+    model_.setEnabled(Ctl::FilmEredetiben, large);
+    model_.setEnabled(Ctl::FilmNagyban, large);
     if (size_ != Size::Normal)
         chooseSize(Size::Normal);
-    model_.setChecked(QStringLiteral("FilmEredetiben"), true);
-    model_.setChecked(QStringLiteral("FilmNagyban"), false);
+    model_.setChecked(Ctl::FilmEredetiben, true);
+    model_.setChecked(Ctl::FilmNagyban, false);
     setFilmMenus(true);
-    model_.setChecked(QStringLiteral("FilmMutatasa"), true);
-    model_.setVisible(QStringLiteral("SBplay"), false);
-    model_.setVisible(QStringLiteral("SBpause"), true);
+    model_.setChecked(Ctl::FilmMutatasa, true);
+    model_.setVisible(Ctl::SBplay, false);
+    model_.setVisible(Ctl::SBpause, true);
     player_->play();
     timer_->start();
     return true;
@@ -246,34 +205,35 @@ void FilmPreview::closeFilm()
     timer_->stop();
     setFilmMenus(false);
     showFilmButtons(false);
-    model_.setVisible(QStringLiteral("SBplay"), false);
-    model_.setVisible(QStringLiteral("SBpause"), false);
+    model_.setVisible(Ctl::SBplay, false);
+    model_.setVisible(Ctl::SBpause, false);
     hideLines();
     counter_ = FilmCounter();
     durationKnown_ = false;
-    setCounterText(model_.isTimeBase() ? zeroFilmCounter : QStringLiteral("0"));
+    controls_.setCounterText(model_.isTimeBase() ? zeroFilmCounter : QStringLiteral("0"));
 }
 
 void FilmPreview::setFilmMenus(bool on)
 {
-    for (const char *n : {"FilmBezaras", "FilmInformacio", "Lejatszas1"})
-        model_.setEnabled(QLatin1String(n), on);
+    for (Ctl n : {Ctl::FilmBezaras, Ctl::FilmInformacio, Ctl::Lejatszas1})
+        model_.setEnabled(n, on);
     const bool rows = on && (hasRows() || !model_.fileNameField.isEmpty());
-    for (const char *n : {"FeliratMutatasa", "FilmFelirat", "BeallitasKezdo1", "BeallitasBefejezo1"})
-        model_.setEnabled(QLatin1String(n), rows);
+    for (Ctl n : {Ctl::FeliratMutatasa, Ctl::FilmFelirat, Ctl::BeallitasKezdo1,
+                  Ctl::BeallitasBefejezo1})
+        model_.setEnabled(n, rows);
 }
 
 // The row buttons and the display toggle, with the display on.
 void FilmPreview::showFilmButtons(bool on)
 {
-    for (const char *n : rowButtons)
-        model_.setVisible(QLatin1String(n), on);
-    model_.setVisible(QStringLiteral("SBSub"), on);
-    model_.setVisible(QStringLiteral("SBNonSub"), false);
-    model_.setChecked(QStringLiteral("FeliratMutatasa"), on);
+    for (Ctl n : rowButtons)
+        model_.setVisible(n, on);
+    model_.setVisible(Ctl::SBSub, on);
+    model_.setVisible(Ctl::SBNonSub, false);
+    model_.setChecked(Ctl::FeliratMutatasa, on);
     const bool counterItems = on && playerShown_;
-    model_.setEnabled(QStringLiteral("SzamlaloKezdo"), counterItems);
-    model_.setEnabled(QStringLiteral("SzamlaloBefejezo"), counterItems);
+    model_.setEnabled(Ctl::SzamlaloKezdo, counterItems);
+    model_.setEnabled(Ctl::SzamlaloBefejezo, counterItems);
 }
 
 void FilmPreview::buildCache()
@@ -339,8 +299,8 @@ void FilmPreview::play()
         return;
     player_->play();
     timer_->start();
-    model_.setVisible(QStringLiteral("SBplay"), false);
-    model_.setVisible(QStringLiteral("SBpause"), true);
+    model_.setVisible(Ctl::SBplay, false);
+    model_.setVisible(Ctl::SBpause, true);
     if (displayOn() && hasRows())
         tracker_.startPlayback(player_->position(), *this);
 }
@@ -350,8 +310,8 @@ void FilmPreview::pause()
     if (!loaded())
         return;
     player_->pause();
-    model_.setVisible(QStringLiteral("SBpause"), false);
-    model_.setVisible(QStringLiteral("SBplay"), true);
+    model_.setVisible(Ctl::SBpause, false);
+    model_.setVisible(Ctl::SBplay, true);
     timer_->stop();
     updateCounter(true);
 }
@@ -368,14 +328,14 @@ void FilmPreview::onStateChanged(int state)
         return;
     if (state == FilmPlayer::Playing) {
         timer_->start();
-        model_.setVisible(QStringLiteral("SBpause"), true);
-        model_.setVisible(QStringLiteral("SBplay"), false);
+        model_.setVisible(Ctl::SBpause, true);
+        model_.setVisible(Ctl::SBplay, false);
         return;
     }
     timer_->stop();
     updateCounter(true);
-    model_.setVisible(QStringLiteral("SBplay"), true);
-    model_.setVisible(QStringLiteral("SBpause"), false);
+    model_.setVisible(Ctl::SBplay, true);
+    model_.setVisible(Ctl::SBpause, false);
     if (!model_.isTimeBase() || truncMillis(player_->position()) == 0)
         hideLines();
 }
@@ -428,7 +388,7 @@ void FilmPreview::seekToCurrentRow()
     player_->setPosition(seconds);
     counter_.timeBase = model_.isTimeBase();
     counter_.fps = fps();
-    setCounterText(filmCounterText(counter_, seconds, true));
+    controls_.setCounterText(filmCounterText(counter_, seconds, true));
     if (trackingActive()) {
         displayLock = true;
         tracker_.trackRow(model_.cds.recNo(), displayOn(), *this);
@@ -499,7 +459,7 @@ void FilmPreview::tick()
         return;
     const qint64 duration = player_->durationMs();
     if (duration <= 0) {
-        setCounterText(zeroFilmCounter);
+        controls_.setCounterText(zeroFilmCounter);
         return;
     }
     if (!durationKnown_) {
@@ -526,45 +486,12 @@ void FilmPreview::showRow(int row)
         editor_.showCurrentRow();
         displayLock = lock;
     }
-    drawLines(filmLinesOf(model_.cds.field(Field::Szoveg)));
+    controls_.drawLines(filmLinesOf(model_.cds.field(Field::Szoveg)));
 }
 
 void FilmPreview::hideLines()
 {
-    for (const char *n : {"st1", "st2", "st3"})
-        model_.setVisible(QLatin1String(n), false);
-}
-
-void FilmPreview::drawLines(const FilmLines &lines)
-{
-    if (lines[0].text.isEmpty() && lines[1].text.isEmpty() && lines[2].text.isEmpty()) {
-        hideLines();
-        return;
-    }
-    for (int i = 0; i < 3; ++i) {
-        QLabel *label = lines_[i];
-        const FilmLine &line = lines[i];
-        const QString name = QStringLiteral("st%1").arg(i + 1);
-        if (line.text.isEmpty()) {
-            model_.setVisible(name, false);
-            continue;
-        }
-        QFont f = editor_.font();
-        f.setPixelSize(13);
-        f.setBold(true);
-        f.setItalic(line.italic);
-        label->setFont(f);
-        measure_->setFont(f);
-        measure_->setText(line.text);
-        label->setText(line.text);
-        // a slanted last letter needs a little more room
-        const int width = QFontMetrics(f).horizontalAdvance(line.text) + 8 + (line.italic ? 4 : 0);
-        const int left = qMax(0, playerRect_.left() + (playerRect_.width() - width) / 2);
-        const int top = playerRect_.bottom() - 2 - 3 * lineHeight + i * lineHeight;
-        label->setGeometry(left, top, qMin(width, editor_.width() - left), lineHeight);
-        model_.setVisible(name, true);
-        label->raise();
-    }
+    controls_.hideLines();
 }
 
 // ---- the display -------------------------------------------------------------------
@@ -582,14 +509,14 @@ void FilmPreview::showPlayer()
     if (!player_)
         return;
     playerShown_ = true;
-    model_.setChecked(QStringLiteral("FilmMutatasa"), true);
-    model_.setVisible(QStringLiteral("wmp1"), true);
-    model_.setVisible(QStringLiteral("GBAdatok"), true);
+    model_.setChecked(Ctl::FilmMutatasa, true);
+    model_.setVisible(Ctl::wmp1, true);
+    model_.setVisible(Ctl::GBAdatok, true);
     const bool large = editor_.largeLayout();
-    model_.setEnabled(QStringLiteral("FilmEredetiben"), large && loaded());
-    model_.setEnabled(QStringLiteral("FilmNagyban"), large && loaded());
+    model_.setEnabled(Ctl::FilmEredetiben, large && loaded());
+    model_.setEnabled(Ctl::FilmNagyban, large && loaded());
     // the player takes the grid's room: past 15 rows the grid scrolls
-    model_.setVisible(QStringLiteral("racsVScroll"), model_.cds.recordCount() > 15);
+    model_.setVisible(Ctl::racsVScroll, model_.cds.recordCount() > 15);
     if (hasRows() && loaded()) {
         showFilmButtons(true);
         if (!timer_->isActive() && player_->state() == FilmPlayer::Playing)
@@ -602,21 +529,21 @@ void FilmPreview::hidePlayer()
 {
     playerShown_ = false;
     timer_->stop();
-    model_.setVisible(QStringLiteral("GBAdatok"), false);
-    model_.setEnabled(QStringLiteral("SzamlaloKezdo"), false);
-    model_.setEnabled(QStringLiteral("SzamlaloBefejezo"), false);
-    model_.setChecked(QStringLiteral("FilmMutatasa"), false);
+    model_.setVisible(Ctl::GBAdatok, false);
+    model_.setEnabled(Ctl::SzamlaloKezdo, false);
+    model_.setEnabled(Ctl::SzamlaloBefejezo, false);
+    model_.setChecked(Ctl::FilmMutatasa, false);
     hideLines();
-    model_.setChecked(QStringLiteral("FeliratMutatasa"), false);
-    model_.setVisible(QStringLiteral("SBSub"), false);
-    model_.setVisible(QStringLiteral("SBNonSub"), false);
-    for (const char *n : rowButtons)
-        model_.setVisible(QLatin1String(n), false);
-    model_.setVisible(QStringLiteral("SBplay"), false);
-    model_.setVisible(QStringLiteral("SBpause"), false);
-    model_.setVisible(QStringLiteral("BFilmhatter"), false);
-    model_.setVisible(QStringLiteral("Bfilmeloter"), false);
-    model_.setVisible(QStringLiteral("wmp1"), false);
+    model_.setChecked(Ctl::FeliratMutatasa, false);
+    model_.setVisible(Ctl::SBSub, false);
+    model_.setVisible(Ctl::SBNonSub, false);
+    for (Ctl n : rowButtons)
+        model_.setVisible(n, false);
+    model_.setVisible(Ctl::SBplay, false);
+    model_.setVisible(Ctl::SBpause, false);
+    model_.setVisible(Ctl::BFilmhatter, false);
+    model_.setVisible(Ctl::Bfilmeloter, false);
+    model_.setVisible(Ctl::wmp1, false);
     place();
 }
 
@@ -627,8 +554,8 @@ void FilmPreview::chooseSize(Size size)
     if (size == Size::Large && !editor_.largeLayout())
         return;
     size_ = size;
-    model_.setChecked(QStringLiteral("FilmEredetiben"), size == Size::Normal);
-    model_.setChecked(QStringLiteral("FilmNagyban"), size == Size::Large);
+    model_.setChecked(Ctl::FilmEredetiben, size == Size::Normal);
+    model_.setChecked(Ctl::FilmNagyban, size == Size::Large);
     behind_ = false;
     if (loaded()) {
         // the film waits at its place while the window is laid out anew
@@ -648,29 +575,22 @@ void FilmPreview::chooseSize(Size size)
 void FilmPreview::putBehind()
 {
     behind_ = true;
-    frame_->lower();
-    model_.setVisible(QStringLiteral("BFilmhatter"), false);
-    model_.setVisible(QStringLiteral("Bfilmeloter"), true);
+    controls_.putBehind();
 }
 
 void FilmPreview::bringToFront()
 {
     behind_ = false;
-    frame_->raise();
-    counterGroup_->raise();
-    for (QLabel *l : lines_)
-        l->raise();
-    model_.setVisible(QStringLiteral("Bfilmeloter"), false);
-    model_.setVisible(QStringLiteral("BFilmhatter"), true);
+    controls_.bringToFront();
 }
 
 void FilmPreview::setDisplay(bool on)
 {
     if (!trackingActive())
         return;
-    model_.setVisible(QStringLiteral("SBSub"), on);
-    model_.setVisible(QStringLiteral("SBNonSub"), !on);
-    model_.setChecked(QStringLiteral("FeliratMutatasa"), on);
+    model_.setVisible(Ctl::SBSub, on);
+    model_.setVisible(Ctl::SBNonSub, !on);
+    model_.setChecked(Ctl::FeliratMutatasa, on);
     if (!on) {
         hideLines();
         return;
@@ -687,10 +607,7 @@ void FilmPreview::setDisplay(bool on)
 
 void FilmPreview::controlsPlaced()
 {
-    // the grid and its two buttons as the window's table placed them
-    gridPlace_ = editor_.grid()->geometry();
-    for (int i = 0; i < 2; ++i)
-        gridButtonPlaces_[i] = editor_.controlAs<QWidget>(QLatin1String(gridButtons[i]))->geometry();
+    controls_.takeTablePlaces();
     place();
 }
 
@@ -698,7 +615,6 @@ void FilmPreview::place()
 {
     if (!player_)
         return;
-    QTableView *grid = editor_.grid();
     const bool large = editor_.largeLayout();
     if (large != lastLarge_) {
         lastLarge_ = large;
@@ -707,93 +623,13 @@ void FilmPreview::place()
             pause();
         if (!large && size_ == Size::Large) {
             size_ = Size::Normal;
-            model_.setChecked(QStringLiteral("FilmEredetiben"), true);
-            model_.setChecked(QStringLiteral("FilmNagyban"), false);
+            model_.setChecked(Ctl::FilmEredetiben, true);
+            model_.setChecked(Ctl::FilmNagyban, false);
         }
-        model_.setEnabled(QStringLiteral("FilmEredetiben"), large && loaded());
-        model_.setEnabled(QStringLiteral("FilmNagyban"), large && loaded());
+        model_.setEnabled(Ctl::FilmEredetiben, large && loaded());
+        model_.setEnabled(Ctl::FilmNagyban, large && loaded());
     }
-    if (gridPlace_.isEmpty())
-        gridPlace_ = grid->geometry();
-    QWidget *firstRow = editor_.controlAs<QWidget>(QLatin1String(gridButtons[0]));
-    QWidget *lastRow = editor_.controlAs<QWidget>(QLatin1String(gridButtons[1]));
-    if (!gridButtonPlaces_[0].isEmpty()) {
-        firstRow->setGeometry(gridButtonPlaces_[0]);
-        lastRow->setGeometry(gridButtonPlaces_[1]);
-    }
-    if (!playerShown_) {
-        grid->setGeometry(gridPlace_);
-        return;
-    }
-    const QRect g = gridPlace_;
-    const int h = large ? 24 : 22;
-    QRect p;
-    if (large && size_ == Size::Normal) {
-        p = QRect(g.x() + (g.width() - 745) / 2, g.y(), 745, 227);
-        const int top = p.bottom() + 3 + h + 2;
-        grid->setGeometry(g.x(), top, g.width(), qMax(40, g.bottom() - top + 1));
-    } else if (large) {
-        const QSize screen = editor_.screenSize();
-        const int height = screen == QSize(1280, 800) ? 456 : 479;
-        p = QRect(6, 46, 497, height);
-        grid->setGeometry(editor_.width() - 6 - 491, g.y(), 491, g.height());
-    } else {
-        // the grid narrows so that the player fits the window's right edge
-        const int gridWidth = smallLayoutGridWidth(true);
-        grid->setGeometry(g.x(), g.y(), gridWidth, g.height());
-        p = QRect(g.x() + gridWidth + 2, 46, 263, 286);
-        // the grid's first- and last-row buttons stay at its right edge
-        firstRow->move(g.x() + gridWidth - firstRow->width(), g.y() - firstRow->height() - 2);
-        lastRow->move(g.x() + gridWidth - lastRow->width(), g.y() + g.height() + 2);
-    }
-    playerRect_ = p;
-    frame_->setGeometry(p);
-    player_->videoWidget()->setGeometry(2, 2, p.width() - 4, p.height() - 4 - 3 * lineHeight - 2);
-    player_->videoWidget()->show();
-
-    const bool oneRow = large && size_ == Size::Normal;
-    const int row = p.bottom() + 3;
-    const int slot = oneRow ? 58 : p.width() / 8;
-    for (int i = 0; i < 8; ++i)
-        for (const char *n : buttonSlots[i])
-            if (n)
-                if (auto *b = editor_.controlAs<QWidget>(QLatin1String(n))) {
-                    b->setGeometry(p.x() + i * slot, row, slot - 2, h);
-                    b->raise();
-                }
-    const bool largeDisplay = large && size_ == Size::Large;
-    // The large display keeps the counter and "Film háttérbe" over the
-    // lower part of the picture: under the buttons they would cover the
-    // controls below the grid.
-    const int pictureBottom = p.y() + 2 + player_->videoWidget()->height();
-    const int secondRow = largeDisplay ? pictureBottom - h - 2 : row + h + 2;
-    const int left = largeDisplay ? p.x() + 2 : p.x();
-    QRect counter;
-    if (oneRow)
-        counter = QRect(p.x() + 8 * slot, row, p.right() - (p.x() + 8 * slot) + 1, h);
-    else
-        counter = QRect(left, secondRow, large ? 300 : p.width(), h);
-    counterGroup_->setGeometry(counter);
-    centreCounter();
-    const QRect behindButton(left + 304, secondRow, 120, h);
-    for (const char *n : {"BFilmhatter", "Bfilmeloter"}) {
-        QWidget *b = editor_.controlAs<QWidget>(QLatin1String(n));
-        b->setGeometry(behindButton);
-        b->raise();
-    }
-    model_.setVisible(QStringLiteral("BFilmhatter"), largeDisplay && !behind_);
-    model_.setVisible(QStringLiteral("Bfilmeloter"), largeDisplay && behind_);
-    if (largeDisplay && behind_) {
-        frame_->lower();
-    } else {
-        frame_->raise();
-        counterGroup_->raise();
-        // over the picture in the large display
-        for (const char *n : {"BFilmhatter", "Bfilmeloter"})
-            editor_.controlAs<QWidget>(QLatin1String(n))->raise();
-    }
-    for (QLabel *l : lines_)
-        l->raise();
-    if (displayOn() && tracker_.shown() && hasRows())
-        drawLines(filmLinesOf(model_.cds.field(Field::Szoveg)));
+    controls_.place(playerShown_, large, large && size_ == Size::Large, behind_);
+    if (playerShown_ && displayOn() && tracker_.shown() && hasRows())
+        controls_.drawLines(filmLinesOf(model_.cds.field(Field::Szoveg)));
 }

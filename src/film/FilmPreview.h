@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+#include "film/FilmControls.h"
 #include "film/FilmTimes.h"
 #include "film/FilmTracker.h"
 
@@ -15,9 +16,9 @@ class TAviKi;
 class TFelirat;
 
 // The film in the editor window: loading and closing, the player buttons,
-// the counter, the subtitle lines under the picture, the display sizes and
-// the times taken from the film. The tracker decides which row belongs to
-// the position; this class feeds it from the player and draws its answer.
+// the display sizes and the times taken from the film. The tracker decides
+// which row belongs to the position; this class feeds it from the player and
+// the table, and its controls (FilmControls) draw the answer.
 class FilmPreview : public QObject, public FilmTrackerView {
     Q_OBJECT
 public:
@@ -79,16 +80,13 @@ public:
     void place();
     // After the window placed its controls from its table.
     void controlsPlaced();
-    QRect playerRect() const { return playerRect_; }
+    QRect playerRect() const { return controls_.playerRect(); }
 
 private:
-    void setCounterText(const QString &text);
     void updateCounter(bool unknownAsNa = false);
-    void centreCounter();
     void buildCache();
     void showFilmButtons(bool on);
     void setFilmMenus(bool on);
-    void drawLines(const FilmLines &lines);
     void onStateChanged(int state);
     void tableReset();
     void rowsChangedFrom(int index);
@@ -111,14 +109,7 @@ private:
     Size size_ = Size::Normal;
     bool behind_ = false;
     bool lastLarge_ = true;
-    QRect playerRect_;
-    QRect gridPlace_;
-    QRect gridButtonPlaces_[2];
-    QLabel *lines_[3] = {};
-    QLabel *measure_ = nullptr;
-    QLabel *counterLabel_ = nullptr;
-    QWidget *counterGroup_ = nullptr;
-    QWidget *frame_ = nullptr;
+    FilmControls controls_;
 };
 
 // The film's glue in the editor window: the player from the installed

@@ -110,8 +110,8 @@ void writeField(EditorModel &model, Field field, const QString &value)
 void markModified(EditorModel &model)
 {
     model.setModified(true);
-    model.setEnabled(QStringLiteral("BMMN"), true);
-    model.setEnabled(QStringLiteral("MentM1"), true);
+    model.setEnabled(Ctl::BMMN, true);
+    model.setEnabled(Ctl::MentM1, true);
 }
 
 }  // namespace

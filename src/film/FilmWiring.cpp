@@ -16,7 +16,7 @@ FilmPreview *wireFilmPreview(TFelirat &editor)
     FilmPlayer *player = nullptr;
     const FilmPlayerFactory &make = filmPlayerFactory();
     if (edition == Edition::Full && make) {
-        player = make(editor.controlAs<QWidget>(QStringLiteral("wmp1")));
+        player = make(editor.controlAs<QWidget>(Ctl::wmp1));
         if (!player)
             showMessageBox(QStringLiteral("Hiány"), BoxKind::error,
                            QStringLiteral("A program hibával leáll! Valószínűleg nincs"), false,
@@ -27,8 +27,8 @@ FilmPreview *wireFilmPreview(TFelirat &editor)
     EditorModel &m = editor.model();
     if (!player && make) {
         // no player to show a film with
-        m.setVisible(QStringLiteral("Bfilm"), false);
-        m.setVisible(QStringLiteral("Film"), false);
+        m.setVisible(Ctl::Bfilm, false);
+        m.setVisible(Ctl::Film, false);
         return film;
     }
 
@@ -39,59 +39,59 @@ FilmPreview *wireFilmPreview(TFelirat &editor)
             film->closeFilm();
     };
 
-    for (const char *n : {"Bfilm", "FilmMegnyitas"})
-        editor.onClick(QLatin1String(n), [film] { film->openDialog(); });
-    editor.onClick(QStringLiteral("FilmBezaras"), [film] { film->closeFilm(); });
-    editor.onClick(QStringLiteral("FilmInformacio"), [film] { film->showInfo(); });
+    for (Ctl n : {Ctl::Bfilm, Ctl::FilmMegnyitas})
+        editor.onClick(n, [film] { film->openDialog(); });
+    editor.onClick(Ctl::FilmBezaras, [film] { film->closeFilm(); });
+    editor.onClick(Ctl::FilmInformacio, [film] { film->showInfo(); });
     // A checkable item flips its own mark when used; the film's state says
     // what the mark is afterwards.
-    const auto markFromModel = [&editor](const char *name) {
-        if (auto *a = editor.controlAs<QAction>(QLatin1String(name)))
-            a->setChecked(editor.model().isChecked(QLatin1String(name)));
+    const auto markFromModel = [&editor](Ctl name) {
+        if (auto *a = editor.controlAs<QAction>(name))
+            a->setChecked(editor.model().isChecked(name));
     };
-    editor.onClick(QStringLiteral("FilmEredetiben"), [film, markFromModel] {
+    editor.onClick(Ctl::FilmEredetiben, [film, markFromModel] {
         film->chooseSize(FilmPreview::Size::Normal);
-        markFromModel("FilmEredetiben");
-        markFromModel("FilmNagyban");
+        markFromModel(Ctl::FilmEredetiben);
+        markFromModel(Ctl::FilmNagyban);
     });
-    editor.onClick(QStringLiteral("FilmNagyban"), [film, markFromModel] {
+    editor.onClick(Ctl::FilmNagyban, [film, markFromModel] {
         film->chooseSize(FilmPreview::Size::Large);
-        markFromModel("FilmEredetiben");
-        markFromModel("FilmNagyban");
+        markFromModel(Ctl::FilmEredetiben);
+        markFromModel(Ctl::FilmNagyban);
     });
-    editor.onClick(QStringLiteral("FilmMutatasa"), [film, markFromModel] {
+    editor.onClick(Ctl::FilmMutatasa, [film, markFromModel] {
         film->toggleShown();
-        markFromModel("FilmMutatasa");
+        markFromModel(Ctl::FilmMutatasa);
     });
-    editor.onClick(QStringLiteral("FeliratMutatasa"), [film, &editor, markFromModel] {
-        auto *item = editor.controlAs<QAction>(QStringLiteral("FeliratMutatasa"));
+    editor.onClick(Ctl::FeliratMutatasa, [film, &editor, markFromModel] {
+        auto *item = editor.controlAs<QAction>(Ctl::FeliratMutatasa);
         film->setDisplay(item && item->isChecked());
-        markFromModel("FeliratMutatasa");
+        markFromModel(Ctl::FeliratMutatasa);
     });
-    for (const char *n : {"SBplay", "Lejatszas2"})
-        editor.onClick(QLatin1String(n), [film] { film->play(); });
-    for (const char *n : {"SBpause", "Szunet1"})
-        editor.onClick(QLatin1String(n), [film] { film->pause(); });
-    editor.onClick(QStringLiteral("Leallitas1"), [film] { film->stop(); });
-    editor.onClick(QStringLiteral("SBvissza1mp"), [film] { film->backOneSecond(); });
-    editor.onClick(QStringLiteral("SBvissza"), [film] { film->previousRow(); });
-    editor.onClick(QStringLiteral("SBelore"), [film] { film->nextRow(); });
-    for (const char *n : {"SBkezdo", "BeallitasKezdo1", "SzamlaloKezdo"})
-        editor.onClick(QLatin1String(n), [film] { film->takeStart(); });
-    for (const char *n : {"SBbefejezes", "BeallitasBefejezo1", "SzamlaloBefejezo"})
-        editor.onClick(QLatin1String(n), [film] { film->takeEnd(); });
-    editor.onClick(QStringLiteral("SBkezdbefejez"), [film] { film->takeEndAndNextStart(); });
-    editor.onClick(QStringLiteral("SBSub"), [film] { film->setDisplay(false); });
-    editor.onClick(QStringLiteral("SBNonSub"), [film] { film->setDisplay(true); });
-    editor.onClick(QStringLiteral("BFilmhatter"), [film] { film->putBehind(); });
-    editor.onClick(QStringLiteral("Bfilmeloter"), [film] { film->bringToFront(); });
+    for (Ctl n : {Ctl::SBplay, Ctl::Lejatszas2})
+        editor.onClick(n, [film] { film->play(); });
+    for (Ctl n : {Ctl::SBpause, Ctl::Szunet1})
+        editor.onClick(n, [film] { film->pause(); });
+    editor.onClick(Ctl::Leallitas1, [film] { film->stop(); });
+    editor.onClick(Ctl::SBvissza1mp, [film] { film->backOneSecond(); });
+    editor.onClick(Ctl::SBvissza, [film] { film->previousRow(); });
+    editor.onClick(Ctl::SBelore, [film] { film->nextRow(); });
+    for (Ctl n : {Ctl::SBkezdo, Ctl::BeallitasKezdo1, Ctl::SzamlaloKezdo})
+        editor.onClick(n, [film] { film->takeStart(); });
+    for (Ctl n : {Ctl::SBbefejezes, Ctl::BeallitasBefejezo1, Ctl::SzamlaloBefejezo})
+        editor.onClick(n, [film] { film->takeEnd(); });
+    editor.onClick(Ctl::SBkezdbefejez, [film] { film->takeEndAndNextStart(); });
+    editor.onClick(Ctl::SBSub, [film] { film->setDisplay(false); });
+    editor.onClick(Ctl::SBNonSub, [film] { film->setDisplay(true); });
+    editor.onClick(Ctl::BFilmhatter, [film] { film->putBehind(); });
+    editor.onClick(Ctl::Bfilmeloter, [film] { film->bringToFront(); });
 
     QObject::connect(editor.grid(), &QTableView::doubleClicked, film,
                      [film] { film->seekToCurrentRow(); });
-    if (auto *counter = editor.controlAs<QWidget>(QStringLiteral("GBAdatok"))) {
+    if (auto *counter = editor.controlAs<QWidget>(Ctl::GBAdatok)) {
         counter->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(counter, &QWidget::customContextMenuRequested, film,
-                         [&editor] { editor.popupAtMouse(QStringLiteral("Szamlalo")); });
+                         [&editor] { editor.popupAtMouse(Ctl::Szamlalo); });
     }
     return film;
 }

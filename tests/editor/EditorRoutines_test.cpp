@@ -80,23 +80,23 @@ TEST_F(EditorRoutines, ActivationRoutesByTheModes)
     fill(2);
     openMode = QStringLiteral("2cd1cd");
     ActivationSteps s = routeActivation(model);
-    EXPECT_TRUE(model.isVisible(QStringLiteral("GB12")));
-    EXPECT_FALSE(model.isVisible(QStringLiteral("GB1")));
-    EXPECT_TRUE(model.isChecked(QStringLiteral("RB12cd2")));
+    EXPECT_TRUE(model.isVisible(Ctl::GB12));
+    EXPECT_FALSE(model.isVisible(Ctl::GB1));
+    EXPECT_TRUE(model.isChecked(Ctl::RB12cd2));
     EXPECT_FALSE(s.newSubtitle || s.openDialog);
 
     openMode = QStringLiteral("uj");
     s = routeActivation(model);
     EXPECT_TRUE(s.newSubtitle);
-    EXPECT_TRUE(model.isVisible(QStringLiteral("GB1")));
-    EXPECT_TRUE(model.isChecked(QStringLiteral("RB1")));
+    EXPECT_TRUE(model.isVisible(Ctl::GB1));
+    EXPECT_TRUE(model.isChecked(Ctl::RB1));
 
     // after "Megnyitás": the table is emptied behind the open dialog
     appMode = QStringLiteral("be");
     openMode = QStringLiteral("megnyitas");
     s = routeActivation(model);
     EXPECT_TRUE(s.openDialog);
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("beosztas")));
+    EXPECT_FALSE(model.isEnabled(Ctl::beosztas));
     EXPECT_EQ(model.cds.recordCount(), 0);
     EXPECT_EQ(openMode, QStringLiteral("mas"));
     EXPECT_EQ(openPurpose, QStringLiteral("Felirat"));
@@ -107,17 +107,17 @@ TEST_F(EditorRoutines, ActivationRoutesByTheModes)
     appMode = QStringLiteral("felvitt");
     openMode = QStringLiteral("megnyitas");
     model.fileNameField = QStringLiteral("a.srt");
-    model.setEnabled(QStringLiteral("beosztas"), true);
+    model.setEnabled(Ctl::beosztas, true);
     s = routeActivation(model);
     EXPECT_FALSE(s.openDialog);
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("beosztas")));
+    EXPECT_TRUE(model.isEnabled(Ctl::beosztas));
 }
 
 TEST_F(EditorRoutines, TypedTimesAreCheckedBeforeTheyAreStored)
 {
     fill(1, QStringLiteral("Frame"));
     model.setModified(false);
-    model.setEnabled(QStringLiteral("Bertek"), true);
+    model.setEnabled(Ctl::Bertek, true);
     EXPECT_FALSE(storeTypedTimes(model, QStringLiteral("01"), QStringLiteral("5")));
     EXPECT_EQ(recorder.lines(),
               QStringList{"Hiba!|hiba|Hiba az első értékben!|0-val nem kezdődhet az érték!"});
@@ -128,7 +128,7 @@ TEST_F(EditorRoutines, TypedTimesAreCheckedBeforeTheyAreStored)
     EXPECT_EQ(model.cds.field(Field::Kezdes), QStringLiteral("10"));
     EXPECT_EQ(model.cds.field(Field::Befejezes), QStringLiteral("5"));
     EXPECT_TRUE(model.modified());
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("Bertek")));
+    EXPECT_FALSE(model.isEnabled(Ctl::Bertek));
     EXPECT_FALSE(displayLock);
 }
 
@@ -162,10 +162,10 @@ TEST_F(EditorRoutines, ScrollBarFollowsTheRowsTheLayoutShows)
         layoutSetting = QLatin1String(c.layout);
         fill(c.rows);
         showScrollBarAfterRead(model);
-        EXPECT_EQ(model.isVisible(QStringLiteral("racsVScroll")), c.afterRead) << c.layout << c.rows;
-        model.setVisible(QStringLiteral("racsVScroll"), true);
+        EXPECT_EQ(model.isVisible(Ctl::racsVScroll), c.afterRead) << c.layout << c.rows;
+        model.setVisible(Ctl::racsVScroll, true);
         hideScrollBarAfterSave(model);
-        EXPECT_EQ(model.isVisible(QStringLiteral("racsVScroll")), c.afterSave) << c.layout << c.rows;
+        EXPECT_EQ(model.isVisible(Ctl::racsVScroll), c.afterSave) << c.layout << c.rows;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "editor/EnableSets.h"
 #include "editor/RowNavigation.h"
 #include "files/FileGlobals.h"
+#include "support/ControlIdByName.h"
 #include "support/GlobalsFixture.h"
 
 namespace {
@@ -41,7 +42,7 @@ protected:
     void expectEnabled(const QStringList &names, bool on)
     {
         for (const QString &n : names)
-            EXPECT_EQ(model.isEnabled(n), on) << n.toStdString();
+            EXPECT_EQ(model.isEnabled(ctl(n)), on) << n.toStdString();
     }
 
     EditorModel model;
@@ -73,8 +74,8 @@ TEST_F(EnableSetsTest, ResetSwitchesTheWorkOffAndClearsTheClipboard)
     expectEnabled({"Bertek", "Esorszam", "Bvegelso", "Masikfelirat", "Beillesztes", "Kivagas",
                    "dolt", "Bmentes", "Mentes1", "BMMN", "RB1"},
                   false);
-    EXPECT_FALSE(model.isVisible("Belso"));
-    EXPECT_FALSE(model.isVisible("Butolso"));
+    EXPECT_FALSE(model.isVisible(Ctl::Belso));
+    EXPECT_FALSE(model.isVisible(Ctl::Butolso));
     EXPECT_TRUE(model.textClipboard.isEmpty());
     EXPECT_FALSE(model.modified());
     EXPECT_EQ(host.cleared, 1);
@@ -91,12 +92,12 @@ TEST_F(EnableSetsTest, AfterReadWithRowsFollowsTheTimeBase)
         expectEnabled(needRows, true);
         expectEnabled({"Esorszam", "Bvegelso", "Masikfelirat", "dolt", "Kivagas", "Masolas"}, true);
         expectEnabled(timeOnly, base == "Time");
-        EXPECT_TRUE(model.isChecked("RB1"));
-        EXPECT_TRUE(model.isVisible("Belso"));
+        EXPECT_TRUE(model.isChecked(Ctl::RB1));
+        EXPECT_TRUE(model.isVisible(Ctl::Belso));
         // "Beillesztés" waits for something to paste
-        EXPECT_FALSE(model.isEnabled("Beillesztes"));
+        EXPECT_FALSE(model.isEnabled(Ctl::Beillesztes));
         EXPECT_FALSE(model.modified());
-        EXPECT_FALSE(model.isVisible("Szoveg2"));
+        EXPECT_FALSE(model.isVisible(Ctl::Szoveg2));
     }
 }
 
@@ -106,7 +107,7 @@ TEST_F(EnableSetsTest, AfterReadMarksARepairedFileAsModified)
     model.readErrorsFound = true;
     applyAfterReadSet(model);
     EXPECT_TRUE(model.modified());
-    EXPECT_TRUE(model.isEnabled("Mentes1"));
+    EXPECT_TRUE(model.isEnabled(Ctl::Mentes1));
 }
 
 TEST_F(EnableSetsTest, AfterReadOfAnEmptyTableLeavesRowToolsAlone)
@@ -126,16 +127,16 @@ TEST_F(EnableSetsTest, SecondSubtitleReadShowsItsColumn)
     fill(2, "Time");
     textTarget = "2";
     applyAfterReadSet(model);
-    EXPECT_TRUE(model.isVisible("Szoveg2"));
-    EXPECT_TRUE(model.isVisible("Mov"));
-    EXPECT_TRUE(model.isEnabled("MentesMF"));
+    EXPECT_TRUE(model.isVisible(Ctl::Szoveg2));
+    EXPECT_TRUE(model.isVisible(Ctl::Mov));
+    EXPECT_TRUE(model.isEnabled(Ctl::MentesMF));
 }
 
 TEST_F(EnableSetsTest, ReadFailedKeepsShiftAndSearchButNotRows)
 {
     fill(3, "Time");
     applyAfterReadSet(model);
-    model.setChecked("Cbtobb", true);
+    model.setChecked(Ctl::Cbtobb, true);
     model.textClipboard = "x";
     applyReadFailedSet(model);
     expectEnabled({"Batvaltas", "RB1", "Esorszam", "Bvegelso", "dolt", "Kivagas", "Beillesztes",
@@ -143,7 +144,7 @@ TEST_F(EnableSetsTest, ReadFailedKeepsShiftAndSearchButNotRows)
                   false);
     expectEnabled(timeOnly, false);
     expectEnabled({"Emodositas", "Bmodok", "Ekereses", "Kereses1", "beosztas", "kezdes"}, true);
-    EXPECT_FALSE(model.isChecked("Cbtobb"));
+    EXPECT_FALSE(model.isChecked(Ctl::Cbtobb));
     EXPECT_TRUE(model.textClipboard.isEmpty());
     EXPECT_EQ(host.cleared, 1);
 }
@@ -172,8 +173,8 @@ TEST_F(EnableSetsTest, NewSubtitleStartsWithOneRowAndAsModified)
                        "MentM1", "Kereses1", "Keresesescsere1", "Ekereses",
                        "SortorlesRacs", "Kivagas", "dolt"},
                       true);
-        EXPECT_FALSE(model.isEnabled("Beillesztes"));
-        EXPECT_FALSE(model.isVisible("GB12"));
+        EXPECT_FALSE(model.isEnabled(Ctl::Beillesztes));
+        EXPECT_FALSE(model.isVisible(Ctl::GB12));
         expectEnabled(timeOnly, QLatin1String(c.base) == QLatin1String("Time"));
     }
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MessageBox.h"
+#include "support/ControlIdByName.h"
 #include "document/DocumentGlobals.h"
 #include "editor/EditorModel.h"
 #include "editor/RowOperations.h"
@@ -134,21 +135,21 @@ TEST_F(RowOperations, AppendToAnEmptyTableOpensTheLineFields)
     model.cds.create();
     for (const char *n : {"Btorles", "Belemoge", "BTorlesTobb", "kezdes", "szoveg", "soreleRacs",
                           "Masikfelirat", "B22"})
-        model.setEnabled(QLatin1String(n), false);
-    model.setVisible(QStringLiteral("racsVScroll"), true);
+        model.setEnabled(ctl(n), false);
+    model.setVisible(Ctl::racsVScroll, true);
     appendRow(model);
     EXPECT_EQ(times(), QStringList{"00:00:00,000>00:00:01,000"});
     for (const char *n : {"Btorles", "Belemoge", "BTorlesTobb", "kezdes", "szoveg", "soreleRacs",
                           "Masikfelirat", "B22"})
-        EXPECT_TRUE(model.isEnabled(QLatin1String(n))) << n;
-    EXPECT_FALSE(model.isVisible(QStringLiteral("racsVScroll")));
+        EXPECT_TRUE(model.isEnabled(ctl(n))) << n;
+    EXPECT_FALSE(model.isVisible(Ctl::racsVScroll));
 }
 
 TEST_F(RowOperations, EmptyRowOptionLeavesEveryNewRowWithoutTimes)
 {
     for (const char *base : {"Time", "Frame"}) {
         fill(QString::fromUtf8(base), {{"100", "200"}, {"300", "400"}});
-        model.setChecked(QStringLiteral("cburessor"), true);
+        model.setChecked(Ctl::cburessor, true);
         insertBefore(model);
         insertAfter(model);
         appendRow(model);
@@ -204,7 +205,7 @@ TEST_F(RowOperations, DeleteAsksAndAnswerDecides)
 
     // without the question; the last row deleted leaves the new last current
     recorder.clear();
-    model.setChecked(QStringLiteral("CBdelete"), true);
+    model.setChecked(Ctl::CBdelete, true);
     EXPECT_TRUE(deleteRow(model));
     EXPECT_TRUE(recorder.lines().isEmpty());
     EXPECT_EQ(texts(), QStringList{"sor 1"});
@@ -214,17 +215,17 @@ TEST_F(RowOperations, DeleteAsksAndAnswerDecides)
 TEST_F(RowOperations, DeletingTheOnlyRowAndThenNothing)
 {
     fillTexts(1);
-    model.setChecked(QStringLiteral("CBdelete"), true);
+    model.setChecked(Ctl::CBdelete, true);
     EXPECT_TRUE(deleteRow(model));
     EXPECT_EQ(model.cds.recordCount(), 0);
     for (const char *n : {"Btorles", "Belemoge", "BTorlesTobb"})
-        EXPECT_FALSE(model.isEnabled(QLatin1String(n))) << n;
+        EXPECT_FALSE(model.isEnabled(ctl(n))) << n;
 
     model.setModified(false);
     EXPECT_FALSE(deleteRow(model));
     EXPECT_EQ(recorder.lines(),
               QStringList{"Sor törlése|info|Nincs több sor a file-ban, ezért nem tud törölni!|"});
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("Masikfelirat")));
+    EXPECT_FALSE(model.isEnabled(Ctl::Masikfelirat));
     EXPECT_FALSE(model.modified());
 }
 
@@ -243,7 +244,7 @@ TEST_F(RowOperations, DeletionKeepsTheCountsAndTheSecondSubtitleRows)
     model.cds.setSecondRowCount(2);
     ASSERT_EQ(model.overThresholdCount, 2);
     ASSERT_EQ(model.threeLineCount, 2);
-    model.setChecked(QStringLiteral("CBdelete"), true);
+    model.setChecked(Ctl::CBdelete, true);
 
     model.cds.setRecNo(2);  // the last row with a second text
     deleteRow(model);
@@ -283,7 +284,7 @@ TEST_F(RowOperations, RangeDeleteRemovesTheRowsAndRenumbers)
 
     deleteRange(model, 1, 4);
     EXPECT_EQ(model.cds.recordCount(), 0);
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("Btorles")));
+    EXPECT_FALSE(model.isEnabled(Ctl::Btorles));
 }
 
 TEST_F(RowOperations, BoundaryMovesToAPartOfTheEarlierRow)

@@ -34,7 +34,7 @@ protected:
             model.cds.post();
         }
         model.cds.setSecondRowCount(carrying >= 0 ? carrying : int(rows.size()));
-        model.setVisible(QStringLiteral("Szoveg2"), true);
+        model.setVisible(Ctl::Szoveg2, true);
         model.cds.first();
         displayLock = false;
         model.setModified(false);
@@ -54,7 +54,7 @@ protected:
             model.cds.post();
         }
         model.cds.setSecondRowCount(carrying >= 0 ? carrying : i);
-        model.setVisible(QStringLiteral("Szoveg2"), true);
+        model.setVisible(Ctl::Szoveg2, true);
         model.cds.first();
         displayLock = false;
         model.setModified(false);
@@ -131,7 +131,7 @@ TEST_F(SecondCells, MergeSecondTextsMovesTheRestUp)
     EXPECT_EQ(model.cds.secondRowCount(), 3);
     EXPECT_EQ(model.cds.recNo(), 1);
     EXPECT_EQ(texts(), (QStringList{"sor 1", "sor 2", "sor 3", "sor 4"}));
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("MentesMF")));
+    EXPECT_TRUE(model.isEnabled(Ctl::MentesMF));
 
     model.cds.setRecNo(3);
     mergeSecondIntoPrevious(model, false);
@@ -139,7 +139,7 @@ TEST_F(SecondCells, MergeSecondTextsMovesTheRestUp)
     EXPECT_EQ(model.cds.secondRowCount(), 2);
 
     // only while the second column is shown
-    model.setVisible(QStringLiteral("Szoveg2"), false);
+    model.setVisible(Ctl::Szoveg2, false);
     model.cds.setRecNo(2);
     EXPECT_FALSE(mergeSecondIntoPrevious(model, false));
 }
@@ -197,11 +197,11 @@ TEST_F(SecondCells, SecondItalic)
     fillSecond({"a|b"});
     toggleSecondItalic(model);
     EXPECT_EQ(seconds(), QStringList{"<i>a|b</i>"});
-    EXPECT_TRUE(model.isChecked(QStringLiteral("doltSz2")));
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("MentM1")));
+    EXPECT_TRUE(model.isChecked(Ctl::doltSz2));
+    EXPECT_TRUE(model.isEnabled(Ctl::MentM1));
     toggleSecondItalic(model);
     EXPECT_EQ(seconds(), QStringList{"a|b"});
-    EXPECT_FALSE(model.isChecked(QStringLiteral("doltSz2")));
+    EXPECT_FALSE(model.isChecked(Ctl::doltSz2));
 }
 
 TEST_F(SecondCells, CutIntoTheNextCell)
@@ -266,21 +266,21 @@ TEST_F(SecondCells, DragOpensTheMenuOnlyFromTheSecondColumnToTheText)
 TEST_F(SecondCells, EmptySecondSubtitle)
 {
     fillSecond({"", ""}, 0);
-    model.setVisible(QStringLiteral("Szoveg2"), false);
+    model.setVisible(Ctl::Szoveg2, false);
     model.cds.last();
     startEmptySecondSubtitle(model);
     EXPECT_TRUE(secondSubtitleShown(model));
-    EXPECT_TRUE(model.isVisible(QStringLiteral("Mov")));
-    EXPECT_TRUE(model.isVisible(QStringLiteral("movm")));
-    EXPECT_FALSE(model.isChecked(QStringLiteral("racsRowSelect")));
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("MentesMF")));
+    EXPECT_TRUE(model.isVisible(Ctl::Mov));
+    EXPECT_TRUE(model.isVisible(Ctl::movm));
+    EXPECT_FALSE(model.isChecked(Ctl::racsRowSelect));
+    EXPECT_TRUE(model.isEnabled(Ctl::MentesMF));
     EXPECT_EQ(model.cds.recNo(), 1);
 
     // with no subtitle open there is nothing to save it from
     model.cds.close();
-    model.setEnabled(QStringLiteral("MentesMF"), false);
+    model.setEnabled(Ctl::MentesMF, false);
     startEmptySecondSubtitle(model);
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("MentesMF")));
+    EXPECT_FALSE(model.isEnabled(Ctl::MentesMF));
 }
 
 }  // namespace

@@ -12,13 +12,13 @@ using S = EditorModel::Subtitle;
 
 class UnsavedState : public GlobalsFixture {
 protected:
-    void loadSecond() { model.setEnabled(QStringLiteral("MentesMF"), true); }
+    void loadSecond() { model.setEnabled(Ctl::MentesMF, true); }
     EditorModel model;
 };
 
 TEST_F(UnsavedState, SavingOneSubtitleKeepsTheOthersEdits)
 {
-    model.setEnabled(QStringLiteral("MentesMF"), false);
+    model.setEnabled(Ctl::MentesMF, false);
     loadSecond();
     model.markChanged(S::main);
     model.markChanged(S::second);
@@ -30,12 +30,12 @@ TEST_F(UnsavedState, SavingOneSubtitleKeepsTheOthersEdits)
     EXPECT_TRUE(model.modified()) << "the second subtitle's edits still wait";
     model.markSaved(S::second);
     EXPECT_FALSE(model.modified());
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("Mentes1")));
+    EXPECT_FALSE(model.isEnabled(Ctl::Mentes1));
 }
 
 TEST_F(UnsavedState, AChangeOfRowsOrTimesReachesTheSecondOnlyWhenOneIsLoaded)
 {
-    model.setEnabled(QStringLiteral("MentesMF"), false);
+    model.setEnabled(Ctl::MentesMF, false);
     model.setModified(true);
     EXPECT_TRUE(model.unsaved(S::main));
     EXPECT_FALSE(model.unsaved(S::second));

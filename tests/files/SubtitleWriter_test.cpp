@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "app/MessageBox.h"
+#include "editor/EditorControls.h"
 #include "document/DocumentGlobals.h"
 #include "files/FileGlobals.h"
 #include "files/EditorSave.h"
@@ -272,14 +273,14 @@ TEST_F(SubtitleWriterTest, PlainSaveOfANamedSubtitle)
     fillTable(model, {{R1, "x"}});
     target(QStringLiteral("a.srt"));
     model.setModified(true);
-    model.setEnabled(QStringLiteral("Bertek"), true);
+    model.setEnabled(Ctl::Bertek, true);
     EXPECT_TRUE(saveSubtitle(model, false, false));
     EXPECT_EQ(fileBytes(path("a.srt")), QByteArray("1\r\n" T1 "x"));
     EXPECT_TRUE(messages.lines().isEmpty());
     EXPECT_EQ(host.dialogs, 0);
     EXPECT_EQ(host.lineFieldsCleared, 1);
     EXPECT_FALSE(model.modified());
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("Bertek")));
+    EXPECT_FALSE(model.isEnabled(Ctl::Bertek));
     EXPECT_EQ(model.fileNameField, QStringLiteral("a.srt"));
     EXPECT_EQ(fileNameMode, QStringLiteral("Felirat"));
     EXPECT_EQ(textTarget, QStringLiteral("1"));
@@ -480,11 +481,11 @@ TEST_F(SubtitleWriterTest, SecondTextsInRowsWithoutTimesAreSaidBeforeSaving)
 TEST_F(SubtitleWriterTest, SecondSubtitleWithoutRowsIsNotSaved)
 {
     model.cds.close();
-    model.setEnabled(QStringLiteral("MentesMF"), true);
+    model.setEnabled(Ctl::MentesMF, true);
     host.script = {path("second.srt")};
     EXPECT_FALSE(saveSecondSubtitle(model));
     EXPECT_EQ(host.dialogs, 0);
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("MentesMF")));
+    EXPECT_FALSE(model.isEnabled(Ctl::MentesMF));
     model.cds.create();
     EXPECT_FALSE(saveSecondSubtitle(model));
     EXPECT_EQ(host.dialogs, 0);

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "app/ModeGlobals.h"
+#include "editor/EditorControls.h"
 #include "document/DocumentGlobals.h"
 #include "files/FileGlobals.h"
 #include "files/OpenSubtitle.h"
@@ -45,15 +46,15 @@ protected:
 
 TEST_F(OpenSubtitle, PrepareEnablesEditingAndCopiesName)
 {
-    model.setEnabled(QStringLiteral("racs"), false);
-    model.setEnabled(QStringLiteral("RB1"), false);
+    model.setEnabled(Ctl::racs, false);
+    model.setEnabled(Ctl::RB1, false);
     prepareEditor(model, true, QStringLiteral("film.srt"));
     EXPECT_TRUE(editorReady);
     EXPECT_EQ(model.fileNameField, QStringLiteral("film.srt"));
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("racs")));
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("RB1")));
-    EXPECT_TRUE(model.isChecked(QStringLiteral("RB1")));
-    EXPECT_FALSE(model.isVisible(QStringLiteral("st2")));
+    EXPECT_TRUE(model.isEnabled(Ctl::racs));
+    EXPECT_TRUE(model.isEnabled(Ctl::RB1));
+    EXPECT_TRUE(model.isChecked(Ctl::RB1));
+    EXPECT_FALSE(model.isVisible(Ctl::st2));
 
     prepareEditor(model, false, QStringLiteral("masik.srt"));
     EXPECT_EQ(model.fileNameField, QStringLiteral("film.srt")) << "a second subtitle keeps the name";
@@ -78,8 +79,8 @@ TEST_F(OpenSubtitle, SuccessSetsModesAndModifiedMarkerByRepairs)
     EXPECT_EQ(model.cds.recNo(), 1);
     EXPECT_EQ(host.currentRowShown, 1);
     EXPECT_EQ(host.progressVisible.last(), false);
-    EXPECT_FALSE(model.isVisible(QStringLiteral("Szoveg2")));
-    EXPECT_TRUE(model.isChecked(QStringLiteral("racsRowSelect")));
+    EXPECT_FALSE(model.isVisible(Ctl::Szoveg2));
+    EXPECT_TRUE(model.isChecked(Ctl::racsRowSelect));
 
     EXPECT_EQ(open(dataPath(QStringLiteral("srt/time_discrepancy.srt"))), QStringLiteral("2"));
     EXPECT_TRUE(model.modified()) << "a repaired file can be saved at once";
@@ -107,10 +108,10 @@ TEST_F(OpenSubtitle, SecondSubtitleShowsSecondColumn)
     model.cds.last();
     EXPECT_EQ(open(dataPath(QStringLiteral("srt/second_more.srt")), QStringLiteral("2")),
               QStringLiteral("2"));
-    EXPECT_TRUE(model.isVisible(QStringLiteral("Szoveg2")));
-    EXPECT_TRUE(model.isVisible(QStringLiteral("Mov")));
-    EXPECT_FALSE(model.isChecked(QStringLiteral("racsRowSelect")));
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("MentesMF")));
+    EXPECT_TRUE(model.isVisible(Ctl::Szoveg2));
+    EXPECT_TRUE(model.isVisible(Ctl::Mov));
+    EXPECT_FALSE(model.isChecked(Ctl::racsRowSelect));
+    EXPECT_TRUE(model.isEnabled(Ctl::MentesMF));
     EXPECT_EQ(model.cds.rowAt(0).szoveg2, QStringLiteral("One")) << "filled from the first row";
     EXPECT_EQ(model.fileNameField, QStringLiteral("well_formed.srt"));
 }
@@ -144,11 +145,11 @@ TEST_F(OpenSubtitle, ScrollBarByLayoutAndRowCount)
         layoutSetting = QString::fromLatin1(c.layout);
         open(path);
         EXPECT_EQ(model.cds.recordCount(), 12);
-        EXPECT_EQ(model.isVisible(QStringLiteral("racsVScroll")), c.shown) << c.layout;
+        EXPECT_EQ(model.isVisible(Ctl::racsVScroll), c.shown) << c.layout;
     }
     layoutSetting = QStringLiteral("1024x768");
     open(writeFile(dir, QStringLiteral("tizenhat.srt"), entries(16)));
-    EXPECT_TRUE(model.isVisible(QStringLiteral("racsVScroll")));
+    EXPECT_TRUE(model.isVisible(Ctl::racsVScroll));
 }
 
 TEST_F(OpenSubtitle, CommandLineFileSplitAtEitherSeparator)

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "app/ModeGlobals.h"
+#include "editor/EditorControls.h"
 #include "document/DocumentGlobals.h"
 #include "document/TimeCode.h"
 #include "files/FileGlobals.h"
@@ -438,11 +439,11 @@ TEST_F(ReadRules, ProgressInHundredthsWithoutSlowingTheRead)
 
 TEST_F(ReadRules, ReportWindowOnlyWhenSomethingWasReported)
 {
-    model.setEnabled(QStringLiteral("MentM1"), false);
+    model.setEnabled(Ctl::MentM1, false);
     read(entry(1, "00:00:01,000", "00:00:02,000", "x"));
     EXPECT_FALSE(model.readErrorsFound);
     EXPECT_EQ(host.reportShown, 0);
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("MentM1")));
+    EXPECT_TRUE(model.isEnabled(Ctl::MentM1));
 
     read(entry(1, "00:00:09,000", "00:00:02,000", "x") + entry(2, "00:00:03,000", "00:00:04,000", "y"));
     EXPECT_TRUE(model.readErrorsFound);

@@ -133,7 +133,7 @@ TEST_F(WindowShots, DISABLED_EveryWindow)
         model.cds.setRecNo(6);
         editor.show();
         editor.showCurrentRow();
-        editor.controlAs<QCheckBox>(QStringLiteral("Cbtobb"))->setChecked(true);
+        editor.controlAs<QCheckBox>(Ctl::Cbtobb)->setChecked(true);
         shoot(&editor, QStringLiteral("editor-%1").arg(QLatin1String(setting)));
         editor.hide();
     }

@@ -6,7 +6,7 @@
 // "Felirat konvertálása": the conversion window, modally.
 void wireConversion(TFelirat &editor)
 {
-    editor.onClick(QStringLiteral("Feliratmentsemsknt1"), [] {
+    editor.onClick(Ctl::Feliratmentsemsknt1, [] {
         if (TMentesMaskent *w = windows().mentesMaskent)
             w->openWindow();
     });

@@ -69,7 +69,7 @@ SubtitleFileType detectSubtitleFileType(const QString &path)
 CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second,
             const QString &start, const QString &resultPath, WriteCheck *check, bool takePartial)
 {
-    model.setEnabled(QStringLiteral("Bvegre21"), false);
+    model.setEnabled(Ctl::Bvegre21, false);
     const SubtitleFileType type1 = detectSubtitleFileType(first);
     const SubtitleFileType type2 = detectSubtitleFileType(second);
     if (type1 != type2 || type1 == SubtitleFileType::timesUnicode) {
@@ -84,7 +84,7 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
     const bool mayReplace = mayLeaveEditor(model, false);
     quietBoxes = false;
     if (!mayReplace) {
-        model.setEnabled(QStringLiteral("Bvegre21"), true);
+        model.setEnabled(Ctl::Bvegre21, true);
         return CdOutcome::Refused;
     }
 
@@ -134,8 +134,9 @@ CdOutcome joinCd(EditorModel &model, const QString &first, const QString &second
         model.setModified(!saved);
         appMode = AppMode::subtitleRead;
         model.fileNameField = subtitleFileName;
-        for (const char *control : {"Bbeszuras", "Belemoge", "Btorles", "BTorlesTobb", "BMMN"})
-            model.setEnabled(QLatin1String(control), true);
+        for (Ctl control : {Ctl::Bbeszuras, Ctl::Belemoge, Ctl::Btorles, Ctl::BTorlesTobb,
+                            Ctl::BMMN})
+            model.setEnabled(control, true);
     } else {
         applyReadFailedSet(model);
     }

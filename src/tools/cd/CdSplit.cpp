@@ -100,12 +100,12 @@ class NameFieldHidden {
 public:
     explicit NameFieldHidden(EditorModel &m) : model_(m)
     {
-        model_.setVisible(QStringLiteral("Efilenev"), false);
+        model_.setVisible(Ctl::Efilenev, false);
     }
     ~NameFieldHidden()
     {
-        model_.setVisible(QStringLiteral("Efilenev"), true);
-        model_.setVisible(QStringLiteral("szazalek12"), false);
+        model_.setVisible(Ctl::Efilenev, true);
+        model_.setVisible(Ctl::szazalek12, false);
     }
     NameFieldHidden(const NameFieldHidden &) = delete;
     NameFieldHidden &operator=(const NameFieldHidden &) = delete;
@@ -188,7 +188,7 @@ bool checkCdSplitRow(const SubtitleTable &table, int row)
 CdOutcome splitCd(EditorModel &model, int row, const QString &start)
 {
     DisplayHold hold;
-    model.setEnabled(QStringLiteral("Bvegrehajt"), false);
+    model.setEnabled(Ctl::Bvegrehajt, false);
     NameFieldHidden hidden(model);
 
     // The parts are named after the subtitle's file and written beside it:
@@ -243,7 +243,7 @@ CdOutcome splitCd(EditorModel &model, int row, const QString &start)
     WriteFault fault = WriteFault::None;
     {
         BulkPass pass(model);
-        model.setVisible(QStringLiteral("szazalek12"), true);
+        model.setVisible(Ctl::szazalek12, true);
         const FileEncoding encoding = model.fileEncoding;
         try {
             const FileBytes parts[] = {
@@ -254,7 +254,7 @@ CdOutcome splitCd(EditorModel &model, int row, const QString &start)
             failed = 0;
             fault = WriteFault::NoMemory;
         }
-        model.setVisible(QStringLiteral("szazalek12"), false);
+        model.setVisible(Ctl::szazalek12, false);
         // The cursor goes home without refreshing the line fields: the lock
         // holds until the outcome is shown.
         pass.finish(1, false);
@@ -262,8 +262,8 @@ CdOutcome splitCd(EditorModel &model, int row, const QString &start)
     }
 
     if (failed < 0) {
-        for (const char *control : {"Label13", "E4kezdo", "E4kezdouj", "Bvegrehajt"})
-            model.setEnabled(QLatin1String(control), false);
+        for (Ctl control : {Ctl::Label13, Ctl::E4kezdo, Ctl::E4kezdouj, Ctl::Bvegrehajt})
+            model.setEnabled(control, false);
         showMessageBox(QStringLiteral("Sikeres szétválasztás!"), BoxKind::info,
                        QStringLiteral("Sikeresen megtörtént a szétválasztás! A 2 file neve:"),
                        false, false, true, name1 + QStringLiteral(", ") + name2);

@@ -35,25 +35,25 @@ struct CdJoinChoice {
     QString result;
 };
 
-void setText(TFelirat &editor, const char *name, const QString &text)
+void setText(TFelirat &editor, Ctl name, const QString &text)
 {
-    if (auto *edit = editor.controlAs<QLineEdit>(QLatin1String(name)))
+    if (auto *edit = editor.controlAs<QLineEdit>(name))
         edit->setText(text);
 }
 
-bool checked(TFelirat &editor, const char *name)
+bool checked(TFelirat &editor, Ctl name)
 {
-    auto *radio = editor.controlAs<QRadioButton>(QLatin1String(name));
+    auto *radio = editor.controlAs<QRadioButton>(name);
     return radio && radio->isChecked();
 }
 
 void resetSplitFields(TFelirat &editor, CdSplitState &state)
 {
     EditorModel &m = editor.model();
-    setText(editor, "E4kezdo", QString());
-    setText(editor, "E4kezdouj", QString());
-    for (const char *name : {"Label13", "E4kezdouj", "Bvegrehajt"})
-        m.setEnabled(QLatin1String(name), false);
+    setText(editor, Ctl::E4kezdo, QString());
+    setText(editor, Ctl::E4kezdouj, QString());
+    for (Ctl name : {Ctl::Label13, Ctl::E4kezdouj, Ctl::Bvegrehajt})
+        m.setEnabled(name, false);
     state.chosenRow = 0;
 }
 
@@ -61,11 +61,11 @@ void enterCdMode(TFelirat &editor, CdSplitState &state)
 {
     EditorModel &m = editor.model();
     resetSplitFields(editor, state);
-    m.setVisible(QStringLiteral("szazalek12"), false);
+    m.setVisible(Ctl::szazalek12, false);
     const bool hasLines = m.cds.isActive() && m.cds.recordCount() > 0;
-    m.setEnabled(QStringLiteral("RB12cd1"), hasLines);
-    m.setEnabled(QStringLiteral("Label9"), hasLines);
-    m.setChecked(hasLines ? QStringLiteral("RB12cd1") : QStringLiteral("RB12cd2"), true);
+    m.setEnabled(Ctl::RB12cd1, hasLines);
+    m.setEnabled(Ctl::Label9, hasLines);
+    m.setChecked(hasLines ? Ctl::RB12cd1 : Ctl::RB12cd2, true);
     state.seenRow = m.cds.isActive() ? m.cds.recNo() : 0;
 }
 
@@ -77,11 +77,11 @@ void lineChosen(TFelirat &editor, CdSplitState &state)
     if (row <= 0 || !checkCdSplitRow(m.cds, row))
         return;
     state.chosenRow = row;
-    m.setEnabled(QStringLiteral("Label13"), true);
-    m.setEnabled(QStringLiteral("E4kezdouj"), true);
-    m.setEnabled(QStringLiteral("Bvegrehajt"), true);
-    setText(editor, "E4kezdo", m.cds.rowAt(row - 1).kezdes);
-    setText(editor, "E4kezdouj", m.isTimeBase() ? zeroTimeCode : QStringLiteral("0"));
+    m.setEnabled(Ctl::Label13, true);
+    m.setEnabled(Ctl::E4kezdouj, true);
+    m.setEnabled(Ctl::Bvegrehajt, true);
+    setText(editor, Ctl::E4kezdo, m.cds.rowAt(row - 1).kezdes);
+    setText(editor, Ctl::E4kezdouj, m.isTimeBase() ? zeroTimeCode : QStringLiteral("0"));
 }
 
 // E4kezdouj's keys: Enter hands over to the button; other characters pass
@@ -119,25 +119,25 @@ void wireCdTools(TFelirat &editor)
 {
     auto state = std::make_shared<CdSplitState>();
     EditorModel &m = editor.model();
-    if (auto *rb = editor.controlAs<QRadioButton>(QStringLiteral("RB12")))
+    if (auto *rb = editor.controlAs<QRadioButton>(Ctl::RB12))
         QObject::connect(rb, &QRadioButton::toggled, &editor, [&editor, state](bool on) {
             if (on)
                 enterCdMode(editor, *state);
         });
-    if (auto *rb = editor.controlAs<QRadioButton>(QStringLiteral("RB12cd1")))
+    if (auto *rb = editor.controlAs<QRadioButton>(Ctl::RB12cd1))
         QObject::connect(rb, &QRadioButton::toggled, &editor, [&m](bool on) {
             if (on)
-                m.setEnabled(QStringLiteral("Bvegre21"), false);
+                m.setEnabled(Ctl::Bvegre21, false);
         });
-    if (auto *rb = editor.controlAs<QRadioButton>(QStringLiteral("RB12cd2")))
+    if (auto *rb = editor.controlAs<QRadioButton>(Ctl::RB12cd2))
         QObject::connect(rb, &QRadioButton::toggled, &editor, [&editor, &m, state](bool on) {
             if (!on || displayLock)
                 return;
-            m.setEnabled(QStringLiteral("Bvegre21"), false);
+            m.setEnabled(Ctl::Bvegre21, false);
             resetSplitFields(editor, *state);
         });
     QObject::connect(&m.cds, &SubtitleTable::dataChange, &editor, [&editor, &m, state] {
-        if (displayLock || !checked(editor, "RB12") || !checked(editor, "RB12cd1"))
+        if (displayLock || !checked(editor, Ctl::RB12) || !checked(editor, Ctl::RB12cd1))
             return;
         const int row = m.cds.recNo();
         if (row == state->seenRow)
@@ -145,12 +145,12 @@ void wireCdTools(TFelirat &editor)
         state->seenRow = row;
         lineChosen(editor, *state);
     });
-    auto *next = editor.controlAs<QLineEdit>(QStringLiteral("E4kezdouj"));
-    auto *run = editor.controlAs<QPushButton>(QStringLiteral("Bvegrehajt"));
+    auto *next = editor.controlAs<QLineEdit>(Ctl::E4kezdouj);
+    auto *run = editor.controlAs<QPushButton>(Ctl::Bvegrehajt);
     if (next && run)
         next->installEventFilter(new StartValueKeys(next, run, m));
-    editor.onClick(QStringLiteral("Bvegrehajt"), [&editor, &m, state] {
-        auto *typed = editor.controlAs<QLineEdit>(QStringLiteral("E4kezdouj"));
+    editor.onClick(Ctl::Bvegrehajt, [&editor, &m, state] {
+        auto *typed = editor.controlAs<QLineEdit>(Ctl::E4kezdouj);
         splitCd(m, state->chosenRow, typed ? typed->text() : QString());
         state->seenRow = m.cds.recNo();
         editor.showFileName();
@@ -159,8 +159,8 @@ void wireCdTools(TFelirat &editor)
     // The editor stays open beneath the modal choice: it is itself shown
     // modally, and hiding it would end it.
     auto join = std::make_shared<CdJoinChoice>();
-    editor.onClick(QStringLiteral("Bfileki"), [&editor, &m, join] {
-        m.setEnabled(QStringLiteral("Bvegre21"), false);
+    editor.onClick(Ctl::Bfileki, [&editor, &m, join] {
+        m.setEnabled(Ctl::Bvegre21, false);
         TCd2cd1 *files = windows().cd2cd1;
         if (!files)
             return;
@@ -171,13 +171,13 @@ void wireCdTools(TFelirat &editor)
             return;
         *join = {files->firstFile(), files->secondFile(), values->startValue(),
                  values->resultName()};
-        m.setEnabled(QStringLiteral("Bvegre21"), true);
+        m.setEnabled(Ctl::Bvegre21, true);
         editor.raise();
         editor.activateWindow();
-        if (auto *run = editor.controlAs<QPushButton>(QStringLiteral("Bvegre21")))
+        if (auto *run = editor.controlAs<QPushButton>(Ctl::Bvegre21))
             run->setFocus(Qt::OtherFocusReason);
     });
-    editor.onClick(QStringLiteral("Bvegre21"), [&editor, &m, join] {
+    editor.onClick(Ctl::Bvegre21, [&editor, &m, join] {
         // The joined file is saved as the editor saves, overlap check included
         // when its option is on.
         SaveOverlapCheck overlaps(m);

@@ -80,7 +80,7 @@ int replaceAll(EditorModel &model, const QString &find, const QString &with, boo
     SubtitleTable &cds = model.cds;
     if (find.isEmpty())
         return -1;
-    model.setEnabled(QStringLiteral("BOsszes"), false);
+    model.setEnabled(Ctl::BOsszes, false);
     const int remembered = cds.recNo();
     int replaced = 0;
     model.log.clear();
@@ -131,7 +131,7 @@ int replaceAll(EditorModel &model, const QString &find, const QString &with, boo
                        false, false, true,
                        QStringLiteral("További információt a \"Lista\" gomb alatt találsz!"));
     }
-    model.setEnabled(QStringLiteral("BOsszes"), true);
+    model.setEnabled(Ctl::BOsszes, true);
     return replaced;
 }
 

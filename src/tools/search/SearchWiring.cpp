@@ -13,9 +13,9 @@
 
 namespace {
 
-bool checked(TFelirat &editor, const char *box)
+bool checked(TFelirat &editor, Ctl box)
 {
-    auto *b = editor.controlAs<QCheckBox>(QLatin1String(box));
+    auto *b = editor.controlAs<QCheckBox>(box);
     return b && b->isChecked();
 }
 
@@ -23,15 +23,15 @@ bool checked(TFelirat &editor, const char *box)
 // match is selected in the text field, where each "|" is one line break.
 void runQuickSearch(TFelirat &editor)
 {
-    auto *field = editor.controlAs<QLineEdit>(QStringLiteral("Ekereses"));
+    auto *field = editor.controlAs<QLineEdit>(Ctl::Ekereses);
     if (!field)
         return;
     const QString text = field->text();
-    const bool ignoreBreaks = checked(editor, "CBsortores");
+    const bool ignoreBreaks = checked(editor, Ctl::CBsortores);
     if (quickSearch(editor.model(), text, ignoreBreaks) != SearchOutcome::Found ||
-        !checked(editor, "CBugras"))
+        !checked(editor, Ctl::CBugras))
         return;
-    auto *szoveg = editor.controlAs<QTextEdit>(QStringLiteral("szoveg"));
+    auto *szoveg = editor.controlAs<QTextEdit>(Ctl::szoveg);
     if (!szoveg)
         return;
     const TextSelection s =
@@ -79,17 +79,17 @@ void wireSearchTools(TFelirat &editor)
     auto *detailed = new TReszletesK(&editor.model(), &editor);
     auto *replace = new TKeresesCsere(&editor.model(), &editor);
     detailed->setQuickSearchText([&editor] {
-        auto *field = editor.controlAs<QLineEdit>(QStringLiteral("Ekereses"));
+        auto *field = editor.controlAs<QLineEdit>(Ctl::Ekereses);
         return field ? field->text() : QString();
     });
 
     auto *keys = new SearchKeys(editor, detailed);
     editor.installEventFilter(keys);
-    if (QObject *field = editor.control(QStringLiteral("Ekereses")))
+    if (QObject *field = editor.control(Ctl::Ekereses))
         field->installEventFilter(keys);
 
-    editor.onClick(QStringLiteral("Bkeresok"), [&editor] { runQuickSearch(editor); });
-    editor.onClick(QStringLiteral("BKreszletes"), [detailed] { detailed->openWindow(); });
-    editor.onClick(QStringLiteral("Reszleteskereses1"), [detailed] { detailed->openWindow(); });
-    editor.onClick(QStringLiteral("Keresesescsere1"), [replace] { replace->openWindow(); });
+    editor.onClick(Ctl::Bkeresok, [&editor] { runQuickSearch(editor); });
+    editor.onClick(Ctl::BKreszletes, [detailed] { detailed->openWindow(); });
+    editor.onClick(Ctl::Reszleteskereses1, [detailed] { detailed->openWindow(); });
+    editor.onClick(Ctl::Keresesescsere1, [replace] { replace->openWindow(); });
 }

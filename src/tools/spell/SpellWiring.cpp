@@ -38,12 +38,12 @@ void runEditorSpellCheck(TFelirat &editor, THelyesiras &window, SpellHighlighter
 
 void wireSpellCheck(TFelirat &editor)
 {
-    auto *field = editor.controlAs<QTextEdit>(QStringLiteral("szoveg"));
+    auto *field = editor.controlAs<QTextEdit>(Ctl::szoveg);
     if (!field)
         return;
     auto *highlighter = new SpellHighlighter(field);
     auto *window = new THelyesiras(&editor);
-    editor.onClick(QStringLiteral("Helyesiras1"), [&editor, window, highlighter] {
+    editor.onClick(Ctl::Helyesiras1, [&editor, window, highlighter] {
         runEditorSpellCheck(editor, *window, *highlighter);
     });
 }

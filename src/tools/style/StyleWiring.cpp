@@ -11,7 +11,7 @@
 
 namespace {
 
-const char *const styleItems[] = {"dolt", "dolt2", "Vastagitott", "Alahuzott"};
+const Ctl styleItems[] = {Ctl::dolt, Ctl::dolt2, Ctl::Vastagitott, Ctl::Alahuzott};
 
 // The text field's key table: which keys mark the subtitle modified, and
 // the copy keys that fill the editor's clipboard too.
@@ -64,35 +64,34 @@ private:
 void wireTextStyles(TFelirat &editor)
 {
     EditorModel &m = editor.model();
-    auto *text = editor.controlAs<QTextEdit>(QStringLiteral("szoveg"));
+    auto *text = editor.controlAs<QTextEdit>(Ctl::szoveg);
 
     // A checkable item flips its own mark when used; the row's text decides it.
     const auto syncMarks = [&editor, &m] {
-        for (const char *name : styleItems)
-            if (auto *a = editor.controlAs<QAction>(QLatin1String(name)))
-                a->setChecked(m.isChecked(QLatin1String(name)));
+        for (Ctl name : styleItems)
+            if (auto *a = editor.controlAs<QAction>(name))
+                a->setChecked(m.isChecked(name));
     };
-    const auto onItem = [&editor, syncMarks](const char *name, std::function<void()> run) {
-        editor.onClick(QLatin1String(name), [run, syncMarks] {
+    const auto onItem = [&editor, syncMarks](Ctl name, std::function<void()> run) {
+        editor.onClick(name, [run, syncMarks] {
             run();
             syncMarks();
         });
     };
-    onItem("dolt", [&m] { toggleWholeStyle(m, italicTags()); });
-    onItem("dolt2", [&m] { toggleItalic2(m); });
-    onItem("Vastagitott", [&m] { toggleWholeStyle(m, boldTags()); });
-    onItem("Alahuzott", [&m] { toggleWholeStyle(m, underlineTags()); });
-    onItem("osszesel", [&m] { removeAllStyles(m); });
-    onItem("Kivagas", [&m] { cutRowText(m); });
-    onItem("Masolas", [&m] { copyRowText(m); });
-    onItem("Beillesztes", [&m] { pasteRowText(m); });
+    onItem(Ctl::dolt, [&m] { toggleWholeStyle(m, italicTags()); });
+    onItem(Ctl::dolt2, [&m] { toggleItalic2(m); });
+    onItem(Ctl::Vastagitott, [&m] { toggleWholeStyle(m, boldTags()); });
+    onItem(Ctl::Alahuzott, [&m] { toggleWholeStyle(m, underlineTags()); });
+    onItem(Ctl::osszesel, [&m] { removeAllStyles(m); });
+    onItem(Ctl::Kivagas, [&m] { cutRowText(m); });
+    onItem(Ctl::Masolas, [&m] { copyRowText(m); });
+    onItem(Ctl::Beillesztes, [&m] { pasteRowText(m); });
 
-    if (auto *grid = editor.findChild<QMenu *>(QStringLiteral("RacsPM"),
-                                               Qt::FindDirectChildrenOnly))
+    if (auto *grid = editor.popup(Ctl::RacsPM))
         QObject::connect(grid, &QMenu::aboutToShow, &editor, [&m, syncMarks] {
             // the items that work on a row are offered only while there is one
             const bool rows = m.cds.isActive() && m.cds.recordCount() > 0;
-            for (const QString &name : gridMenuRowItems())
+            for (Ctl name : gridMenuRowItems())
                 m.setEnabled(name, rows);
             updateStyleChecks(m);
             syncMarks();
@@ -105,28 +104,27 @@ void wireTextStyles(TFelirat &editor)
     });
 
     const auto selection = [text] { return text->textCursor().selectedText(); };
-    if (auto *menu = editor.findChild<QMenu *>(QStringLiteral("SzovegPop"),
-                                               Qt::FindDirectChildrenOnly))
+    if (auto *menu = editor.popup(Ctl::SzovegPop))
         QObject::connect(menu, &QMenu::aboutToShow, &editor, [&m, text] {
             const bool selected = text->textCursor().hasSelection();
-            for (const char *name : {"SzPK1B", "SzPK", "SzPM", "kszd", "kszv", "ksza"})
-                m.setEnabled(QLatin1String(name), selected);
-            m.setEnabled(QStringLiteral("SzPB"), !m.textClipboard.isEmpty());
-            m.setEnabled(QStringLiteral("KivagKovBeEleje"), true);
+            for (Ctl name : {Ctl::SzPK1B, Ctl::SzPK, Ctl::SzPM, Ctl::kszd, Ctl::kszv, Ctl::ksza})
+                m.setEnabled(name, selected);
+            m.setEnabled(Ctl::SzPB, !m.textClipboard.isEmpty());
+            m.setEnabled(Ctl::KivagKovBeEleje, true);
         });
-    editor.onClick(QStringLiteral("SzPK1B"), [&m, selection] { cutIntoNewRow(m, selection()); });
-    editor.onClick(QStringLiteral("KivagKovBeEleje"),
+    editor.onClick(Ctl::SzPK1B, [&m, selection] { cutIntoNewRow(m, selection()); });
+    editor.onClick(Ctl::KivagKovBeEleje,
                    [&m, selection] { cutToNextRowStart(m, selection()); });
-    editor.onClick(QStringLiteral("SzPK"), [&m, selection] { cutSelectionFromRow(m, selection()); });
-    editor.onClick(QStringLiteral("SzPM"), [&m, selection] { copySelection(m, selection()); });
-    editor.onClick(QStringLiteral("SzPB"), [&m, text] {
+    editor.onClick(Ctl::SzPK, [&m, selection] { cutSelectionFromRow(m, selection()); });
+    editor.onClick(Ctl::SzPM, [&m, selection] { copySelection(m, selection()); });
+    editor.onClick(Ctl::SzPB, [&m, text] {
         pasteAtCaret(m, storedCaret(text->toPlainText(), text->textCursor().position()));
     });
-    editor.onClick(QStringLiteral("kszd"),
+    editor.onClick(Ctl::kszd,
                    [&m, selection] { tagSelection(m, selection(), italicTags()); });
-    editor.onClick(QStringLiteral("kszv"),
+    editor.onClick(Ctl::kszv,
                    [&m, selection] { tagSelection(m, selection(), boldTags()); });
-    editor.onClick(QStringLiteral("ksza"),
+    editor.onClick(Ctl::ksza,
                    [&m, selection] { tagSelection(m, selection(), underlineTags()); });
 
     text->installEventFilter(new TextFieldKeys(m, text));

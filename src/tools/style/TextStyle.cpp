@@ -9,10 +9,10 @@
 
 namespace {
 
-const QString italicItem = QStringLiteral("dolt");
-const QString italic2Item = QStringLiteral("dolt2");
-const QString boldItem = QStringLiteral("Vastagitott");
-const QString underlineItem = QStringLiteral("Alahuzott");
+constexpr Ctl italicItem = Ctl::dolt;
+constexpr Ctl italic2Item = Ctl::dolt2;
+constexpr Ctl boldItem = Ctl::Vastagitott;
+constexpr Ctl underlineItem = Ctl::Alahuzott;
 
 bool hasRows(const EditorModel &model)
 {
@@ -187,7 +187,7 @@ void cutRowText(EditorModel &model)
         return;
     model.textClipboard = model.cds.field(Field::Szoveg);
     writeText(model, QString());
-    model.setEnabled(QStringLiteral("Beillesztes"), true);
+    model.setEnabled(Ctl::Beillesztes, true);
     updateStyleChecks(model);
 }
 
@@ -196,7 +196,7 @@ void copyRowText(EditorModel &model)
     if (!hasRows(model))
         return;
     model.textClipboard = model.cds.field(Field::Szoveg);
-    model.setEnabled(QStringLiteral("Beillesztes"), true);
+    model.setEnabled(Ctl::Beillesztes, true);
 }
 
 void pasteRowText(EditorModel &model)

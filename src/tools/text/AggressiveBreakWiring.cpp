@@ -6,10 +6,10 @@
 // halving of the tool menu.
 void wireAggressiveBreak(TFelirat &editor)
 {
-    editor.onClick(QStringLiteral("agressziv"), [&editor] {
+    editor.onClick(Ctl::agressziv, [&editor] {
         if (editor.model().isTimeBase())
             runAggressiveBreak(editor.model());
     });
-    editor.onClick(QStringLiteral("Sorfelezs3872bet1"),
+    editor.onClick(Ctl::Sorfelezs3872bet1,
                    [&editor] { runLineHalving(editor.model()); });
 }

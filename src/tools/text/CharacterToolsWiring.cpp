@@ -5,14 +5,14 @@
 // The character tools of the tool menu.
 void wireCharacterTools(TFelirat &editor)
 {
-    const std::pair<const char *, int (*)(EditorModel &)> items[] = {
-        {"lgomb1", runLToI},
-        {"kezgomb1", runAccentRemoval},
-        {"sszesbetkisbetlegyen1", runLowerCase},
-        {"ressoroktrlse1", runEmptyRowDeletion},
-        {"karakterekelttispaceeltntetse1", runSpaceBefore},
-        {"karakterekutntegyenspacet1", runSpaceAfter},
+    const std::pair<Ctl, int (*)(EditorModel &)> items[] = {
+        {Ctl::lgomb1, runLToI},
+        {Ctl::kezgomb1, runAccentRemoval},
+        {Ctl::sszesbetkisbetlegyen1, runLowerCase},
+        {Ctl::ressoroktrlse1, runEmptyRowDeletion},
+        {Ctl::karakterekelttispaceeltntetse1, runSpaceBefore},
+        {Ctl::karakterekutntegyenspacet1, runSpaceAfter},
     };
     for (const auto &[item, run] : items)
-        editor.onClick(QLatin1String(item), [&editor, run] { run(editor.model()); });
+        editor.onClick(item, [&editor, run] { run(editor.model()); });
 }

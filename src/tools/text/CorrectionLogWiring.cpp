@@ -5,6 +5,6 @@
 // "Lista" and F5.
 void wireCorrectionLog(TFelirat &editor)
 {
-    for (const char *name : {"Blista", "Lista1"})
-        editor.onClick(QLatin1String(name), [&editor] { showCorrectionLog(editor.model()); });
+    for (Ctl name : {Ctl::Blista, Ctl::Lista1})
+        editor.onClick(name, [&editor] { showCorrectionLog(editor.model()); });
 }

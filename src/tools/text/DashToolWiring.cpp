@@ -5,5 +5,5 @@
 // "1*-"
 void wireDashTool(TFelirat &editor)
 {
-    editor.onClick(QStringLiteral("Bvonal"), [&editor] { runDashTool(editor.model()); });
+    editor.onClick(Ctl::Bvonal, [&editor] { runDashTool(editor.model()); });
 }

@@ -6,5 +6,5 @@
 // "Ö": the general fixes of the running edition.
 void wireGeneralFixes(TFelirat &editor)
 {
-    editor.onClick(QStringLiteral("BOsszes"), [&editor] { runGeneralFixes(editor.model(), edition); });
+    editor.onClick(Ctl::BOsszes, [&editor] { runGeneralFixes(editor.model(), edition); });
 }

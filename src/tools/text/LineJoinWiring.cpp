@@ -5,5 +5,5 @@
 // "öh"
 void wireLineJoin(TFelirat &editor)
 {
-    editor.onClick(QStringLiteral("Boh"), [&editor] { runLineJoin(editor.model()); });
+    editor.onClick(Ctl::Boh, [&editor] { runLineJoin(editor.model()); });
 }

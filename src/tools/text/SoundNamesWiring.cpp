@@ -5,8 +5,8 @@
 // The two removals of sound-imitation text and names in the tool menu.
 void wireSoundNames(TFelirat &editor)
 {
-    editor.onClick(QStringLiteral("HangutnzszavaksNevektrlse1"),
+    editor.onClick(Ctl::HangutnzszavaksNevektrlse1,
                    [&editor] { runSoundNames(editor.model(), false); });
-    editor.onClick(QStringLiteral("Hangutnzszavaksnevektrlse2"),
+    editor.onClick(Ctl::Hangutnzszavaksnevektrlse2,
                    [&editor] { runSoundNames(editor.model(), true); });
 }

@@ -15,10 +15,10 @@
 // the program's windows (tests of the editor alone) each is made here.
 void wireFrameRateTools(TFelirat &editor)
 {
-    auto *beosztas = editor.controlAs<QComboBox>(QStringLiteral("beosztas"));
+    auto *beosztas = editor.controlAs<QComboBox>(Ctl::beosztas);
     QObject::connect(beosztas, &QComboBox::currentTextChanged, &editor,
                      [&editor](const QString &chosen) { chooseTimeBase(editor.model(), chosen); });
-    editor.onClick(QStringLiteral("Batvaltas"), [&editor] {
+    editor.onClick(Ctl::Batvaltas, [&editor] {
         TFpsValtas *w = windows().fpsValtas;
         if (!w)
             w = editor.findChild<TFpsValtas *>();
@@ -27,13 +27,13 @@ void wireFrameRateTools(TFelirat &editor)
         w->setEditorModel(&editor.model());
         showModal(w);
     });
-    editor.onClick(QStringLiteral("BFPS"), [&editor] {
+    editor.onClick(Ctl::BFPS, [&editor] {
         TAviKi *w = windows().aviKi;
         if (!w)
             w = editor.findChild<TAviKi *>();
         if (!w)
             w = new TAviKi(&editor);
-        w->setFpsBox(editor.controlAs<QComboBox>(QStringLiteral("cbFps")));
+        w->setFpsBox(editor.controlAs<QComboBox>(Ctl::cbFps));
         w->browser()->setDirectory(lastDirectory);
         w->setMode(TAviKi::fpsMode);
         w->setWindowTitle(QStringLiteral("Fps érték kinyerése Avi file-ból"));

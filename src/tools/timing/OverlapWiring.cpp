@@ -8,11 +8,11 @@
 // of half a second.
 void wireOverlapTools(TFelirat &editor)
 {
-    editor.onClick(QStringLiteral("BAtfedes"), [] {
+    editor.onClick(Ctl::BAtfedes, [] {
         if (TAtfedes *w = windows().atfedes)
             w->openWindow();
     });
-    editor.onClick(QStringLiteral("L05"), [&editor] {
+    editor.onClick(Ctl::L05, [&editor] {
         listHalfSecondLines(editor.model());
         editor.focusGrid();
     });

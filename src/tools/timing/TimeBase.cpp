@@ -93,7 +93,7 @@ void switchTimeBase(EditorModel &model, const QString &base)
         applyTimeBaseTools(model, toTime);
         model.setTimeBase(base);
         model.setModified(true);
-        model.setEnabled(QStringLiteral("Btorles"), true);
+        model.setEnabled(Ctl::Btorles, true);
         pass.finish(rows > 0 ? 1 : 0, false);
     }
     if (toTime)

@@ -13,18 +13,18 @@ void wireTimeShifts(TFelirat &editor)
 {
     EditorModel &m = editor.model();
     auto *detailed = new TReszletes(m, &editor);
-    editor.onClick(QStringLiteral("Bmodok"), [&editor, &m] {
-        auto *amount = editor.controlAs<QLineEdit>(QStringLiteral("Emodositas"));
-        const bool add = editor.controlAs<QComboBox>(QStringLiteral("CbPM"))->currentText()
+    editor.onClick(Ctl::Bmodok, [&editor, &m] {
+        auto *amount = editor.controlAs<QLineEdit>(Ctl::Emodositas);
+        const bool add = editor.controlAs<QComboBox>(Ctl::CbPM)->currentText()
                          == QLatin1String("+");
         if (quickShift(m, add, amount->text()))
             amount->setText(timeBaseFields(m.timeBase()).neutralAmount);
         editor.focusGrid();
     });
-    editor.onClick(QStringLiteral("Breszletes"), [&editor, &m, detailed] {
+    editor.onClick(Ctl::Breszletes, [&editor, &m, detailed] {
         // The editor stays shown under the modal window: hiding a dialog that
         // runs modally would end its own modal loop.
-        auto *amount = editor.controlAs<QLineEdit>(QStringLiteral("Emodositas"));
+        auto *amount = editor.controlAs<QLineEdit>(Ctl::Emodositas);
         if (m.isTimeBase() && amount->text().size() != 12)
             amount->setText(zeroTimeCode);
         detailed->amountField()->setText(amount->text());

@@ -76,8 +76,8 @@ TEST_F(CdJoinTest, TimePartsJoinWithTheSecondMovedToTheStart)
     EXPECT_EQ(model.fileNameField, QStringLiteral("joined.srt"));
     EXPECT_EQ(model.cds.recNo(), 1);
     EXPECT_FALSE(displayLock);
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("Bvegre21")));
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("Btorles")));
+    EXPECT_FALSE(model.isEnabled(Ctl::Bvegre21));
+    EXPECT_TRUE(model.isEnabled(Ctl::Btorles));
 }
 
 TEST_F(CdJoinTest, FramePartsJoinWithTheSecondMovedToTheStart)
@@ -146,7 +146,7 @@ TEST_F(CdJoinTest, UnsavedEditsAreAskedAboutBeforeTheTableIsReplaced)
     ASSERT_EQ(model.cds.recordCount(), 1);
     EXPECT_EQ(model.cds.rowAt(0).szoveg, QStringLiteral("typed"));
     EXPECT_EQ(fileBytes(out()), QByteArray("<missing>"));
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("Bvegre21")));
+    EXPECT_TRUE(model.isEnabled(Ctl::Bvegre21));
 
     // "Nem": the edits are let go and the join runs, with its own message
     box.clear();

@@ -129,9 +129,9 @@ TEST_F(CdSplitTest, TimeSplitAtRow120MovesTheSecondPartToTheTypedStart)
     EXPECT_EQ(model.cds.rowAt(119).kezdes, QStringLiteral("00:52:10,500"));
     EXPECT_EQ(subtitlePath, path("film.srt"));
     EXPECT_FALSE(displayLock);
-    EXPECT_TRUE(model.isVisible(QStringLiteral("Efilenev")));
-    EXPECT_FALSE(model.isVisible(QStringLiteral("szazalek12")));
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("Bvegrehajt")));
+    EXPECT_TRUE(model.isVisible(Ctl::Efilenev));
+    EXPECT_FALSE(model.isVisible(Ctl::szazalek12));
+    EXPECT_FALSE(model.isEnabled(Ctl::Bvegrehajt));
     EXPECT_EQ(model.cds.recNo(), 1);
 }
 
@@ -157,7 +157,7 @@ TEST_F(CdSplitTest, FirstRowAndInvalidStartWriteNothing)
     EXPECT_EQ(box.messages()[0].request.kind, BoxKind::error);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});
     EXPECT_FALSE(displayLock);
-    EXPECT_TRUE(model.isVisible(QStringLiteral("Efilenev")));
+    EXPECT_TRUE(model.isVisible(Ctl::Efilenev));
 }
 
 // A subtitle never saved has no name and no folder for its parts: the
@@ -272,7 +272,7 @@ TEST_F(CdSplitTest, UnwritablePartsAreReported)
                                       + notDone + " Ez nem közönséges file.");
     EXPECT_EQ(fileBytes(path("film cd2.srt")), QByteArray("<missing>"));
     EXPECT_FALSE(displayLock);
-    EXPECT_TRUE(model.isVisible(QStringLiteral("Efilenev")));
+    EXPECT_TRUE(model.isVisible(Ctl::Efilenev));
 }
 
 }  // namespace

@@ -229,7 +229,7 @@ TEST_F(SearchTest, ReplaceAllLogsEachReplacementAndStopsAtTheSamePlace)
                            "Melyik sorban volt: 3", "Miből: banana", "Mire  : babnana"}));
     EXPECT_EQ(current(), 2);
     EXPECT_TRUE(model.modified());
-    EXPECT_TRUE(model.isEnabled("BOsszes"));
+    EXPECT_TRUE(model.isEnabled(Ctl::BOsszes));
     EXPECT_FALSE(displayLock);
     EXPECT_EQ(box.lines(), QStringList{"Eredmény|info|Ennyit találtam és cseréltem le: 2|"
                                        "További információt a \"Lista\" gomb alatt találsz!"});

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "document/DocumentGlobals.h"
+#include "support/ControlIdByName.h"
 #include "editor/EditorModel.h"
 #include "tools/style/TextStyle.h"
 #include "support/GlobalsFixture.h"
@@ -36,7 +37,7 @@ protected:
             out << model.cds.rowAt(i).szoveg;
         return out;
     }
-    bool checked(const char *item) const { return model.isChecked(QLatin1String(item)); }
+    bool checked(const char *item) const { return model.isChecked(ctl(item)); }
 
     EditorModel model;
 };
@@ -125,7 +126,7 @@ TEST_F(TextStyle, RowClipboard)
     cutRowText(model);
     EXPECT_EQ(texts(), (QStringList{"", "three"}));
     EXPECT_EQ(model.textClipboard, "one|two");
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("Beillesztes")));
+    EXPECT_TRUE(model.isEnabled(Ctl::Beillesztes));
     EXPECT_TRUE(model.modified());
     model.cds.next();
     pasteRowText(model);

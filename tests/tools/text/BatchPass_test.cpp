@@ -115,7 +115,7 @@ TEST_F(BatchPassTest, EachFiringRuleWritesItsOwnEntryAndStores)
     EXPECT_FALSE(model.cds.refreshSuspended());
     EXPECT_EQ(model.cds.recNo(), 2);
     EXPECT_TRUE(model.modified());
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("Mentes1")));
+    EXPECT_TRUE(model.isEnabled(Ctl::Mentes1));
     EXPECT_EQ(messages.lines(), QStringList{doneWithChanges.arg(2)});
     EXPECT_EQ(host.focusGrid_, 1);
 }

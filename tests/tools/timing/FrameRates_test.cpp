@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ModeGlobals.h"
+#include "support/ControlIdByName.h"
 #include "app/ModeValues.h"
 #include "document/DocumentGlobals.h"
 #include "editor/EditorModel.h"
@@ -110,7 +111,7 @@ TEST_F(FrameRates, SwitchSetsTheToolsFlagsAndFields)
     const QString longLine(40, u'a');
     fill(TimeBase::frame, {{"1", "2", longLine}, {"3", "4", "a|b|c"}, {"5", "6", "ok"}});
     model.setModified(false);
-    model.setEnabled(QStringLiteral("Btorles"), false);
+    model.setEnabled(Ctl::Btorles, false);
     model.cds.setRecNo(3);
     chooseTimeBase(model, TimeBase::time);
     EXPECT_EQ(host.cleared, 1);
@@ -122,16 +123,16 @@ TEST_F(FrameRates, SwitchSetsTheToolsFlagsAndFields)
     for (const char *name : {"BAtfedes", "agressziv", "Cbtobb", "CB3sor", "SEbetu", "BTobbCheck",
                              "Szinezes38", "Szinezes3", "B12", "B21", "B22", "Bmentes", "Mentes1",
                              "Btorles"})
-        EXPECT_TRUE(model.isEnabled(QString::fromLatin1(name))) << name;
+        EXPECT_TRUE(model.isEnabled(ctl(name))) << name;
     EXPECT_EQ(model.cds.recNo(), 1);
     EXPECT_FALSE(displayLock);
 
-    model.setChecked(QStringLiteral("Cbtobb"), true);
+    model.setChecked(Ctl::Cbtobb, true);
     chooseTimeBase(model, TimeBase::frame);
     for (const char *name : {"BAtfedes", "agressziv", "Cbtobb", "CB3sor", "SEbetu", "B22"})
-        EXPECT_FALSE(model.isEnabled(QString::fromLatin1(name))) << name;
-    EXPECT_FALSE(model.isChecked(QStringLiteral("Cbtobb")));
-    EXPECT_FALSE(model.isChecked(QStringLiteral("CB3sor")));
+        EXPECT_FALSE(model.isEnabled(ctl(name))) << name;
+    EXPECT_FALSE(model.isChecked(Ctl::Cbtobb));
+    EXPECT_FALSE(model.isChecked(Ctl::CB3sor));
 }
 
 TEST_F(FrameRates, SwitchShowsProgressInWholePercents)

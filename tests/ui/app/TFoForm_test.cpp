@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/Association.h"
+#include "editor/EditorControls.h"
 #include "document/DocumentGlobals.h"
 #include "support/MessageRecorder.h"
 #include "ShellFixture.h"
@@ -78,8 +79,8 @@ TEST_F(StartWindow, ScreenDecidesTheLayoutAndTheEditorsLayoutItems)
                                                               << c.screen.height();
         start->FormActivate();
         const bool small = layoutSetting == QLatin1String("800x600");
-        EXPECT_EQ(felirat->model().isEnabled(QStringLiteral("Felbonts1")), !small);
-        EXPECT_EQ(felirat->model().isEnabled(QStringLiteral("Felbonts2")), small);
+        EXPECT_EQ(felirat->model().isEnabled(Ctl::Felbonts1), !small);
+        EXPECT_EQ(felirat->model().isEnabled(Ctl::Felbonts2), small);
         EXPECT_FALSE(start->ended());
     }
     EXPECT_TRUE(recorder.messages().isEmpty());

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/ModeGlobals.h"
+#include "support/ControlIdByName.h"
 #include "document/DocumentGlobals.h"
 #include "document/TimeCode.h"
 #include "editor/EnableSets.h"
@@ -71,7 +72,7 @@ protected:
     }
 
     template <typename T>
-    T *w(const char *name) { return editor->controlAs<T>(QLatin1String(name)); }
+    T *w(const char *name) { return editor->controlAs<T>(ctl(name)); }
 
     MessageRecorder recorder;
     std::unique_ptr<TFelirat> editor;

@@ -1,4 +1,5 @@
 #include "EditorFixture.h"
+#include "editor/EditorControls.h"
 
 // The line fields: typing rules of the time fields, their Enter and Esc,
 // applying typed times and the text field.
@@ -33,12 +34,12 @@ TEST_F(EditorFields, SeparatorsCannotBeErasedFromEitherSide)
             QTest::keyClick(field, Qt::Key_Delete);
             EXPECT_EQ(field->text(), "00:01:02,345") << "Delete at " << caret;
         }
-        model().setEnabled("Bertek", false);
+        model().setEnabled(Ctl::Bertek, false);
         field->setCursorPosition(4);
         QTest::keyClick(field, Qt::Key_Backspace);
         EXPECT_EQ(field->text(), "00:1:02,345");
         EXPECT_TRUE(bertek->isEnabled());
-        model().setEnabled("Bertek", false);
+        model().setEnabled(Ctl::Bertek, false);
         field->setCursorPosition(0);
         QTest::keyClick(field, Qt::Key_Delete);
         EXPECT_EQ(field->text(), "0:1:02,345");
@@ -110,7 +111,7 @@ TEST_F(EditorFields, EnterCompletesTheStartAndPullsUpTheEnd)
     cds.edit();
     cds.setField(Field::Befejezes, "00:00:04,000");
     cds.post();
-    model().setEnabled("Bertek", false);
+    model().setEnabled(Ctl::Bertek, false);
     focus(kezdes);
     kezdes->setText("00:00:05,00");
     QTest::keyClick(kezdes, Qt::Key_Return);
@@ -135,7 +136,7 @@ TEST_F(EditorFields, EnterCompletesTheStartAndPullsUpTheEnd)
 
 TEST_F(EditorFields, EndEnterWithoutPendingTimesGoesToTheText)
 {
-    model().setEnabled("Bertek", false);
+    model().setEnabled(Ctl::Bertek, false);
     focus(befejezes);
     QTest::keyClick(befejezes, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), w<QTextEdit>("szoveg"));
@@ -145,7 +146,7 @@ TEST_F(EditorFields, StartLaterThanEndIsStoredAndShownOnRed)
 {
     kezdes->setText("00:00:05,000");
     befejezes->setText("00:00:04,000");
-    model().setEnabled("Bertek", true);
+    model().setEnabled(Ctl::Bertek, true);
     QTest::mouseClick(bertek, Qt::LeftButton);
     EXPECT_EQ(model().cds.field(Field::Kezdes), "00:00:05,000");
     QLineEdit *diff = w<QLineEdit>("kulonbseg");
@@ -153,7 +154,7 @@ TEST_F(EditorFields, StartLaterThanEndIsStoredAndShownOnRed)
     EXPECT_EQ(diff->palette().color(QPalette::Base), QColor(255, 0, 0));
 
     befejezes->setText("00:00:06,500");
-    model().setEnabled("Bertek", true);
+    model().setEnabled(Ctl::Bertek, true);
     QTest::mouseClick(bertek, Qt::LeftButton);
     EXPECT_EQ(diff->text(), "00:00:01,500");
     EXPECT_EQ(diff->palette().color(QPalette::Base), QColor(Qt::white));
@@ -162,7 +163,7 @@ TEST_F(EditorFields, StartLaterThanEndIsStoredAndShownOnRed)
 TEST_F(EditorFields, BadTypedTimeIsReportedAndNotStored)
 {
     kezdes->setText("00:00:60,000");
-    model().setEnabled("Bertek", true);
+    model().setEnabled(Ctl::Bertek, true);
     QTest::mouseClick(bertek, Qt::LeftButton);
     EXPECT_EQ(recorder.lines(),
               QStringList{"Hiba!|hiba|Túl nagy időt ütött be!|A másodperc időintervalluma: 0-59!"});
@@ -173,7 +174,7 @@ TEST_F(EditorFields, BadTypedTimeIsReportedAndNotStored)
 
 TEST_F(EditorFields, TypedEndOffersTheButtonSoItCanBeStored)
 {
-    model().setEnabled("Bertek", false);
+    model().setEnabled(Ctl::Bertek, false);
     focus(befejezes);
     befejezes->clear();
     QTest::keyClicks(befejezes, "00:00:09,000");
@@ -272,13 +273,13 @@ TEST(EditorEdition, ReducedEditionHasNoFilm)
     edition = Edition::VN;
     {
         TFelirat editor;
-        EXPECT_TRUE(editor.controlAs<QWidget>("Bfilm")->isHidden());
-        EXPECT_FALSE(editor.controlAs<QAction>("Film")->isVisible());
+        EXPECT_TRUE(editor.controlAs<QWidget>(Ctl::Bfilm)->isHidden());
+        EXPECT_FALSE(editor.controlAs<QAction>(Ctl::Film)->isVisible());
     }
     edition = Edition::Full;
     TFelirat editor;
-    EXPECT_FALSE(editor.controlAs<QWidget>("Bfilm")->isHidden());
-    EXPECT_TRUE(editor.controlAs<QAction>("Film")->isVisible());
+    EXPECT_FALSE(editor.controlAs<QWidget>(Ctl::Bfilm)->isHidden());
+    EXPECT_TRUE(editor.controlAs<QAction>(Ctl::Film)->isVisible());
 }
 
 TEST(EditorCreation, StartsLockedAndWithoutALoadedTimeBase)

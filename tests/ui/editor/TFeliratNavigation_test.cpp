@@ -1,4 +1,5 @@
 #include "EditorFixture.h"
+#include "editor/EditorControls.h"
 #include "ui/SubtitleGridModel.h"
 
 // Moving between rows: the grid and the table's cursor, the jump field,
@@ -156,7 +157,7 @@ TEST_F(EditorNavigation, GridEnterGoesToTheFieldOfTheColumn)
         EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focused) << c.column;
     }
     // Ctrl+Enter with a disabled start field is a plain Enter
-    model().setEnabled("kezdes", false);
+    model().setEnabled(Ctl::kezdes, false);
     focus(grid);
     grid->setCurrentIndex(grid->model()->index(1, SubtitleGridModel::SzovegCol));
     QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
@@ -181,7 +182,7 @@ TEST_F(EditorNavigation, ClickJumpsIntoTheTextWhenAsked)
 TEST_F(EditorNavigation, RightButtonChoosesTheMenuByColumn)
 {
     fillRows(5);
-    model().setVisible("Szoveg2", true);
+    model().setVisible(Ctl::Szoveg2, true);
     QTableView *grid = editor->grid();
     auto *rowMenu = editor->findChild<QMenu *>("RacsPM");
     auto *secondMenu = editor->findChild<QMenu *>("BeTorlesPM");

@@ -1,6 +1,7 @@
 // The row buttons, the delete question and the range-delete window, driven
 // offscreen.
 #include "EditorFixture.h"
+#include "editor/EditorControls.h"
 #include "ui/Modal.h"
 
 namespace {
@@ -108,11 +109,11 @@ TEST_F(EditorRows, DeleteButtonFollowsTheAnswer)
 TEST_F(EditorRows, GridMenuInsertsWithTheEmptyRowOption)
 {
     fillRows(2);
-    editor->controlAs<QAction>("sormogeRacs")->trigger();
+    editor->controlAs<QAction>(Ctl::sormogeRacs)->trigger();
     EXPECT_EQ(model().cds.recNo(), 2);
     EXPECT_EQ(w<QLineEdit>("kezdes")->text(), "00:00:03,000");
     w<QCheckBox>("cburessor")->setChecked(true);
-    editor->controlAs<QAction>("sor5mogeRacs")->trigger();
+    editor->controlAs<QAction>(Ctl::sor5mogeRacs)->trigger();
     EXPECT_EQ(model().cds.recordCount(), 8);
     EXPECT_EQ(model().cds.recNo(), 7);
     EXPECT_TRUE(w<QLineEdit>("kezdes")->text().isEmpty());
@@ -142,7 +143,7 @@ TEST_F(EditorRows, RangeWindowKeepsItsSpinsInsideTheTable)
         seen << state();
         QTest::mouseClick(d->findChild<QPushButton *>("Btorles"), Qt::LeftButton);
     };
-    editor->controlAs<QAction>("TobbsortorlesRacs")->trigger();
+    editor->controlAs<QAction>(Ctl::TobbsortorlesRacs)->trigger();
     EXPECT_EQ(seen, (QStringList{"1..9=3 4..10=4", "1..9=7 8..10=8", "1..9=2 3..10=4",
                                  "1..9=2 3..10=5"}));
     EXPECT_EQ(texts(), (QStringList{"Sor 1", "Sor 6", "Sor 7", "Sor 8", "Sor 9", "Sor 10"}));
@@ -156,7 +157,7 @@ TEST_F(EditorRows, RangeWindowKeepsItsSpinsInsideTheTable)
         seen << QStringLiteral("%1..%2=%3").arg(last->minimum()).arg(last->maximum()).arg(last->value());
         QTest::mouseClick(d->findChild<QPushButton *>("Bvissza"), Qt::LeftButton);
     };
-    editor->controlAs<QAction>("Tobbsortorlese1")->trigger();
+    editor->controlAs<QAction>(Ctl::Tobbsortorlese1)->trigger();
     EXPECT_EQ(seen, QStringList{"5..6=6"});
     EXPECT_EQ(model().cds.recordCount(), 6);
 }

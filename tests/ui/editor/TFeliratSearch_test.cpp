@@ -1,4 +1,5 @@
 #include "EditorFixture.h"
+#include "editor/EditorControls.h"
 #include "tools/search/TKeresesCsere.h"
 #include "tools/search/TReszletesK.h"
 #include "ui/Modal.h"
@@ -103,7 +104,7 @@ TEST_F(TFeliratSearch, DetailedSearchTakesTheQuickTextAndClosesWithTheEditor)
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(editor.get(), &activate);
     EXPECT_FALSE(detailed->isVisible());
-    editor->controlAs<QAction>(QStringLiteral("Reszleteskereses1"))->trigger();
+    editor->controlAs<QAction>(Ctl::Reszleteskereses1)->trigger();
     EXPECT_TRUE(detailed->isVisible());
     press(text, Qt::Key_Escape);
     EXPECT_FALSE(detailed->isVisible());
@@ -151,7 +152,7 @@ TEST_F(TFeliratSearch, ReplaceWindowSearchesReplacesAndListsItsLog)
         EXPECT_EQ(model().cds.recNo(), 1);
         press(find, Qt::Key_Escape);
     };
-    editor->controlAs<QAction>(QStringLiteral("Keresesescsere1"))->trigger();
+    editor->controlAs<QAction>(Ctl::Keresesescsere1)->trigger();
     EXPECT_EQ(recorder.lines(),
               (QStringList{"Eredmény|info|Nem találtam semmit a megadott szó alapján!|",
                            "Eredmény|info|Ennyit találtam és cseréltem le: 1|További "

@@ -89,9 +89,9 @@ private:
 
 TEST_F(TFeliratSpell, MenuItemHasAKeyOfItsOwn)
 {
-    const MenuSpec *item = editorMenuEntry(QStringLiteral("Helyesiras1"));
+    const MenuSpec *item = editorMenuEntry(Ctl::Helyesiras1);
     ASSERT_TRUE(item);
-    EXPECT_STREQ(item->parent, "Felirat1");
+    EXPECT_EQ(item->parent, Ctl::Felirat1);
     EXPECT_EQ(QString::fromUtf8(item->caption), QStringLiteral("Helyesírás-ellenőrzés"));
     QStringList keys;
     for (const MenuSpec &m : editorMenus())

@@ -198,11 +198,12 @@ TEST_F(EditorWindow, EveryNameOfTheTableIsAControlOfItsWindow)
         QWidget *window = QLatin1String(c.window) == QLatin1String("Kereses")
                               ? static_cast<QWidget *>(&open)
                               : static_cast<QWidget *>(editor.get());
-        EXPECT_TRUE(window->findChild<QWidget *>(QLatin1String(c.name))) << c.name;
+        const QString name = nameOf(c.id);
+        EXPECT_TRUE(window->findChild<QWidget *>(name)) << name.toStdString();
     }
     for (const MenuSpec &m : editorMenus())
-        if (*m.name && m.kind != ControlKind::Popup)
-            EXPECT_TRUE(action(m.name)) << m.name;
+        if (m.id != Ctl::None && m.kind != ControlKind::Popup)
+            EXPECT_TRUE(action(nameOf(m.id).toLatin1().constData())) << nameOf(m.id).toStdString();
 }
 
 TEST_F(EditorWindow, ButtonsCarryTheirHints)
@@ -251,15 +252,15 @@ TEST_F(EditorWindow, ControlsMirrorTheModel)
     model().setModified(false);
     EXPECT_FALSE(w<QPushButton>("Bmentes")->isEnabled());
     EXPECT_FALSE(action("Mentes1")->isEnabled());
-    model().setVisible("Fszazalek", true);
+    model().setVisible(Ctl::Fszazalek, true);
     EXPECT_TRUE(w<QProgressBar>("Fszazalek")->isVisibleTo(editor.get()));
-    model().setVisible("Szoveg2", true);
+    model().setVisible(Ctl::Szoveg2, true);
     EXPECT_FALSE(editor->grid()->isColumnHidden(SubtitleGridModel::Szoveg2Col));
-    model().setChecked("CBracs", true);
+    model().setChecked(Ctl::CBracs, true);
     EXPECT_TRUE(w<QCheckBox>("CBracs")->isChecked());
     // and a tick the user sets is the model's too
     w<QCheckBox>("CBracs")->setChecked(false);
-    EXPECT_FALSE(model().isChecked("CBracs"));
+    EXPECT_FALSE(model().isChecked(Ctl::CBracs));
 }
 
 TEST_F(EditorWindow, ResetLeavesNothingToWorkOn)

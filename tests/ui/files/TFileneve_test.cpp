@@ -19,7 +19,7 @@ protected:
         makeEntries(dir, {"film.srt", "film.sub", "Other.SRT", "show.ssts", "notes.txt", "sub/"});
         lastDirectory = dir.path();
         dialog.setEditorModel(&model);
-        model.setEnabled(QStringLiteral("MentM1"), false);
+        model.setEnabled(Ctl::MentM1, false);
         windows().fileneve = &dialog;
     }
     void TearDown() override
@@ -141,7 +141,7 @@ TEST_F(TFileneveTest, OverwriteQuestionKeepsTheDialogUnlessAnsweredYes)
     EXPECT_TRUE(runTyping(QStringLiteral("film")));
     EXPECT_EQ(messages.lines().size(), 1);
     EXPECT_EQ(subtitlePath, path("film.srt"));
-    EXPECT_TRUE(model.isEnabled(QStringLiteral("MentM1")));
+    EXPECT_TRUE(model.isEnabled(Ctl::MentM1));
 }
 
 TEST_F(TFileneveTest, ExistingNameIsOnlyTheExactOneAndQuietSavesDoNotAsk)
@@ -227,7 +227,7 @@ TEST_F(TFileneveTest, BackLeavesTheSaveCancelled)
     EXPECT_TRUE(saveCancelled);
     EXPECT_EQ(boxAnswer, QStringLiteral("nem"));
     EXPECT_EQ(subtitlePath, QString());
-    EXPECT_FALSE(model.isEnabled(QStringLiteral("MentM1")));
+    EXPECT_FALSE(model.isEnabled(Ctl::MentM1));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "document/Decimal.h"
+#include "editor/EditorControls.h"
 #include "film/FilmPlayer.h"
 #include "files/SubtitleReader.h"
 #include "film/FilmPreview.h"
@@ -516,6 +517,118 @@ TEST_F(FilmPreviewTest, ClosingTheFilm)
     EXPECT_TRUE(recorder.lines().isEmpty());
 }
 
+// Every film control's rectangle in every layout the film is placed in:
+// both layouts, one and two subtitles, the two display sizes, the film
+// hidden, on a screen that gives the large display its full and its short
+// height. The places are compared with those recorded in
+// tests/data/film/places.txt (KELVO_RECORD_FILM_PLACES=FILE writes them).
+class FilmPlacesTest : public FilmPreviewTest {
+protected:
+    QString placesNow(const QString &caseName)
+    {
+        QStringList lines;
+        const auto add = [&](const char *name, QWidget *widget) {
+            const QRect r = widget->geometry();
+            lines << QStringLiteral("%1 %2: %3,%4 %5x%6 %7")
+                         .arg(caseName, QLatin1String(name))
+                         .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+                         .arg(widget->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"));
+        };
+        if (player)
+            add("picture", player->picture);
+        for (const char *n : {"racs", "Belso", "Butolso", "wmp1", "SBplay", "SBpause", "SBvissza1mp",
+                              "SBvissza", "SBelore", "SBkezdo", "SBbefejezes", "SBkezdbefejez", "SBSub",
+                              "SBNonSub", "GBAdatok", "IdoFrame", "BFilmhatter", "Bfilmeloter", "st1",
+                              "st2", "st3"})
+            add(n, w<QWidget>(n));
+        return lines.join(u'\n');
+    }
+
+    // Walks every layout, the film shown in each size it has, then hidden.
+    QStringList walkLayouts(bool withFilm)
+    {
+        QStringList all;
+        for (const QSize screen : {QSize(1280, 1024), QSize(1280, 800)}) {
+            editor->setScreenSize(screen);
+            for (const bool two : {false, true}) {
+                if (two)
+                    editor->showTwoSubtitleLayout();
+                else
+                    editor->showSingleSubtitleLayout();
+                for (const char *layout : {"1024x768", "800x600"}) {
+                    layoutSetting = QLatin1String(layout);
+                    editor->applyLayout();
+                    const QString name = QStringLiteral("%1x%2 %3 %4")
+                                             .arg(screen.width()).arg(screen.height())
+                                             .arg(two ? QStringLiteral("two") : QStringLiteral("one"),
+                                                  QLatin1String(layout));
+                    if (!withFilm) {
+                        all << placesNow(name);
+                        continue;
+                    }
+                    film->showPlayer();
+                    film->chooseSize(FilmPreview::Size::Normal);
+                    all << placesNow(name + QStringLiteral(" normal"));
+                    if (editor->largeLayout()) {
+                        film->chooseSize(FilmPreview::Size::Large);
+                        all << placesNow(name + QStringLiteral(" large"));
+                        film->putBehind();
+                        all << placesNow(name + QStringLiteral(" large-behind"));
+                        film->bringToFront();
+                        film->chooseSize(FilmPreview::Size::Normal);
+                    }
+                    film->hidePlayer();
+                    all << placesNow(name + QStringLiteral(" hidden"));
+                    film->showPlayer();
+                }
+            }
+        }
+        return all;
+    }
+
+    void compareWithRecord(const QStringList &all, const char *file)
+    {
+        const QString text = all.join(u'\n') + u'\n';
+        const QByteArray record = qgetenv("KELVO_RECORD_FILM_PLACES");
+        if (!record.isEmpty()) {
+            QFile out(QString::fromLocal8Bit(record) + u'/' + QLatin1String(file));
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(text.toUtf8());
+            return;
+        }
+        QFile in(QStringLiteral(KELVO_TEST_DATA "/film/") + QLatin1String(file));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << file;
+        const QStringList expected = QString::fromUtf8(in.readAll()).split(u'\n');
+        const QStringList actual = text.split(u'\n');
+        ASSERT_EQ(actual.size(), expected.size());
+        for (qsizetype i = 0; i < actual.size(); ++i)
+            EXPECT_EQ(actual[i], expected[i]);
+    }
+};
+
+TEST_F(FilmPlacesTest, EveryFilmControlKeepsItsPlaceInEveryLayout)
+{
+    fillRows(20);
+    ASSERT_TRUE(loadFilm());
+    player->duration = 60000;
+    film->setDisplay(true);
+    tickAt(2);  // the first row's lines under the picture
+    ASSERT_TRUE(shown("st1"));
+    compareWithRecord(walkLayouts(true), "places.txt");
+}
+
+TEST_F(FilmPlacesTest, TheEditionWithoutAFilmKeepsTheGridsPlaces)
+{
+    editor.reset();
+    player = nullptr;
+    edition = Edition::VN;
+    editor = std::make_unique<TFelirat>();
+    editor->model().setTimeBase(QStringLiteral("Time"));
+    fillRows(20);
+    compareWithRecord(walkLayouts(false), "places-vn.txt");
+    edition = Edition::Full;
+}
+
 #ifdef KELVO_HAS_VIDEO
 // A real short AVI made by FFmpeg, played by the full edition's player.
 class RealFilm : public EditorFixture {
@@ -553,7 +666,7 @@ TEST_F(RealFilm, PlaysAndGivesAStartTime)
     QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.3, 20000);
     EXPECT_EQ(player->state(), FilmPlayer::Playing);
     QTRY_VERIFY_WITH_TIMEOUT(
-        editor->controlAs<QLabel>(QStringLiteral("IdoFrame"))->text().endsWith(QStringLiteral("00:00:04,000")),
+        editor->controlAs<QLabel>(Ctl::IdoFrame)->text().endsWith(QStringLiteral("00:00:04,000")),
         5000);
     film->pause();
     QTRY_COMPARE_WITH_TIMEOUT(player->state(), FilmPlayer::Paused, 10000);
