@@ -22,6 +22,7 @@ BatchCommandList batchCommands()
         &replaceCommand,
         &cdSplitCommand,
         &cdJoinCommand,
+        &syncCommand,
     };
     return list;
 }

@@ -18,3 +18,4 @@ extern const BatchCommand aviFpsCommand;
 extern const BatchCommand replaceCommand;
 extern const BatchCommand cdSplitCommand;
 extern const BatchCommand cdJoinCommand;
+extern const BatchCommand syncCommand;
