@@ -13,10 +13,10 @@ constexpr int samplesPerFrame = filmAudioRate / speechFramesPerSecond;
 constexpr int floorWindow = 150;   // frames each side for the local floor (1.5 s)
 constexpr float speechRise = 9.0f; // dB above the local floor
 constexpr float silenceDb = -60.0f;
+constexpr int syllableWindow = 15;   // frames each side
+constexpr float syllableSwing = 10.0f; // dB between the loudest and softest frame near it
 constexpr int closeGap = 15;       // frames: pauses inside a sentence
 constexpr int shortestBurst = 8;   // frames: clicks are not speech
-constexpr float onsetRise = 3.0f;  // dB: where a found onset is traced back to
-constexpr int onsetBackstep = 15;
 
 // Sliding minimum over [i - w, i + w] (the deque keeps rising values).
 std::vector<float> slidingMinimum(const std::vector<float> &v, int w)
@@ -88,19 +88,19 @@ std::vector<std::uint8_t> SpeechDetector::finish()
     for (int i = 1; i + 1 < n; ++i)
         smooth[i] = (energy_[i - 1] + energy_[i] + energy_[i + 1]) / 3;
     const std::vector<float> floor = slidingMinimum(smooth, floorWindow);
+    // speech rises and falls with its syllables several times a second;
+    // music and noise hold their level far longer
+    std::vector<float> negated(energy_.size());
+    for (int i = 0; i < n; ++i)
+        negated[i] = -energy_[i];
+    const std::vector<float> low = slidingMinimum(energy_, syllableWindow);
+    const std::vector<float> high = slidingMinimum(negated, syllableWindow);
     std::vector<std::uint8_t> mask(n);
     for (int i = 0; i < n; ++i)
-        mask[i] = energy_[i] > silenceDb + 10 && energy_[i] > floor[i] + speechRise;
+        mask[i] = energy_[i] > silenceDb + 10 && energy_[i] > floor[i] + speechRise
+                  && -high[i] - low[i] > syllableSwing;
     dropShortRuns(mask, 0, closeGap);
     dropShortRuns(mask, 1, shortestBurst);
-    // speech begins where its level first rises from the floor, a little
-    // before it passes the full rise (a second, lower threshold)
-    for (int i = n - 1; i > 0; --i)
-        if (mask[i] && !mask[i - 1])
-            for (int j = i - 1, k = 0; j >= 0 && k < onsetBackstep && !mask[j]
-                                       && energy_[j] > floor[j] + onsetRise;
-                 --j, ++k)
-                mask[j] = 1;
     return mask;
 }
 

@@ -11,7 +11,7 @@ namespace {
 constexpr double fps = speechFramesPerSecond;
 constexpr int candidateCount = 40;
 constexpr int peakSpacing = 50;           // frames between two candidate offsets
-constexpr double splitPenalty = 500;      // frames of agreement a new piece must win
+constexpr double splitPenalty = 1000;     // frames of agreement a new piece must win
 constexpr double onsetWeight = 60;       // frames of agreement a start on an onset is worth
 constexpr int onsetReach[] = {50, 20};    // frames: the two rounds of onset matching
 
@@ -256,10 +256,14 @@ void placeCuts(const std::vector<SyncSpan> &rows, double ratio, std::vector<Sync
                 sum += onsetFit(rows, i, ratio, i < cut ? a.offset : b.offset, onsets);
             return sum;
         };
+        // the rows keep their order across the cut
+        auto ordered = [&](int cut) {
+            return rows[cut - 1].start * ratio + a.offset <= rows[cut].start * ratio + b.offset;
+        };
         int bestCut = b.firstRow;
-        double best = score(bestCut);
+        double best = ordered(bestCut) ? score(bestCut) : -1e300;
         for (int cut = lo; cut <= hi; ++cut)
-            if (const double s = score(cut); s > best + 1e-9) {
+            if (const double s = score(cut); ordered(cut) && s > best + 1e-9) {
                 best = s;
                 bestCut = cut;
             }

@@ -67,9 +67,9 @@ std::vector<float> wavSamples(const QByteArray &bytes)
 std::vector<float> trimmed(const std::vector<float> &s)
 {
     std::size_t a = 0, b = s.size();
-    while (a < b && std::abs(s[a]) < 0.02f)
+    while (a < b && std::abs(s[a]) < 0.002f)
         ++a;
-    while (b > a && std::abs(s[b - 1]) < 0.02f)
+    while (b > a && std::abs(s[b - 1]) < 0.002f)
         --b;
     return {s.begin() + a, s.begin() + b};
 }
@@ -119,7 +119,7 @@ bool mux(const QString &ffmpeg, const QString &wav, const QString &film, std::st
 {
     return run(ffmpeg,
                {"-v", "error", "-f", "lavfi", "-i", "color=c=black:size=64x48:rate=2", "-i", wav,
-                "-shortest", "-c:v", "mjpeg", "-c:a", "aac", "-b:a", "64k", "-ac", "2", "-y", film},
+                "-shortest", "-c:v", "mjpeg", "-c:a", "aac", "-b:a", "128k", "-ar", "48000", "-ac", "2", "-y", film},
                error);
 }
 
