@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -30,27 +31,47 @@ struct LongFilm {
     std::vector<SyncSpan> rows;
 };
 
-void addVoice(std::vector<float> &s, double from, double to, std::mt19937 &random)
+struct Voice {
+    double from, to, pitch;
+};
+
+// The samples [first, first + count) of the soundtrack: the voices that
+// fall there, chords changing every two seconds, and noise.
+void synthesize(const std::vector<Voice> &voices, std::size_t first, std::vector<float> &s,
+                std::mt19937 &random)
 {
-    std::uniform_real_distribution<double> pitch(90, 220);
-    const double f0 = pitch(random);
-    const std::size_t a = std::size_t(from * makeRate), b = std::size_t(to * makeRate);
-    for (std::size_t i = a; i < b && i < s.size(); ++i) {
-        const double t = double(i - a) / makeRate;
-        const double syllables = 0.5 + 0.5 * std::sin(2 * std::numbers::pi * 4.5 * t - std::numbers::pi / 2);
-        double v = 0;
-        for (int h = 1; h <= 12; ++h)
-            v += std::sin(2 * std::numbers::pi * f0 * (1 + 0.1 * std::sin(t)) * h * t) / h;
-        s[i] += float(0.25 * syllables * v);
+    std::normal_distribution<float> noise(0, 0.01f);
+    const double roots[] = {220, 196, 174.6, 261.6, 246.9};
+    for (std::size_t k = 0; k < s.size(); ++k) {
+        const double t = double(first + k) / makeRate;
+        const double root = roots[std::size_t(t / 2) % 5];
+        s[k] = float(0.02 * (std::sin(2 * std::numbers::pi * root * t)
+                             + std::sin(2 * std::numbers::pi * root * 1.5 * t)))
+               + noise(random);
+    }
+    const double begin = double(first) / makeRate, end = double(first + s.size()) / makeRate;
+    auto v = std::lower_bound(voices.begin(), voices.end(), begin - 5,
+                              [](const Voice &a, double t) { return a.from < t; });
+    for (; v != voices.end() && v->from < end; ++v) {
+        const double a = std::max(v->from, begin), b = std::min(v->to, end);
+        for (std::size_t k = std::size_t((a - begin) * makeRate); k < s.size() && k < std::size_t((b - begin) * makeRate); ++k) {
+            const double t = double(first + k) / makeRate;
+            const double u = t - v->from;
+            const double syllables = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * 4.5 * u);
+            double x = 0;
+            for (int h = 1; h <= 6; ++h)
+                x += std::sin(2 * std::numbers::pi * v->pitch * h * u) / h;
+            s[k] += float(0.3 * syllables * x);
+        }
     }
 }
 
-QByteArray wav(const std::vector<float> &s)
+QByteArray wavHeader(std::size_t samples)
 {
     QByteArray out(44, '\0');
     char *d = out.data();
     memcpy(d, "RIFF", 4);
-    qToLittleEndian<quint32>(quint32(36 + s.size() * 2), d + 4);
+    qToLittleEndian<quint32>(quint32(36 + samples * 2), d + 4);
     memcpy(d + 8, "WAVEfmt ", 8);
     qToLittleEndian<quint32>(16, d + 16);
     qToLittleEndian<quint16>(1, d + 20);
@@ -60,11 +81,7 @@ QByteArray wav(const std::vector<float> &s)
     qToLittleEndian<quint16>(2, d + 32);
     qToLittleEndian<quint16>(16, d + 34);
     memcpy(d + 36, "data", 4);
-    qToLittleEndian<quint32>(quint32(s.size() * 2), d + 40);
-    out.resize(44 + qsizetype(s.size()) * 2);
-    for (std::size_t i = 0; i < s.size(); ++i)
-        qToLittleEndian<qint16>(qint16(std::lround(std::clamp(s[i], -1.0f, 1.0f) * 32767)),
-                                out.data() + 44 + i * 2);
+    qToLittleEndian<quint32>(quint32(samples * 2), d + 40);
     return out;
 }
 
@@ -74,29 +91,31 @@ const LongFilm &longFilm()
     static LongFilm film = [] {
         LongFilm f;
         std::mt19937 random(1);
-        std::uniform_real_distribution<double> length(0.8, 4), gap(0.3, 3);
-        std::normal_distribution<float> noise(0, 0.01f);
-        std::vector<float> s(std::size_t(filmSeconds * makeRate));
+        std::uniform_real_distribution<double> length(0.8, 4), gap(0.3, 3), pitch(90, 220);
+        std::vector<Voice> voices;
         for (double at = 30; at < filmSeconds - 10;) {
             const double l = length(random);
-            addVoice(s, at, at + l, random);
+            voices.push_back({at, at + l, pitch(random)});
             f.rows.push_back({at, at + l});
             at += l + gap(random);
-        }
-        const double roots[] = {220, 196, 174.6, 261.6, 246.9};
-        for (std::size_t i = 0; i < s.size(); ++i) {
-            const double t = double(i) / makeRate;
-            const double root = roots[std::size_t(t / 2) % 5];
-            s[i] += float(0.02 * (std::sin(2 * std::numbers::pi * root * t)
-                                  + std::sin(2 * std::numbers::pi * root * 1.5 * t)))
-                    + noise(random);
         }
         const QString sound = folder.filePath(QStringLiteral("sound.wav"));
         QFile file(sound);
         file.open(QIODevice::WriteOnly);
-        file.write(wav(s));
+        const std::size_t total = std::size_t(filmSeconds * makeRate);
+        file.write(wavHeader(total));
+        std::vector<float> block;
+        QByteArray bytes;
+        for (std::size_t first = 0; first < total; first += 60 * makeRate) {
+            block.assign(std::min<std::size_t>(60 * makeRate, total - first), 0.0f);
+            synthesize(voices, first, block, random);
+            bytes.resize(qsizetype(block.size()) * 2);
+            for (std::size_t k = 0; k < block.size(); ++k)
+                qToLittleEndian<qint16>(qint16(std::lround(std::clamp(block[k], -1.0f, 1.0f) * 32767)),
+                                        bytes.data() + k * 2);
+            file.write(bytes);
+        }
         file.close();
-        s = {};
         f.path = folder.filePath(QStringLiteral("film.mkv"));
         QProcess ffmpeg;
         ffmpeg.start(QStandardPaths::findExecutable(QStringLiteral("ffmpeg")),
