@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-// Cross-correlation by FFT (FFmpeg's real transforms, libavutil's tx):
+// Cross-correlation by FFT:
 // for every lag d in [-(pattern.size() - 1), signal.size() - 1],
 // sum over k of signal[k + d] * pattern[k]. The signal's transform is made
 // once and reused for every pattern.

@@ -10,6 +10,7 @@ namespace {
 
 constexpr double fps = speechFramesPerSecond;
 constexpr int candidateCount = 40;
+constexpr int coarse = 4;                // 10 ms frames to one of the correlation's
 constexpr int peakSpacing = 50;           // frames between two candidate offsets
 constexpr double splitPenalty = 1000;     // frames of agreement a new piece must win
 constexpr double onsetWeight = 60;       // frames of agreement a start on an onset is worth
@@ -41,6 +42,16 @@ std::vector<float> rowPattern(const std::vector<SyncSpan> &rows, double ratio)
     for (const SyncSpan &r : rows)
         for (long f = std::max(0L, frameOf(r.start * ratio)); f < frameOf(r.end * ratio); ++f)
             out[std::size_t(f)] = 1.0f;
+    return out;
+}
+
+// Means of `coarse` frames: the correlation runs at 25 frames a second and
+// the onsets then place the offsets to the 10 ms frame.
+std::vector<float> decimated(const std::vector<float> &v)
+{
+    std::vector<float> out((v.size() + coarse - 1) / coarse, 0.0f);
+    for (std::size_t i = 0; i < v.size(); ++i)
+        out[i / coarse] += v[i] / coarse;
     return out;
 }
 
@@ -85,7 +96,8 @@ std::vector<Lag> strongestLags(const std::vector<float> &c, long firstLag, int c
         if ((i > 0 && c[i] < c[i - 1]) || (i + 1 < n && c[i] <= c[i + 1]))
             continue;
         bool highest = true;
-        for (long j = std::max(0L, i - peakSpacing); highest && j <= std::min(n - 1, i + peakSpacing); ++j)
+        const long spacing = peakSpacing / coarse;
+        for (long j = std::max(0L, i - spacing); highest && j <= std::min(n - 1, i + spacing); ++j)
             highest = c[j] < c[i] || (c[j] == c[i] && j >= i);
         if (highest)
             peaks.push_back({i + firstLag, c[i]});
@@ -360,12 +372,13 @@ SyncResult alignToSpeech(const std::vector<std::uint8_t> &speech, const std::vec
     std::vector<float> signal(speech.size());
     for (std::size_t i = 0; i < speech.size(); ++i)
         signal[i] = speech[i] ? 1.0f : -1.0f;
+    signal = decimated(signal);
 
     const std::vector<double> ratios = candidateRatios(options.ratio);
     std::vector<std::vector<float>> patterns;
     std::size_t longest = 0;
     for (double r : ratios) {
-        patterns.push_back(rowPattern(rows, r));
+        patterns.push_back(decimated(rowPattern(rows, r)));
         longest = std::max(longest, patterns.back().size());
     }
     Correlator correlator(signal, int(longest));
@@ -389,6 +402,8 @@ SyncResult alignToSpeech(const std::vector<std::uint8_t> &speech, const std::vec
     const Agreement agree(speech);
     std::vector<Lag> lags = strongestLags(bestCorrelation, firstLag, options.splits ? candidateCount : 1);
     bestCorrelation = {};
+    for (Lag &l : lags)
+        l.lag *= coarse;
     const std::vector<int> onsets = speechOnsets(speech);
     for (Lag &l : lags)
         l.lag = sharpenedLag(rows, 0, int(rows.size()), result.ratio, l.lag, onsets);
