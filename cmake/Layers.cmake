@@ -285,3 +285,20 @@ function(kelvo_write_layer_manifest path)
   endforeach()
   file(WRITE ${path} "${text}")
 endfunction()
+
+# The film's sound and the analyses on it (kelvo_media, on FFmpeg's
+# libraries): linked by Kelvo and kelvo-batch, never by kelvo_core.
+set(KELVO_LAYER_media_DEPENDS base editor files tools operations)
+set(KELVO_LAYER_media
+  media/Correlation
+  media/FilmAudio
+  media/FilmSync
+  media/SpeechDetector
+  media/SyncAlign
+  media/SyncApply
+)
+list(INSERT KELVO_LAYERS 5 media)
+list(APPEND KELVO_LAYER_batch_DEPENDS media)
+list(APPEND KELVO_LAYER_batch batch/SyncCommand)
+list(APPEND KELVO_LAYER_video_DEPENDS media)
+list(APPEND KELVO_LAYER_program_DEPENDS media)

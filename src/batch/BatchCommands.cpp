@@ -23,6 +23,7 @@ BatchCommandList batchCommands()
         &cdSplitCommand,
         &cdJoinCommand,
         &spellCommand,
+        &syncCommand,
     };
     return list;
 }

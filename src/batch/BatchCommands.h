@@ -19,3 +19,4 @@ extern const BatchCommand replaceCommand;
 extern const BatchCommand cdSplitCommand;
 extern const BatchCommand cdJoinCommand;
 extern const BatchCommand spellCommand;
+extern const BatchCommand syncCommand;
