@@ -13,12 +13,14 @@ set(exceptions
   files/TextDecoding=base files/TextEncoding=base
   files/ConvertSubtitle=operations files/EditorSave=operations files/OpenSubtitle=operations
   tools/text/CorrectionLog=base tools/cd/CdJoin=operations
-  film/FilmPlayer=windows film/FilmPreview=windows
-  batch/main=program)
+  film/FilmPlayer=windows film/FilmPreview=windows film/FilmControls=windows
+  film/FilmLayout=editor
+  tools/spell/SpellHighlighter=windows translate/TranslationSpell=windows
+  batch/main=program batch/manpage=program)
 # Folders and their layer; the first that starts the path counts.
 set(folders
   document/=base app/=windows editor/=editor files/=files tools/=tools translate/=tools
-  film/=tools batch/=batch ui/=windows video/=video main/=program)
+  film/=tools batch/=batch ui/=windows video/=video main/=program spell/=spell media/=media)
 
 function(layer_by_rule stem out)
   foreach(e ${exceptions})
