@@ -62,6 +62,7 @@ set(KELVO_LAYER_editor
   editor/RowNavigation
   editor/RowOperations
   editor/SecondSubtitle
+  editor/UndoRedo
   editor/UserAction
   editor/RowStats
   editor/RowText

@@ -128,6 +128,7 @@ void ChangeJournal::commitTyping(const QString &name, int row, int field)
     }
     last.rowAfter = table_.recNo();
     open_.clear();
+    tellHistory();
 }
 
 void ChangeJournal::push(JournalStep &&step)
@@ -145,6 +146,7 @@ void ChangeJournal::push(JournalStep &&step)
         --done_;
         savedAt_ = savedAt_ > 0 ? savedAt_ - 1 : -1;
     }
+    tellHistory();
 }
 
 void ChangeJournal::reset(bool saved)
@@ -154,6 +156,7 @@ void ChangeJournal::reset(bool saved)
     done_ = 0;
     savedAt_ = saved ? 0 : -1;
     depth_ = 0;
+    tellHistory();
 }
 
 QString ChangeJournal::undoName() const
@@ -247,19 +250,25 @@ void ChangeJournal::replay(JournalStep &step, bool backwards)
     applying_ = false;
 }
 
+// Undo and redo run as actions of their own (a menu item's), but never in
+// the middle of an action that has changed something.
 bool ChangeJournal::undo()
 {
-    if (done_ == 0 || depth_ > 0)
+    if (depth_ > 0 && !open_.empty())
         return false;
     commit(QString());  // stray changes would be lost from the history
+    if (done_ == 0)
+        return false;
     replay(steps_[--done_], true);
+    tellHistory();
     return true;
 }
 
 bool ChangeJournal::redo()
 {
-    if (done_ >= int(steps_.size()) || depth_ > 0)
+    if (done_ >= int(steps_.size()) || !open_.empty())
         return false;
     replay(steps_[done_++], false);
+    tellHistory();
     return true;
 }

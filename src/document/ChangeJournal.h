@@ -94,6 +94,8 @@ public:
     // is told once, and commits it when the event that made it is done.
     void onLooseChange(std::function<void()> notify) { loose_ = std::move(notify); }
     void commitLoose(const QString &name);
+    // Told whenever the steps that can be undone or redone change.
+    void onHistoryChanged(std::function<void()> notify) { historyChanged_ = std::move(notify); }
 
     // Reading a file or creating a table starts the history afresh; a new
     // subtitle that was never saved has no saved point.
@@ -136,6 +138,12 @@ private:
     int openRow_ = 0;  // the current row when the open changes began
     int heldByModal_ = 0;
     std::function<void()> loose_;
+    std::function<void()> historyChanged_;
+    void tellHistory() const
+    {
+        if (historyChanged_)
+            historyChanged_();
+    }
     bool applying_ = false;
 };
 

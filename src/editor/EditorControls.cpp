@@ -236,6 +236,7 @@ constexpr MenuSpec menus[] = {
     {Ctl::Lista1, K::Item, Ctl::Felirat1, "Lista", "F5"},
     {Ctl::Helyesiras1, K::Item, Ctl::Felirat1, "Helyesírás-ellenőrzés", "F7"},
     {Ctl::Visszavonas1, K::Item, Ctl::Felirat1, "Utolsó módosítás visszavonása", "Ctrl+U"},
+    {Ctl::Ujra1, K::Item, Ctl::Felirat1, "Mégis", "Ctrl+Shift+Z"},
 
     {Ctl::Info, K::Menu, Ctl::None, "Info", ""},
     {Ctl::Leiras1, K::Item, Ctl::Info, "Leírás", "Ctrl+L"},

@@ -175,6 +175,7 @@
     X(Lista1) \
     X(Helyesiras1) \
     X(Visszavonas1) \
+    X(Ujra1) \
     X(Info) \
     X(Leiras1) \
     X(Info1) \

@@ -32,6 +32,7 @@ EditorModel::EditorModel(QObject *parent)
         else
             emit fpsChanged(fps());
     });
+    document_->journal.onHistoryChanged([this] { emit historyChanged(); });
     // a change no action wrapped is committed once its event is handled
     document_->journal.onLooseChange([this] {
         QTimer::singleShot(0, this, [this] { journal().commitLoose(looseChangeStep()); });
@@ -102,9 +103,7 @@ void EditorModel::setModified(bool on)
     // Row and time changes reach the second file too; a second subtitle is
     // loaded while its save item is on (set so, not on by default).
     secondUnsaved_ = on && enabled_[ctlIndex(Ctl::MentesMF)] == 1;
-    setEnabled(Ctl::Bmentes, on);
-    setEnabled(Ctl::Mentes1, on);
-    emit unsavedChanged();
+    showMarker();
 }
 
 void EditorModel::markChanged(Subtitle which)
@@ -122,6 +121,9 @@ void EditorModel::markSaved(Subtitle which)
 void EditorModel::showMarker()
 {
     const bool on = mainUnsaved_ || secondUnsaved_;
+    // nothing unsaved: undoing back to here clears the marker again
+    if (!on)
+        journal().markSaved();
     setEnabled(Ctl::Bmentes, on);
     setEnabled(Ctl::Mentes1, on);
     emit unsavedChanged();

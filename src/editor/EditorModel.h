@@ -59,6 +59,7 @@ public:
     SubtitleDocument &document() { return *document_; }
     const SubtitleDocument &document() const { return *document_; }
     ChangeJournal &journal() { return document_->journal; }
+    const ChangeJournal &journal() const { return document_->journal; }
 
     // The document's table, by the name the routines know it by.
     SubtitleTable &cds;
@@ -143,6 +144,8 @@ signals:
     void controlChanged(Ctl control);
     // Either subtitle's unsaved state may have changed.
     void unsavedChanged();
+    // The steps that can be undone or redone changed.
+    void historyChanged();
 
 private:
     int threshold_ = 37;

@@ -70,10 +70,10 @@ void applyCreationSet(EditorModel &m)
                Ctl::Reszleteskereses1, Ctl::Keresesescsere1, Ctl::FilmBezaras,
                Ctl::FilmInformacio, Ctl::FilmEredetiben, Ctl::FilmNagyban, Ctl::FeliratMutatasa,
                Ctl::Lejatszas1, Ctl::FilmFelirat, Ctl::BeallitasKezdo1, Ctl::BeallitasBefejezo1,
-               Ctl::Visszavonas1, Ctl::Valto, Ctl::E4kezdo},
+               Ctl::Visszavonas1, Ctl::Ujra1, Ctl::Valto, Ctl::E4kezdo},
            false);
     for (Ctl n : {Ctl::Fszazalek, Ctl::Szoveg2, Ctl::szoveg2, Ctl::sordarab2, Ctl::LKarakterszam2,
-                  Ctl::Mov, Ctl::movm, Ctl::GB12, Ctl::Lbetu, Ctl::Lsor, Ctl::Visszavonas1,
+                  Ctl::Mov, Ctl::movm, Ctl::GB12, Ctl::Lbetu, Ctl::Lsor,
                   Ctl::st1, Ctl::st2, Ctl::st3, Ctl::szazalek12})
         m.setVisible(n, false);
     if (edition == Edition::VN) {

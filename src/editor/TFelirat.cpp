@@ -45,6 +45,7 @@
 #include "editor/RowNavigation.h"
 #include "editor/RowStats.h"
 #include "editor/TimeFieldRules.h"
+#include "editor/UndoRedo.h"
 #include "editor/UserAction.h"
 #include "files/FileGlobals.h"
 #include "files/TFileneve.h"
@@ -140,6 +141,11 @@ TFelirat::TFelirat(EditorModel *model, QWidget *parent)
     m.setHost(this);
     connect(&m, &EditorModel::controlChanged, this, &TFelirat::mirrorControl);
     connect(&m, &EditorModel::unsavedChanged, this, &TFelirat::showTitle);
+    connect(&m, &EditorModel::historyChanged, this, [this] {
+        controlAs<QAction>(Ctl::Visszavonas1)->setText(undoCaption(*model_));
+        controlAs<QAction>(Ctl::Ujra1)->setText(redoCaption(*model_));
+        showHistoryState(*model_);
+    });
     connect(&m, &EditorModel::countsChanged, this, &TFelirat::refreshCountLabels);
     connect(&m, &EditorModel::timeBaseChanged, this, &TFelirat::applyTimeBaseFields);
     connect(&m, &EditorModel::fpsChanged, this, [this](const QString &fps) {
@@ -410,6 +416,12 @@ void TFelirat::connectControls()
             connect(b, &QAbstractButton::toggled, this,
                     [this, name](bool on) { model_->setChecked(name, on); });
     }
+
+    // undo and redo of the journal; Ctrl+Z undoes too, as in other editors
+    onClick(Ctl::Visszavonas1, [this] { undoLastStep(*model_); });
+    onClick(Ctl::Ujra1, [this] { redoNextStep(*model_); });
+    if (auto *undo = controlAs<QAction>(Ctl::Visszavonas1))
+        undo->setShortcuts({undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z"))});
 
     onClick(Ctl::Bki, [this] { BkiClick(); });
     onClick(Ctl::Bvissza, [this] { BvisszaClick(); });

@@ -96,7 +96,7 @@ bool TFelirat::mainMenuShortcut(QKeyEvent *e) const
 {
     const QKeySequence pressed(e->keyCombination());
     for (QAction *a : menuBar_->findChildren<QAction *>()) {
-        if (!a->shortcut().isEmpty() && a->shortcut() == pressed)
+        if (a->shortcuts().contains(pressed))
             return true;
     }
     return false;

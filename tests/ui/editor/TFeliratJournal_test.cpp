@@ -173,4 +173,48 @@ TEST_F(EditorJournal, AStepIsNamedAsTheUserKnowsTheAction)
     EXPECT_EQ(model().journal().undoName(), QStringLiteral("Sor törlése"));
 }
 
+// Undo and redo from the menu and with the keys: the table, the current row
+// and its line fields, the marker and the items' captions come back.
+TEST_F(EditorJournal, UndoAndRedoRestoreTheTableTheFieldsAndTheMarker)
+{
+    fillFaultyRows();
+    model().setModified(false);
+    const std::vector<SubtitleRow> asRead = snapshot(model().cds);
+    auto *undo = editor->controlAs<QAction>(Ctl::Visszavonas1);
+    auto *redo = editor->controlAs<QAction>(Ctl::Ujra1);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("Utolsó módosítás visszavonása"));
+
+    ASSERT_TRUE(trigger(Ctl::SortorlesRacs));
+    EXPECT_EQ(model().cds.recordCount(), int(asRead.size()) - 1);
+    EXPECT_TRUE(model().modified());
+    EXPECT_TRUE(undo->isVisible() || undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("Visszavonás: Sor törlése"));
+
+    ASSERT_TRUE(trigger(Ctl::Visszavonas1));
+    EXPECT_EQ(snapshot(model().cds), asRead);
+    EXPECT_FALSE(model().modified());  // back at the saved state
+    EXPECT_EQ(model().cds.recNo(), 4);
+    EXPECT_EQ(w<QTextEdit>("szoveg")->toPlainText(), QStringLiteral("Rövid\nsor"));
+    EXPECT_EQ(redo->text(), QStringLiteral("Mégis: Sor törlése"));
+    EXPECT_FALSE(undo->isEnabled());
+
+    ASSERT_TRUE(trigger(Ctl::Ujra1));
+    EXPECT_EQ(model().cds.recordCount(), int(asRead.size()) - 1);
+    EXPECT_TRUE(model().modified());
+
+    // Ctrl+Z undoes from the grid and from the text field alike
+    ASSERT_TRUE(trigger(Ctl::BOsszes));
+    ASSERT_EQ(model().journal().undoCount(), 2);
+    focus(w<QTextEdit>("szoveg"));
+    QTest::keyClick(w<QTextEdit>("szoveg"), Qt::Key_Z, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(model().journal().undoCount(), 1);
+    focus(editor->grid());
+    QTest::keyClick(editor->grid(), Qt::Key_Z, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(snapshot(model().cds), asRead);
+    EXPECT_FALSE(model().modified());
+}
+
 }  // namespace
