@@ -529,10 +529,28 @@ protected:
         QStringList lines;
         const auto add = [&](const char *name, QWidget *widget) {
             const QRect r = widget->geometry();
-            lines << QStringLiteral("%1 %2: %3,%4 %5x%6 %7")
-                         .arg(caseName, QLatin1String(name))
-                         .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
-                         .arg(widget->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"));
+            const QString state =
+                widget->isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown");
+            const QString n = QLatin1String(name);
+            // Labels sized to their text are as wide as the fonts make them:
+            // the counter keeps its centre, the subtitle lines stay centred.
+            if (n == QLatin1String("IdoFrame"))
+                lines << QStringLiteral("%1 %2: centre %3,%4 text x%5 %6")
+                             .arg(caseName, n).arg(r.x() + r.width() / 2).arg(r.y())
+                             .arg(r.height()).arg(state);
+            else if (n.startsWith(QLatin1String("st"))) {
+                // the subtitle lines stand centred under the picture
+                const QRect p = w<QWidget>("wmp1")->geometry();
+                const bool centred = qAbs(2 * r.x() + r.width() - 2 * p.x() - p.width()) <= 2;
+                lines << QStringLiteral("%1 %2: %3 %4 text x%5 %6")
+                             .arg(caseName, n)
+                             .arg(centred ? QStringLiteral("centred") : QString::number(r.x()))
+                             .arg(r.y()).arg(r.height()).arg(state);
+            }
+            else
+                lines << QStringLiteral("%1 %2: %3,%4 %5x%6 %7")
+                             .arg(caseName, n).arg(r.x()).arg(r.y()).arg(r.width())
+                             .arg(r.height()).arg(state);
         };
         if (player)
             add("picture", player->picture);
